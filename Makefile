@@ -1,0 +1,48 @@
+# The two commands of the README: `make play` and `make test`. Everything else is a helper.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+CMAKE_FLAGS ?=
+WERROR     := $(if $(CI),ON,OFF)
+
+.PHONY: all deps configure build play test test-asan bench fuzz fuzz-build clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DBK_WERROR=$(WERROR) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+play: build
+	cd $(BUILD)/game && ./brindle-karts
+
+# Every test: unit and headless scenarios, then the tests that need a display under Xvfb.
+test: build
+	@scripts/run-tests $(BUILD)
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$${FUZZ_SECONDS:-5}
+
+# The unit and headless scenario tests again, built with address and undefined sanitizers.
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DBK_SANITIZE=ON -DBK_WERROR=$(WERROR) -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@scripts/run-tests $(ASAN_BUILD) --no-display
+
+bench: build
+	@scripts/run-benchmarks $(BUILD)
+
+# Every parser's fuzz target: a few seconds each in `make test`, a minute each here.
+fuzz: fuzz-build
+	@scripts/run-fuzzers $(FUZZ_BUILD) $${FUZZ_SECONDS:-60}
+
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DBK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

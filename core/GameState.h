@@ -1,0 +1,103 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+// Screen states of the game's state machine. Values 2, 5, 11, 17 and 18 are unused.
+enum ScreenStateValue : uint8_t {
+  ScrQuitRace = 0,
+  ScrEnterName = 1,
+  ScrSplash = 3,
+  ScrMainMenu = 4,
+  ScrHelp = 6,
+  ScrOptions = 7,
+  ScrRecords = 8,
+  ScrClearRecords = 9,
+  ScrExitConfirm = 10,
+  ScrRace = 12,
+  ScrGameOver = 13,
+  ScrChooseTrack = 14,
+  ScrChooseCar = 15,
+  ScrRaceOver = 16,
+  ScrGameCompleted = 19,
+  ScrPause = 20,
+  ScrExit = 21,
+};
+
+// One row of the local records table. Texts are Windows-1251 bytes.
+struct RecordRow {
+  std::string Place;
+  std::string Name;
+  std::string ScoreText;
+};
+
+struct OptionsBackupRecord {
+  bool SoundOn = true;
+  bool MusicOn = true;
+  bool FullScreenWanted = false;
+  std::string ExtraText;
+};
+
+// The game-wide state record: the one record that the shell, the race world and the
+// online code read and write. Owned by TForm1 and handed by reference to whoever needs it,
+// so tests can build as many independent games as they like. Texts are Windows-1251 bytes.
+struct GameState {
+  uint8_t ScreenState = ScrSplash;
+  int32_t AnimCounter = 0;
+  int32_t PhaseCounter = 0;
+  int32_t CaretCounter = 0;
+  std::array<uint8_t, 256> KeyHeld{};
+  std::array<uint8_t, 256> KeyReleased{};
+  bool FullScreenWanted = false;
+  bool FullScreenActive = false;
+  bool MusicOn = true;
+  bool SoundOn = true;
+  std::string ExtraText;
+  std::string PlayerName;
+  std::array<RecordRow, 10> Records{};
+  int32_t Score = 0;
+  int32_t PointsNeeded = 300;
+  std::array<int32_t, 9> UnlockSteps{400, 500, 1000, 500, 2000, 2000, 2500, 4000, 4500};
+  int32_t UnlockStep = 0;
+  int32_t TracksAvailable = 3;
+  int32_t CarsAvailable = 2;
+  int32_t SelectedTrack = 0;
+  int32_t SelectedCar = 0;
+  bool GameImagesPending = true;
+  bool RaceFinished = false;
+  int32_t NextFinishPlace = 1;
+  int32_t PlaceBonus = 0;
+  int32_t ScoreAtFinish = 0;
+  int32_t RecordStep = 0;
+  bool NewTracksShown = false;
+  bool NewCarsShown = false;
+  OptionsBackupRecord OptionsBackup;
+};
+
+// Virtual-key codes the game reads (the platform layer maps its keys to these).
+namespace vk {
+constexpr int Backspace = 8;
+constexpr int Tab = 9;
+constexpr int Enter = 13;
+constexpr int Shift = 16;
+constexpr int Control = 17;
+constexpr int Alt = 18;
+constexpr int Pause = 19;
+constexpr int Escape = 27;
+constexpr int Space = 32;
+constexpr int PageUp = 33;
+constexpr int PageDown = 34;
+constexpr int End = 35;
+constexpr int Home = 36;
+constexpr int Left = 37;
+constexpr int Up = 38;
+constexpr int Right = 39;
+constexpr int Down = 40;
+constexpr int Insert = 45;
+constexpr int Delete = 46;
+constexpr int Digit0 = 48;  // '0'..'9' are 48..57
+constexpr int LetterA = 65; // 'A'..'Z' are 65..90
+constexpr int P = 80;
+constexpr int Z = 90;
+constexpr int F1 = 112;     // F1..F12 are 112..123
+}  // namespace vk
