@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// The game keeps its texts as Windows-1251 bytes; these convert at the edges (typed text,
+// window caption, message boxes, fonts).
+
+// UTF-8 to Windows-1251; characters with no Windows-1251 code and malformed sequences are
+// dropped.
+std::string Utf8ToCp1251(std::string_view utf8);
+
+// Windows-1251 to UTF-8; the one unassigned byte (0x98) is dropped.
+std::string Cp1251ToUtf8(std::string_view cp1251);

@@ -1,0 +1,358 @@
+#include "platform/RenderDevice.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/Window.h"
+
+namespace {
+
+constexpr int kFactorCount = 8;
+
+// Our callers put pixel centres on whole coordinates, SDL on half ones: shift by half a
+// pixel. For accelerated drivers a hair less than half, so that an edge running exactly
+// through pixel centres keeps the pixels on its left and top side and drops those on its
+// right and bottom side, as our callers expect, although OpenGL's fill rule, seen through
+// SDL's flipped y, is upside down. SDL's software rasteriser snaps vertices to its own
+// grid and needs the exact half.
+float PixelCentreShift(const std::string& driver) {
+  return driver == "software" ? 0.5f : 0.5f - 1.0f / 64.0f;
+}
+
+SDL_BlendFactor SdlFactor(BlendFactor f) {
+  switch (f) {
+    case BlendFactor::Zero:
+      return SDL_BLENDFACTOR_ZERO;
+    case BlendFactor::One:
+      return SDL_BLENDFACTOR_ONE;
+    case BlendFactor::SrcColor:
+      return SDL_BLENDFACTOR_SRC_COLOR;
+    case BlendFactor::InvSrcColor:
+      return SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR;
+    case BlendFactor::SrcAlpha:
+      return SDL_BLENDFACTOR_SRC_ALPHA;
+    case BlendFactor::InvSrcAlpha:
+      return SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA;
+    case BlendFactor::DestColor:
+      return SDL_BLENDFACTOR_DST_COLOR;
+    case BlendFactor::InvDestColor:
+      return SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR;
+  }
+  return SDL_BLENDFACTOR_ONE;
+}
+
+const char* FactorName(BlendFactor f) {
+  static const char* const kNames[kFactorCount] = {"zero",         "one",          "src colour",
+                                                   "1-src colour", "src alpha",    "1-src alpha",
+                                                   "dest colour",  "1-dest colour"};
+  return kNames[static_cast<int>(f)];
+}
+
+// SDL's built-in mode nearest in effect to a factor pair, for renderers (software) that
+// cannot compose their own: anything adding to the destination is "add", anything that
+// only scales the destination by the source colour is "mod", the rest blends by alpha,
+// except a pair that ignores the destination, which replaces it.
+SDL_BlendMode NearestBuiltIn(BlendFactor source, BlendFactor destination) {
+  if (destination == BlendFactor::One) return SDL_BLENDMODE_ADD;
+  if (source == BlendFactor::Zero || source == BlendFactor::DestColor) return SDL_BLENDMODE_MOD;
+  if (destination == BlendFactor::Zero) return SDL_BLENDMODE_NONE;
+  return SDL_BLENDMODE_BLEND;
+}
+
+const char* BuiltInName(SDL_BlendMode mode) {
+  switch (mode) {
+    case SDL_BLENDMODE_ADD:
+      return "add";
+    case SDL_BLENDMODE_MOD:
+      return "modulate";
+    case SDL_BLENDMODE_NONE:
+      return "replace";
+    default:
+      return "alpha blend";
+  }
+}
+
+bool AllOpaque(const uint8_t* rgba, int width, int height) {
+  const size_t count = static_cast<size_t>(width) * height;
+  for (size_t i = 0; i < count; ++i) {
+    if (rgba[i * 4 + 3] != 255) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+DeviceTexture::DeviceTexture(SDL_Texture* texture, int width, int height)
+    : texture_(texture), width_(width), height_(height) {}
+
+DeviceTexture::~DeviceTexture() {
+  SDL_DestroyTexture(texture_);
+}
+
+bool DeviceTexture::Update(const uint8_t* rgba) {
+  opaque_ = AllOpaque(rgba, width_, height_);
+  return SDL_UpdateTexture(texture_, nullptr, rgba, width_ * 4) == 0;
+}
+
+std::unique_ptr<RenderDevice> RenderDevice::Create(Window& window, const std::string& driver,
+                                                   int logicalWidth, int logicalHeight,
+                                                   std::string* error) {
+  const std::vector<std::string> tries = driver.empty()
+                                             ? std::vector<std::string>{"opengl", "software"}
+                                             : std::vector<std::string>{driver};
+  std::string reasons;
+  for (const std::string& name : tries) {
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, name.c_str());
+    const Uint32 flags = name == "software" ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED;
+    SDL_Renderer* renderer = SDL_CreateRenderer(window.Handle(), -1, flags);
+    SDL_RendererInfo info{};
+    if (renderer != nullptr && SDL_GetRendererInfo(renderer, &info) == 0 && name == info.name) {
+      return std::unique_ptr<RenderDevice>(
+          new RenderDevice(window, renderer, logicalWidth, logicalHeight));
+    }
+    if (renderer != nullptr) {
+      reasons += name + ": got " + info.name + " instead; ";
+      SDL_DestroyRenderer(renderer);
+    } else {
+      reasons += name + ": " + SDL_GetError() + "; ";
+    }
+  }
+  if (error) *error = reasons;
+  return nullptr;
+}
+
+RenderDevice::RenderDevice(Window& window, SDL_Renderer* renderer, int logicalWidth,
+                           int logicalHeight)
+    : window_(window),
+      renderer_(renderer),
+      logicalWidth_(logicalWidth),
+      logicalHeight_(logicalHeight),
+      blendCache_(kFactorCount * kFactorCount, -1),
+      fallbackReported_(kFactorCount * kFactorCount, false) {
+  SDL_RendererInfo info{};
+  SDL_GetRendererInfo(renderer_, &info);
+  driverName_ = info.name;
+  pixelCentreShift_ = PixelCentreShift(driverName_);
+  SDL_RenderSetLogicalSize(renderer_, logicalWidth_, logicalHeight_);
+  SDL_AddEventWatch(&RenderDevice::OnSdlEvent, this);
+}
+
+RenderDevice::~RenderDevice() {
+  SDL_DelEventWatch(&RenderDevice::OnSdlEvent, this);
+  SDL_DestroyRenderer(renderer_);
+}
+
+int RenderDevice::OnSdlEvent(void* self, SDL_Event* event) {
+  auto* device = static_cast<RenderDevice*>(self);
+  switch (event->type) {
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+      device->state_ = DeviceState::NeedsReset;
+      break;
+    case SDL_WINDOWEVENT:
+      if (event->window.windowID != SDL_GetWindowID(device->window_.Handle())) break;
+      if (event->window.event == SDL_WINDOWEVENT_MINIMIZED && device->window_.FullScreen()) {
+        device->state_ = DeviceState::Lost;
+      } else if (event->window.event == SDL_WINDOWEVENT_RESTORED &&
+                 device->state_ == DeviceState::Lost) {
+        device->state_ = DeviceState::NeedsReset;
+      }
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+bool RenderDevice::Reset() {
+  if (state_ == DeviceState::Lost) return false;
+  batchIndices_.clear();
+  batchXY_.clear();
+  batchUV_.clear();
+  batchColor_.clear();
+  batchTexture_ = nullptr;
+  texture_ = nullptr;
+  SDL_RenderSetLogicalSize(renderer_, logicalWidth_, logicalHeight_);
+  state_ = DeviceState::Ok;
+  return true;
+}
+
+void RenderDevice::SetLogicalSize(int width, int height) {
+  Flush();
+  logicalWidth_ = width;
+  logicalHeight_ = height;
+  SDL_RenderSetLogicalSize(renderer_, width, height);
+}
+
+void RenderDevice::SetVSync(bool on) {
+  SDL_RenderSetVSync(renderer_, on ? 1 : 0);
+}
+
+std::unique_ptr<DeviceTexture> RenderDevice::CreateTexture(int width, int height,
+                                                           const uint8_t* rgba) {
+  SDL_Texture* sdl = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ABGR8888,
+                                       SDL_TEXTUREACCESS_STATIC, width, height);
+  if (sdl == nullptr) {
+    std::fprintf(stderr, "render device: cannot create a %dx%d texture: %s\n", width, height,
+                 SDL_GetError());
+    return nullptr;
+  }
+  SDL_SetTextureScaleMode(sdl, SDL_ScaleModeNearest);
+  std::unique_ptr<DeviceTexture> texture(new DeviceTexture(sdl, width, height));
+  if (!texture->Update(rgba)) {
+    std::fprintf(stderr, "render device: cannot fill a texture: %s\n", SDL_GetError());
+    return nullptr;
+  }
+  return texture;
+}
+
+void RenderDevice::SetTexture(const DeviceTexture* texture) {
+  texture_ = texture;
+}
+
+void RenderDevice::SetBlend(BlendFactor source, BlendFactor destination) {
+  source_ = source;
+  destination_ = destination;
+}
+
+void RenderDevice::SetDestinationBlend(BlendFactor destination) {
+  destination_ = destination;
+}
+
+int RenderDevice::SdlBlendFor(BlendFactor source, BlendFactor destination, bool opaqueQuad) {
+  // Plain alpha blending of a wholly opaque quad is a copy: let SDL skip the blend.
+  if (opaqueQuad && source == BlendFactor::SrcAlpha && destination == BlendFactor::InvSrcAlpha) {
+    return SDL_BLENDMODE_NONE;
+  }
+  const int key = static_cast<int>(source) * kFactorCount + static_cast<int>(destination);
+  if (blendCache_[key] >= 0) return blendCache_[key];
+  // The alpha channel takes the same factors as the colours, as a single-blend-state
+  // device does.
+  const SDL_BlendMode composed =
+      SDL_ComposeCustomBlendMode(SdlFactor(source), SdlFactor(destination), SDL_BLENDOPERATION_ADD,
+                                 SdlFactor(source), SdlFactor(destination), SDL_BLENDOPERATION_ADD);
+  // Some pairs are SDL's own built-ins, which every renderer draws.
+  SDL_BlendMode chosen = composed;
+  const SDL_BlendMode builtIn = NearestBuiltIn(source, destination);
+  if (source == BlendFactor::SrcAlpha && destination == BlendFactor::InvSrcAlpha) {
+    chosen = SDL_BLENDMODE_BLEND;
+  } else {
+    SDL_Texture* probe =
+        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, 1, 1);
+    const bool supported = probe != nullptr && SDL_SetTextureBlendMode(probe, composed) == 0;
+    SDL_DestroyTexture(probe);
+    if (!supported) {
+      chosen = builtIn;
+      if (!fallbackReported_[key]) {
+        fallbackReported_[key] = true;
+        std::fprintf(stderr, "render device (%s): cannot blend %s / %s; drawing with %s instead\n",
+                     driverName_.c_str(), FactorName(source), FactorName(destination),
+                     BuiltInName(builtIn));
+      }
+    }
+  }
+  blendCache_[key] = static_cast<int>(chosen);
+  return blendCache_[key];
+}
+
+void RenderDevice::ApplyTextureState(DeviceTexture* texture) {
+  if (texture->linear_ != batchLinear_) {
+    texture->linear_ = batchLinear_;
+    SDL_SetTextureScaleMode(texture->texture_,
+                            batchLinear_ ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+  }
+  if (texture->blendSet_ != batchBlend_) {
+    texture->blendSet_ = batchBlend_;
+    SDL_SetTextureBlendMode(texture->texture_, static_cast<SDL_BlendMode>(batchBlend_));
+  }
+}
+
+void RenderDevice::Flush() {
+  if (batchIndices_.empty()) return;
+  auto* texture = const_cast<DeviceTexture*>(batchTexture_);
+  if (texture) {
+    ApplyTextureState(texture);
+  } else {
+    SDL_SetRenderDrawBlendMode(renderer_, static_cast<SDL_BlendMode>(batchBlend_));
+  }
+  const int vertexCount = static_cast<int>(batchXY_.size() / 2);
+  SDL_RenderGeometryRaw(renderer_, texture ? texture->texture_ : nullptr, batchXY_.data(),
+                        2 * sizeof(float), reinterpret_cast<const SDL_Color*>(batchColor_.data()),
+                        sizeof(uint32_t), texture ? batchUV_.data() : nullptr, 2 * sizeof(float),
+                        vertexCount, batchIndices_.data(), static_cast<int>(batchIndices_.size()),
+                        sizeof(int));
+  ++drawCalls_;
+  batchXY_.clear();
+  batchUV_.clear();
+  batchColor_.clear();
+  batchIndices_.clear();
+}
+
+void RenderDevice::DrawQuad(const QuadVertex v[4]) {
+  ++quadsSubmitted_;
+  if (!rasterize_) return;
+  float minX = v[0].X, maxX = v[0].X, minY = v[0].Y, maxY = v[0].Y;
+  bool opaqueColours = true;
+  for (int i = 0; i < 4; ++i) {
+    minX = std::min(minX, v[i].X);
+    maxX = std::max(maxX, v[i].X);
+    minY = std::min(minY, v[i].Y);
+    maxY = std::max(maxY, v[i].Y);
+    opaqueColours = opaqueColours && (v[i].Color >> 24) == 0xFF;
+  }
+  if (maxX < -0.5f || maxY < -0.5f || minX >= logicalWidth_ - 0.5f ||
+      minY >= logicalHeight_ - 0.5f) {
+    return;
+  }
+  const bool opaqueQuad = opaqueColours && (texture_ == nullptr || texture_->Opaque());
+  const int blend = SdlBlendFor(source_, destination_, opaqueQuad);
+  if (!batchIndices_.empty() &&
+      (batchTexture_ != texture_ || batchBlend_ != blend || batchLinear_ != linearFilter_)) {
+    Flush();
+  }
+  batchTexture_ = texture_;
+  batchBlend_ = blend;
+  batchLinear_ = linearFilter_;
+  const int base = static_cast<int>(batchXY_.size() / 2);
+  for (int i = 0; i < 4; ++i) {
+    batchXY_.push_back(v[i].X + pixelCentreShift_);
+    batchXY_.push_back(v[i].Y + pixelCentreShift_);
+    batchUV_.push_back(v[i].U);
+    batchUV_.push_back(v[i].V);
+    const uint32_t c = v[i].Color;
+    const uint8_t rgba[4] = {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8),
+                             static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 24)};
+    uint32_t packed = 0;
+    std::memcpy(&packed, rgba, sizeof packed);
+    batchColor_.push_back(packed);
+  }
+  const int fan[6] = {base, base + 1, base + 2, base, base + 2, base + 3};
+  batchIndices_.insert(batchIndices_.end(), fan, fan + 6);
+}
+
+void RenderDevice::Clear(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha) {
+  Flush();
+  SDL_SetRenderDrawColor(renderer_, red, green, blue, alpha);
+  SDL_RenderClear(renderer_);
+}
+
+PixelImage RenderDevice::ReadPixels() {
+  Flush();
+  PixelImage image;
+  image.Width = logicalWidth_;
+  image.Height = logicalHeight_;
+  image.Rgba.resize(static_cast<size_t>(image.Width) * image.Height * 4);
+  SDL_Rect rect{0, 0, image.Width, image.Height};
+  SDL_RenderReadPixels(renderer_, &rect, SDL_PIXELFORMAT_ABGR8888, image.Rgba.data(),
+                       image.Width * 4);
+  return image;
+}
+
+void RenderDevice::Present() {
+  Flush();
+  if (keepPresented_) lastPresented_ = ReadPixels();
+  SDL_RenderPresent(renderer_);
+}

@@ -1,0 +1,163 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/PixelImage.h"
+
+class Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+// One pre-transformed vertex: position in pixels with pixel centres on whole coordinates
+// (the device shifts to SDL's half-pixel centres itself), z and reciprocal w kept for the
+// callers' layout but unused, diffuse colour as ARGB, texture coordinates.
+struct QuadVertex {
+  float X = 0, Y = 0, Z = 0, Rhw = 1;
+  uint32_t Color = 0xFFFFFFFF;
+  float U = 0, V = 0;
+};
+
+// Blend factors, named as the source and destination factors of the blend equation
+// result = source x SourceFactor + destination x DestinationFactor.
+enum class BlendFactor : uint8_t {
+  Zero,
+  One,
+  SrcColor,
+  InvSrcColor,
+  SrcAlpha,
+  InvSrcAlpha,
+  DestColor,
+  InvDestColor,
+};
+
+// What the device can draw right now.
+enum class DeviceState : uint8_t {
+  Ok,
+  Lost,        // the window is minimised in full screen: skip frames
+  NeedsReset,  // the renderer lost its textures (or came back from Lost): Reset(), rebuild
+};
+
+// A texture made from RGBA pixels (red, green, blue, alpha bytes, rows top to bottom).
+class DeviceTexture {
+ public:
+  ~DeviceTexture();
+  DeviceTexture(const DeviceTexture&) = delete;
+  DeviceTexture& operator=(const DeviceTexture&) = delete;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // Every pixel fully opaque: drawn with plain alpha blending, the device may skip blending.
+  bool Opaque() const { return opaque_; }
+  // Replaces all pixels (Width x Height x 4 bytes). False when SDL refused.
+  bool Update(const uint8_t* rgba);
+
+ private:
+  friend class RenderDevice;
+  DeviceTexture(SDL_Texture* texture, int width, int height);
+  SDL_Texture* texture_;
+  int width_;
+  int height_;
+  bool opaque_ = false;
+  bool linear_ = false;  // filter last applied to the SDL texture
+  int blendSet_ = -1;    // SDL blend mode last applied to the SDL texture
+};
+
+// The drawing device over an SDL renderer on the main window, with a logical picture size
+// (scaled and letterboxed when the window is larger, as in full screen). Quads are batched:
+// consecutive quads with the same texture, blend and filter go to SDL in one geometry call;
+// any state change, Clear, Present or ReadPixels flushes. Quads wholly outside the picture
+// are skipped.
+class RenderDevice {
+ public:
+  // driver: "opengl", "software", or "" for opengl with software as the fallback.
+  // Returns null when no renderer could be made; `error` then says why.
+  static std::unique_ptr<RenderDevice> Create(Window& window, const std::string& driver,
+                                              int logicalWidth, int logicalHeight,
+                                              std::string* error = nullptr);
+  ~RenderDevice();
+  RenderDevice(const RenderDevice&) = delete;
+  RenderDevice& operator=(const RenderDevice&) = delete;
+
+  // SDL's name of the driver in use ("opengl", "software", ...).
+  const std::string& DriverName() const { return driverName_; }
+  int LogicalWidth() const { return logicalWidth_; }
+  int LogicalHeight() const { return logicalHeight_; }
+  // Changes the logical picture size (the window's content is scaled to fit it).
+  void SetLogicalSize(int width, int height);
+  void SetVSync(bool on);
+
+  // Null when SDL refused (the reason goes to stderr).
+  std::unique_ptr<DeviceTexture> CreateTexture(int width, int height, const uint8_t* rgba);
+
+  // Draw state. The texture is borrowed until the next SetTexture (or null: untextured).
+  void SetTexture(const DeviceTexture* texture);
+  void SetBlend(BlendFactor source, BlendFactor destination);
+  void SetDestinationBlend(BlendFactor destination);
+  BlendFactor SourceBlend() const { return source_; }
+  BlendFactor DestinationBlend() const { return destination_; }
+  void SetTextureFilter(bool linear) { linearFilter_ = linear; }
+
+  // One quad: vertices in order around it, drawn as a fan of two triangles from vertex 0.
+  void DrawQuad(const QuadVertex vertices[4]);
+  // Fills the whole picture with the colour (no blending).
+  void Clear(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha);
+  void Present();
+  // The picture drawn so far (call before Present).
+  PixelImage ReadPixels();
+
+  // When set, Present first reads the finished picture into LastPresented() (for the
+  // headless harness, which saves and checks frames after they are shown).
+  void SetKeepPresentedFrame(bool keep) { keepPresented_ = keep; }
+  const PixelImage& LastPresented() const { return lastPresented_; }
+  // When cleared, quads are counted but not drawn (fast headless stepping).
+  void SetRasterize(bool rasterize) { rasterize_ = rasterize; }
+  int64_t QuadsSubmitted() const { return quadsSubmitted_; }
+  int64_t DrawCalls() const { return drawCalls_; }
+
+  // SDL's render-reset events and full-screen minimising, as seen since the last Reset.
+  DeviceState TestCooperativeLevel() const { return state_; }
+  // Back to Ok after NeedsReset; textures made before a device reset must be remade by
+  // their owners. False while still Lost.
+  bool Reset();
+
+ private:
+  RenderDevice(Window& window, SDL_Renderer* renderer, int logicalWidth, int logicalHeight);
+  static int OnSdlEvent(void* self, union SDL_Event* event);
+  void Flush();
+  int SdlBlendFor(BlendFactor source, BlendFactor destination, bool opaqueTexture);
+  void ApplyTextureState(DeviceTexture* texture);
+
+  Window& window_;
+  SDL_Renderer* renderer_;
+  std::string driverName_;
+  float pixelCentreShift_ = 0.5f;
+  int logicalWidth_;
+  int logicalHeight_;
+
+  const DeviceTexture* texture_ = nullptr;
+  BlendFactor source_ = BlendFactor::SrcAlpha;
+  BlendFactor destination_ = BlendFactor::InvSrcAlpha;
+  bool linearFilter_ = false;
+
+  // The pending batch and the state it was built with.
+  std::vector<float> batchXY_;
+  std::vector<float> batchUV_;
+  std::vector<uint32_t> batchColor_;  // SDL_Color bytes r, g, b, a in memory order
+  std::vector<int> batchIndices_;
+  const DeviceTexture* batchTexture_ = nullptr;
+  int batchBlend_ = 0;
+  bool batchLinear_ = false;
+
+  // Composed SDL blend modes by factor pair; -1 not yet probed.
+  std::vector<int> blendCache_;
+  std::vector<bool> fallbackReported_;
+
+  bool keepPresented_ = false;
+  PixelImage lastPresented_;
+  bool rasterize_ = true;
+  int64_t quadsSubmitted_ = 0;
+  int64_t drawCalls_ = 0;
+  DeviceState state_ = DeviceState::Ok;
+};

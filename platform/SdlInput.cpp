@@ -1,0 +1,112 @@
+#include "platform/SdlInput.h"
+
+#include <SDL.h>
+
+#include "core/GameState.h"
+#include "platform/Cp1251.h"
+#include "platform/KeyMap.h"
+
+namespace {
+
+uint8_t ModifiersOf(uint16_t sdlMod) {
+  uint8_t m = 0;
+  if (sdlMod & KMOD_SHIFT) m |= ModShift;
+  if (sdlMod & KMOD_CTRL) m |= ModCtrl;
+  if (sdlMod & KMOD_ALT) m |= ModAlt;
+  return m;
+}
+
+uint8_t CurrentModifiers() {
+  return ModifiersOf(static_cast<uint16_t>(SDL_GetModState()));
+}
+
+bool ButtonOf(uint8_t sdlButton, MouseButton& button) {
+  switch (sdlButton) {
+    case SDL_BUTTON_LEFT:
+      button = MouseButton::Left;
+      return true;
+    case SDL_BUTTON_RIGHT:
+      button = MouseButton::Right;
+      return true;
+    case SDL_BUTTON_MIDDLE:
+      button = MouseButton::Middle;
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Keys whose press also types a control character in a Windows edit field.
+bool ControlCharacterOf(int key, uint8_t& ch) {
+  switch (key) {
+    case vk::Backspace:
+    case vk::Tab:
+    case vk::Enter:
+    case vk::Escape:
+      ch = static_cast<uint8_t>(key);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+std::vector<InputEvent> TranslateSdlEvent(const SDL_Event& event) {
+  std::vector<InputEvent> out;
+  InputEvent e;
+  switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+      e.Key = VirtualKeyFromScancode(event.key.keysym.scancode);
+      if (e.Key == 0) break;
+      e.Kind = event.type == SDL_KEYDOWN ? InputKind::KeyDown : InputKind::KeyUp;
+      e.Modifiers = ModifiersOf(event.key.keysym.mod);
+      out.push_back(e);
+      uint8_t ch = 0;
+      if (event.type == SDL_KEYDOWN && ControlCharacterOf(e.Key, ch)) {
+        InputEvent c;
+        c.Kind = InputKind::Char;
+        c.Char = ch;
+        c.Modifiers = e.Modifiers;
+        out.push_back(c);
+      }
+      break;
+    }
+    case SDL_TEXTINPUT:
+      for (char byte : Utf8ToCp1251(event.text.text)) {
+        InputEvent c;
+        c.Kind = InputKind::Char;
+        c.Char = static_cast<uint8_t>(byte);
+        c.Modifiers = CurrentModifiers();
+        out.push_back(c);
+      }
+      break;
+    case SDL_MOUSEMOTION:
+      e.Kind = InputKind::MouseMove;
+      e.X = event.motion.x;
+      e.Y = event.motion.y;
+      e.Modifiers = CurrentModifiers();
+      out.push_back(e);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      if (!ButtonOf(event.button.button, e.Button)) break;
+      if (event.type == SDL_MOUSEBUTTONUP) {
+        e.Kind = InputKind::MouseUp;
+      } else {
+        // Every second press of a run of clicks is the double click.
+        e.Kind = event.button.clicks >= 2 && event.button.clicks % 2 == 0
+                     ? InputKind::MouseDoubleClick
+                     : InputKind::MouseDown;
+      }
+      e.X = event.button.x;
+      e.Y = event.button.y;
+      e.Modifiers = CurrentModifiers();
+      out.push_back(e);
+      break;
+    default:
+      break;
+  }
+  return out;
+}

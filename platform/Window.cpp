@@ -1,0 +1,111 @@
+#include "platform/Window.h"
+
+#include <SDL.h>
+
+#include <stdexcept>
+
+#include "platform/Cp1251.h"
+#include "platform/SdlInput.h"
+
+Window::Window(const WindowConfig& config)
+    : headless_(config.Headless),
+      clientWidth_(config.ClientWidth),
+      clientHeight_(config.ClientHeight) {
+  if (headless_) SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+  // Closing the window is a request the game may refuse, not the end of the program.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    throw std::runtime_error(std::string("cannot start video: ") + SDL_GetError());
+  }
+  const std::string title = Cp1251ToUtf8(config.Title);
+  window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             clientWidth_, clientHeight_, SDL_WINDOW_SHOWN);
+  if (window_ == nullptr) {
+    const std::string reason = SDL_GetError();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    throw std::runtime_error("cannot open the window: " + reason);
+  }
+}
+
+Window::~Window() {
+  SDL_DestroyWindow(window_);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool Window::SetFullScreen(bool on) {
+  if (on == FullScreen()) return true;
+  if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+    return false;
+  }
+  if (!on) {
+    SDL_SetWindowSize(window_, clientWidth_, clientHeight_);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+  return true;
+}
+
+bool Window::FullScreen() const {
+  return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
+void Window::SetTitle(const std::string& titleCp1251) {
+  SDL_SetWindowTitle(window_, Cp1251ToUtf8(titleCp1251).c_str());
+}
+
+void Window::ShowCursor(bool visible) {
+  SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void Window::MousePosition(int& x, int& y) const {
+  int wx = 0;
+  int wy = 0;
+  SDL_GetMouseState(&wx, &wy);
+  x = wx;
+  y = wy;
+  // With a renderer the picture may be scaled and letterboxed inside the window.
+  if (SDL_Renderer* renderer = SDL_GetRenderer(window_)) {
+    float lx = 0;
+    float ly = 0;
+    SDL_RenderWindowToLogical(renderer, wx, wy, &lx, &ly);
+    x = static_cast<int>(lx);
+    y = static_cast<int>(ly);
+  }
+}
+
+void Window::Dispatch(const InputEvent& event) {
+  switch (event.Kind) {
+    case InputKind::KeyDown:
+      if (hook_) hook_->HookInput(event);
+      if (handler_) handler_->KeyDown(event.Key, event.Modifiers);
+      break;
+    case InputKind::KeyUp:
+      if (handler_) handler_->KeyUp(event.Key, event.Modifiers);
+      break;
+    case InputKind::Char:
+      if (hook_ && hook_->HookInput(event)) break;
+      if (handler_) handler_->Char(event.Char);
+      break;
+    case InputKind::MouseMove:
+    case InputKind::MouseDown:
+    case InputKind::MouseUp:
+    case InputKind::MouseDoubleClick:
+      if (hook_ && hook_->HookInput(event)) break;
+      if (handler_) handler_->Mouse(event);
+      break;
+  }
+}
+
+bool Window::RequestClose() {
+  return handler_ == nullptr || handler_->CloseQuery();
+}
+
+bool Window::HandleSdlEvent(const SDL_Event& event) {
+  if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE) {
+    return !RequestClose();
+  }
+  // SDL_QUIT now only comes from a termination signal (Ctrl+C, kill): that ends the
+  // program without asking.
+  if (event.type == SDL_QUIT) return false;
+  for (const InputEvent& e : TranslateSdlEvent(event)) Dispatch(e);
+  return true;
+}

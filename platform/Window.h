@@ -1,0 +1,68 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/InputEvent.h"
+
+struct SDL_Window;
+union SDL_Event;
+
+// How the main window is made. Nothing here is read from the environment: the game uses
+// the defaults, the headless harness and the tests ask for Headless.
+struct WindowConfig {
+  std::string Title = "Brindle Karts";  // Windows-1251 bytes
+  int ClientWidth = 800;
+  int ClientHeight = 600;
+  // SDL's offscreen video driver (no display needed); pair it with the software renderer.
+  bool Headless = false;
+};
+
+// The game's main window: fixed client size, centred, not resizable. Owns SDL's video
+// subsystem for its lifetime. Events reach it through Dispatch (from the event loop, or
+// straight from a test), which routes them through the hook and to the handler.
+class Window {
+ public:
+  // Opens the window; throws std::runtime_error with SDL's reason when it cannot.
+  explicit Window(const WindowConfig& config = {});
+  ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  bool Headless() const { return headless_; }
+  int ClientWidth() const { return clientWidth_; }
+  int ClientHeight() const { return clientHeight_; }
+  SDL_Window* Handle() const { return window_; }
+
+  // Neither is owned; either may be null. The hook sees events first (see InputHook).
+  void SetInputHook(InputHook* hook) { hook_ = hook; }
+  InputHook* GetInputHook() const { return hook_; }
+  void SetHandler(WindowHandler* handler) { handler_ = handler; }
+
+  // Desktop full screen: the picture keeps its logical size, scaled and letterboxed by the
+  // render device. Leaving it puts the window back, centred. Returns false when SDL refused.
+  bool SetFullScreen(bool on);
+  bool FullScreen() const;
+
+  void SetTitle(const std::string& titleCp1251);
+  void ShowCursor(bool visible);
+  // The pointer's position in picture coordinates (the client area's top-left is 0,0).
+  void MousePosition(int& x, int& y) const;
+
+  // Delivers one event: mouse and Char go to the hook, then (when not handled) to the
+  // handler; KeyDown goes to the hook and always to the handler; KeyUp to the handler only.
+  void Dispatch(const InputEvent& event);
+  // A close request: true when the handler (if any) agreed; the caller then quits.
+  bool RequestClose();
+
+  // Translates one SDL event and dispatches what it yields; returns false for a close
+  // request that the handler accepted (time to quit). Other SDL events are ignored here.
+  bool HandleSdlEvent(const SDL_Event& event);
+
+ private:
+  SDL_Window* window_ = nullptr;
+  bool headless_ = false;
+  int clientWidth_ = 0;
+  int clientHeight_ = 0;
+  InputHook* hook_ = nullptr;
+  WindowHandler* handler_ = nullptr;
+};
