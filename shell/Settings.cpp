@@ -1,0 +1,85 @@
+#include "shell/Settings.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/GamePaths.h"
+
+namespace {
+
+constexpr char kConfigFile[] = "Config.cfg";
+constexpr char kProgressFile[] = "Configdat.cfg";
+constexpr char kDamagedSuffix[] = ".damaged";
+constexpr char kDefaultRecordName[] = "\xCF\xE8\xEB\xEE\xF2";  // "Пилот" in Windows-1251
+
+SettingsProblem SaveFile(const char* name, const std::string& contents,
+                         const ReplaceGate& replaceGate) {
+  const std::filesystem::path path = SavePath(name);
+  if (auto error = WriteFileAtomically(path, contents, replaceGate)) {
+    return "Could not save " + path.string() + " (" + *error +
+           "). The previous file was left as it was.";
+  }
+  return std::nullopt;
+}
+
+std::string CannotRead(const std::filesystem::path& path, const std::string& error,
+                       const std::string& whatStays) {
+  return "Could not read " + path.string() + " (" + error + "). The game goes on with " +
+         whatStays + ".";
+}
+
+}  // namespace
+
+void ResetRecords(GameState& state) {
+  for (int n = 1; n <= static_cast<int>(state.Records.size()); ++n) {
+    state.Records[n - 1] =
+        RecordRow{std::to_string(n), kDefaultRecordName, std::to_string(1100 - 100 * n)};
+  }
+}
+
+SettingsProblem SaveConfig(GameState& state, const ReplaceGate& replaceGate) {
+  RemoveTrailingPadding(state.ExtraText);
+  RemoveTrailingPadding(state.PlayerName);
+  return SaveFile(kConfigFile, ConfigFileText(state), replaceGate);
+}
+
+SettingsProblem SaveProgress(const GameState& state, const TrackSlotTimes& bestTimes,
+                             const ReplaceGate& replaceGate) {
+  return SaveFile(kProgressFile, ProgressFileText(state, bestTimes), replaceGate);
+}
+
+SettingsProblem LoadConfig(GameState& state) {
+  const std::filesystem::path path = SavePath(kConfigFile);
+  const FileReadResult file = ReadWholeFile(path);
+  if (file.Outcome == FileReadResult::Status::Missing) return std::nullopt;
+  if (file.Outcome == FileReadResult::Status::Failed) {
+    return CannotRead(path, file.Error, "the default options, name and records");
+  }
+  ApplyConfigFileText(file.Contents, state);
+  return std::nullopt;
+}
+
+SettingsProblem LoadProgress(GameState& state, TrackSlotTimes& bestTimes) {
+  const std::filesystem::path path = SavePath(kProgressFile);
+  const FileReadResult file = ReadWholeFile(path);
+  if (file.Outcome == FileReadResult::Status::Missing) return std::nullopt;
+  if (file.Outcome == FileReadResult::Status::Failed) {
+    return CannotRead(path, file.Error, "the progress of a new game");
+  }
+  if (ApplyProgressFileText(file.Contents, state, bestTimes)) return std::nullopt;
+
+  const std::string damaged =
+      path.string() + " is damaged. The game starts with the progress of a new game. ";
+  if (const auto aside = MoveAside(path, kDamagedSuffix)) {
+    return damaged + "The damaged file was kept as " + aside->string() + ".";
+  }
+  return damaged + "The damaged file could not be moved aside and was left in place.";
+}
+
+std::vector<bool> UnlockedFlags(int32_t available, std::size_t catalogueSize) {
+  std::vector<bool> flags(catalogueSize, false);
+  const std::size_t count = static_cast<std::size_t>(
+      std::clamp<int64_t>(available, 0, static_cast<int64_t>(catalogueSize)));
+  std::fill(flags.begin(), flags.begin() + static_cast<std::ptrdiff_t>(count), true);
+  return flags;
+}
