@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 WERROR     := $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build play test test-asan bench fuzz fuzz-build clean
+.PHONY: all deps configure build play server test test-asan bench fuzz fuzz-build clean
 
 all: build
 
@@ -21,6 +21,11 @@ build: configure
 
 play: build
 	cd $(BUILD)/game && ./brindle-karts
+
+# The world high-score server on this machine, its database kept under the build folder.
+server: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target brindle-score-server
+	$(BUILD)/tools/brindle-score-server --host 127.0.0.1 --port 8711 --db $(BUILD)/scores.sqlite
 
 # Every test: unit and headless scenarios, then the tests that need a display under Xvfb.
 test: build

@@ -1,0 +1,62 @@
+#include "online/ScoreServerAddress.h"
+
+#include <fstream>
+#include <iostream>
+
+#include "platform/GamePaths.h"
+
+namespace {
+
+const char kScriptPath[] = "/cgi/version.pl?";
+
+std::string Trimmed(const std::string& text) {
+  const char* blanks = " \t\r\n";
+  const size_t first = text.find_first_not_of(blanks);
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+bool HasWebScheme(const std::string& address) {
+  return address.rfind("http://", 0) == 0 || address.rfind("https://", 0) == 0;
+}
+
+std::string WithoutTrailingSlashes(std::string address) {
+  while (!address.empty() && address.back() == '/') address.pop_back();
+  return address;
+}
+
+}  // namespace
+
+std::string DefaultScoreServerAddress() {
+  return BK_DEFAULT_SCORE_SERVER;
+}
+
+std::string LoadScoreServerAddress(const std::filesystem::path& configFile) {
+  std::ifstream in(configFile, std::ios::binary);
+  if (!in) return DefaultScoreServerAddress();
+  std::string line;
+  std::getline(in, line);
+  const std::string address = WithoutTrailingSlashes(Trimmed(line));
+  if (!HasWebScheme(address) || address.find_first_of(" \t") != std::string::npos) {
+    std::cerr << configFile.string() << ": not an http:// address, using "
+              << DefaultScoreServerAddress() << "\n";
+    return DefaultScoreServerAddress();
+  }
+  return address;
+}
+
+std::string ConfiguredScoreServerAddress() {
+  return LoadScoreServerAddress(SavePath("Server.cfg"));
+}
+
+std::string VersionRequestUrl(const std::string& serverAddress) {
+  return serverAddress + kScriptPath + "version&prg=Brindle";
+}
+
+std::string ScoreReportUrl(const std::string& serverAddress, const std::string& encodedReport) {
+  return serverAddress + kScriptPath + "hs&prg=Brindle&inf=" + encodedReport;
+}
+
+std::string WorldHighScoresUrl(const std::string& serverAddress) {
+  return serverAddress + kScriptPath + "prg=Brindle&show&type=0";
+}
