@@ -1,6 +1,7 @@
 // brindle-score-server: the world high-score table of Brindle Karts.
 //   brindle-score-server --db FILE [--host 127.0.0.1] [--port 8711] [--rate N] [--message TEXT]
-// --rate is the number of requests each client address may make per minute (0: no limit).
+// --port 0 takes any free port (the serving line names it). --rate is the number of
+// requests each client address may make per minute (0: no limit).
 // SIGTERM or SIGINT stops it after the requests in progress; the database keeps every report.
 #include <pthread.h>
 #include <signal.h>
@@ -45,7 +46,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       return false;
     }
   }
-  return !options.Server.DatabasePath.empty() && options.Port > 0 && options.Port < 65536;
+  return !options.Server.DatabasePath.empty() && options.Port >= 0 && options.Port < 65536;
 }
 
 }  // namespace

@@ -1,0 +1,350 @@
+#include "tools/score-server/ScoreServer.h"
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <thread>
+
+#include "online/ScoreProtocol.h"
+#include "tools/score-server/LoopbackScoreServer.h"
+
+namespace {
+
+struct Session {
+  std::string Cookie;  // "bksid=…"
+  std::string Token;
+};
+
+struct StoredReport {
+  std::string Name;
+  int64_t Score;
+  std::string Extra;
+  std::string Token;
+};
+
+std::string ReportInf(const std::string& name, int32_t score, const std::string& token,
+                      const std::string& extra = "") {
+  return EncodeScoreReport(BuildScoreReport(name, score, token, extra));
+}
+
+// A score server on loopback with its own database file, a clock the test moves, and no
+// rate limit unless a test sets one.
+class ScoreServerTest : public ::testing::Test {
+ protected:
+  ScoreServerTest()
+      : database_(std::filesystem::temp_directory_path() /
+                  (std::string("bk-server-") +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                   std::to_string(getpid()) + ".sqlite")) {
+    RemoveDatabase();
+    config_.DatabasePath = database_.string();
+    config_.RequestsPerMinute = 0;
+    config_.NowSeconds = [this] { return now_.load(); };
+  }
+  ~ScoreServerTest() override {
+    server_.reset();
+    RemoveDatabase();
+  }
+
+  void Start() {
+    server_ = std::make_unique<LoopbackScoreServer>(config_);
+    client_ = std::make_unique<httplib::Client>("127.0.0.1", server_->Port());
+  }
+  void Stop() { server_.reset(); }
+
+  httplib::Result Get(const std::string& query, const std::string& cookie = "") {
+    httplib::Headers headers;
+    if (!cookie.empty()) headers.emplace("Cookie", cookie);
+    return client_->Get(("/cgi/version.pl?" + query).c_str(), headers);
+  }
+
+  Session Version(const std::string& cookie = "") {
+    const httplib::Result reply = Get("version&prg=Brindle", cookie);
+    EXPECT_TRUE(reply && reply->status == 200);
+    if (!reply) return {};
+    const std::string setCookie = reply->get_header_value("Set-Cookie");
+    return {setCookie.substr(0, setCookie.find(';')), VersionReplyToken(reply->body)};
+  }
+
+  int Report(const Session& session, const std::string& inf, std::string* body = nullptr) {
+    const httplib::Result reply = Get("hs&prg=Brindle&inf=" + inf, session.Cookie);
+    if (!reply) return 0;
+    if (body != nullptr) *body = reply->body;
+    return reply->status;
+  }
+
+  std::string Page() {
+    const httplib::Result reply = Get("prg=Brindle&show&type=0");
+    EXPECT_TRUE(reply && reply->status == 200);
+    return reply ? reply->body : "";
+  }
+
+  // Every stored report, read straight from the database file.
+  std::vector<StoredReport> StoredReports() {
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open_v2(database_.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    sqlite3_stmt* query = nullptr;
+    sqlite3_prepare_v2(db, "SELECT name, score, extra, token FROM reports ORDER BY id", -1, &query,
+                       nullptr);
+    std::vector<StoredReport> rows;
+    while (sqlite3_step(query) == SQLITE_ROW) {
+      auto text = [&](int column) {
+        return std::string(reinterpret_cast<const char*>(sqlite3_column_text(query, column)),
+                           sqlite3_column_bytes(query, column));
+      };
+      rows.push_back({text(0), sqlite3_column_int64(query, 1), text(2), text(3)});
+    }
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+    return rows;
+  }
+
+  void RemoveDatabase() {
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+      std::filesystem::remove(database_.string() + suffix);
+    }
+  }
+
+  std::filesystem::path database_;
+  ScoreServerConfig config_;
+  std::atomic<int64_t> now_{1'000'000};
+  std::unique_ptr<LoopbackScoreServer> server_;
+  std::unique_ptr<httplib::Client> client_;
+};
+
+}  // namespace
+
+TEST_F(ScoreServerTest, VersionReplyCarriesAFreshTokenAndASessionCookie) {
+  Start();
+  const httplib::Result reply = Get("version&prg=Brindle");
+  ASSERT_TRUE(reply);
+  EXPECT_EQ(reply->body.rfind("OK|1.0|1.0|Welcome to the Brindle Karts world table|", 0), 0u);
+  EXPECT_EQ(reply->body.back(), '|');
+  const Session first = Version();
+  const Session again = Version(first.Cookie);
+  EXPECT_EQ(first.Cookie.rfind("bksid=", 0), 0u);
+  EXPECT_EQ(again.Cookie, first.Cookie);  // the session stays, the token is new
+  EXPECT_EQ(first.Token.size(), 32u);
+  EXPECT_NE(again.Token, first.Token);
+  EXPECT_NE(Version().Cookie, first.Cookie);
+}
+
+TEST_F(ScoreServerTest, AReportIsStoredOnceAndItsReplayRefused) {
+  Start();
+  const Session session = Version();
+  const std::string inf = ReportInf("\xC8\xE2\xE0\xED", -120, session.Token, "a|b=c");
+  std::string body;
+  EXPECT_EQ(Report(session, inf, &body), 200);
+  EXPECT_EQ(body, "OK|stored|");
+  EXPECT_EQ(Report(session, inf, &body), 409);
+  EXPECT_EQ(body, "ERROR|this report was already received|");
+  // Replaying from a new session does not help either.
+  EXPECT_EQ(Report(Version(), inf), 409);
+
+  const std::vector<StoredReport> stored = StoredReports();
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(stored[0].Name, "Иван");
+  EXPECT_EQ(stored[0].Score, -120);
+  EXPECT_EQ(stored[0].Extra, "a|b=c");
+  EXPECT_EQ(stored[0].Token, session.Token);
+}
+
+TEST_F(ScoreServerTest, TokensNotIssuedToTheSessionAreRefused) {
+  Start();
+  const Session alice = Version();
+  const Session bob = Version();
+  const Session alicesOlderToken = alice;
+  const Session aliceAgain = Version(alice.Cookie);
+  const struct {
+    const char* what;
+    Session sender;
+    std::string token;
+    int status;
+  } cases[] = {
+      {"another session's token", bob, alice.Token, 403},
+      {"a made-up token", alice, std::string(32, 'a'), 403},
+      {"an earlier token of the session", aliceAgain, alicesOlderToken.Token, 403},
+      {"no cookie", Session{"", alice.Token}, alice.Token, 403},
+      {"a cookie we never issued", Session{"bksid=<script>", ""}, alice.Token, 403},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Report(c.sender, ReportInf("Mallory", 999999, c.token)), c.status) << c.what;
+  }
+  EXPECT_TRUE(StoredReports().empty());
+  // The right token still works afterwards.
+  EXPECT_EQ(Report(aliceAgain, ReportInf("Alice", 10, aliceAgain.Token)), 200);
+}
+
+TEST_F(ScoreServerTest, TokensExpireAfterTheirLifetime) {
+  config_.TokenLifetimeSeconds = 600;
+  Start();
+  const Session late = Version();
+  now_ += 10;
+  const Session inTime = Version();
+  now_ += 600;
+  std::string body;
+  EXPECT_EQ(Report(late, ReportInf("Late", 1, late.Token), &body), 403);
+  EXPECT_EQ(body, "ERROR|p has expired: ask for the version again|");
+  EXPECT_EQ(Report(inTime, ReportInf("InTime", 1, inTime.Token)), 200);
+}
+
+TEST_F(ScoreServerTest, NamesAndTextsWithSeparatorsAreStoredExactly) {
+  Start();
+  const std::vector<std::pair<std::string, std::string>> fields = {
+      {"a|b", "x=y"},
+      {"=|=", "|add=|z="},
+      {"name|score=12|key=X|p=", "|"},
+      {"\xC8\xE2|\xE0=\xED", "\xEA|\xEE"},
+  };
+  for (const auto& [name, extra] : fields) {
+    const Session session = Version();
+    EXPECT_EQ(Report(session, ReportInf(name, 5, session.Token, extra)), 200) << name;
+  }
+  const std::vector<StoredReport> stored = StoredReports();
+  ASSERT_EQ(stored.size(), 4u);
+  EXPECT_EQ(stored[0].Name, "a|b");
+  EXPECT_EQ(stored[0].Extra, "x=y");
+  EXPECT_EQ(stored[1].Name, "=|=");
+  EXPECT_EQ(stored[1].Extra, "|add=|z=");
+  EXPECT_EQ(stored[2].Name, "name|score=12|key=X|p=");
+  EXPECT_EQ(stored[2].Extra, "|");
+  EXPECT_EQ(stored[3].Name, "Ив|а=н");
+  EXPECT_EQ(stored[3].Extra, "к|о");
+  for (const StoredReport& report : stored) EXPECT_EQ(report.Score, 5);
+}
+
+TEST_F(ScoreServerTest, OversizedAndGarbageRequestsAreRefusedWithoutHarm) {
+  Start();
+  const Session session = Version();
+  const struct {
+    const char* what;
+    std::string query;
+    int status;
+    std::string body;  // empty: not checked
+  } cases[] = {
+      {"report too long", "hs&prg=Brindle&inf=" + std::string(4000, 'A'), 400,
+       "ERROR|report too long|"},
+      {"address too long", "hs&prg=Brindle&inf=" + std::string(20000, 'A'), 414, ""},
+      {"symbols outside the alphabet", "hs&prg=Brindle&inf=%00%FF%3C%3E%7C%3D%25%26", 400,
+       "ERROR|unknown symbol at position 0|"},
+      {"no report", "hs&prg=Brindle", 400, "ERROR|empty report|"},
+      {"valid symbols, garbage text", "hs&prg=Brindle&inf=ZZZZZZZZ99999999", 400, ""},
+      {"other program", "version&prg=Other", 400, "ERROR|unknown program|"},
+      {"no request", "prg=Brindle", 400, "ERROR|unknown request|"},
+      {"other table", "prg=Brindle&show&type=1", 400, "ERROR|unknown table type|"},
+  };
+  for (const auto& c : cases) {
+    const httplib::Result reply = Get(c.query, session.Cookie);
+    ASSERT_TRUE(reply) << c.what;
+    EXPECT_EQ(reply->status, c.status) << c.what;
+    if (!c.body.empty()) {
+      EXPECT_EQ(reply->body, c.body) << c.what;
+    }
+  }
+  EXPECT_TRUE(StoredReports().empty());
+  // The session's token was not spent by the garbage, and the server still serves.
+  EXPECT_EQ(Report(session, ReportInf("Ann", 1, session.Token)), 200);
+}
+
+TEST_F(ScoreServerTest, PageListsTheBestScorePerNameEscaped) {
+  Start();
+  const std::vector<std::pair<std::string, int32_t>> reports = {
+      {"<script>alert('x')</script>", 50}, {"Ann", 70}, {"Ann", 90}, {"Bob & Co", -5}, {"Ann", 10},
+  };
+  for (const auto& [name, score] : reports) {
+    const Session session = Version();
+    ASSERT_EQ(Report(session, ReportInf(name, score, session.Token)), 200);
+  }
+  const std::string page = Page();
+  EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+  EXPECT_EQ(page.find("<script>"), std::string::npos);
+  const size_t ann = page.find("<td>Ann</td><td class=\"score\">90</td>");
+  const size_t script = page.find(
+      "<td>&lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt;</td><td class=\"score\">50</td>");
+  const size_t bob = page.find("<td>Bob &amp; Co</td><td class=\"score\">-5</td>");
+  ASSERT_NE(ann, std::string::npos) << page;
+  ASSERT_NE(script, std::string::npos) << page;
+  ASSERT_NE(bob, std::string::npos) << page;
+  EXPECT_LT(ann, script);
+  EXPECT_LT(script, bob);
+  EXPECT_EQ(page.find("<td>Ann</td>", ann + 1), std::string::npos);
+}
+
+TEST_F(ScoreServerTest, PageShowsTheTopHundredNames) {
+  Start();
+  for (int i = 0; i < 101; ++i) {
+    const Session session = Version();
+    ASSERT_EQ(Report(session, ReportInf("P" + std::to_string(i), i, session.Token)), 200);
+  }
+  const std::string page = Page();
+  EXPECT_NE(page.find("<td>P100</td>"), std::string::npos);
+  EXPECT_NE(page.find("<td>P1</td>"), std::string::npos);
+  EXPECT_EQ(page.find("<td>P0</td>"), std::string::npos);
+}
+
+TEST_F(ScoreServerTest, ReportsAndIssuedTokensSurviveARestart) {
+  Start();
+  const Session stored = Version();
+  ASSERT_EQ(Report(stored, ReportInf("Keeper", 42, stored.Token)), 200);
+  const Session pending = Version();
+  Stop();
+  Start();
+  EXPECT_NE(Page().find("<td>Keeper</td><td class=\"score\">42</td>"), std::string::npos);
+  EXPECT_EQ(Report(pending, ReportInf("Later", 7, pending.Token)), 200);
+  EXPECT_EQ(Report(stored, ReportInf("Keeper", 42, stored.Token)), 409);
+}
+
+TEST_F(ScoreServerTest, RateLimitCountsRequestsPerAddressPerMinute) {
+  config_.RequestsPerMinute = 3;
+  Start();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Get("version&prg=Brindle")->status, 200);
+  const httplib::Result refused = Get("prg=Brindle&show&type=0");
+  EXPECT_EQ(refused->status, 429);
+  EXPECT_EQ(refused->body, "ERROR|too many requests, try again in a minute|");
+  now_ += 60;
+  EXPECT_EQ(Get("version&prg=Brindle")->status, 200);
+}
+
+// Many clients at once: every report the server accepts is in the database, exactly once.
+TEST_F(ScoreServerTest, ConcurrentClientsLoseAndDuplicateNothing) {
+  Start();
+  constexpr int kClients = 8;
+  constexpr int kPairsEach = 40;
+  std::vector<std::vector<std::string>> accepted(kClients);
+  std::vector<std::thread> clients;
+  for (int c = 0; c < kClients; ++c) {
+    clients.emplace_back([&, c] {
+      httplib::Client client("127.0.0.1", server_->Port());
+      client.set_read_timeout(10, 0);
+      for (int i = 0; i < kPairsEach; ++i) {
+        const std::string name = "c" + std::to_string(c) + "-" + std::to_string(i);
+        auto version = client.Get("/cgi/version.pl?version&prg=Brindle");
+        if (!version) continue;
+        const std::string setCookie = version->get_header_value("Set-Cookie");
+        const httplib::Headers cookie{{"Cookie", setCookie.substr(0, setCookie.find(';'))}};
+        const std::string inf = ReportInf(name, i, VersionReplyToken(version->body));
+        auto report = client.Get(("/cgi/version.pl?hs&prg=Brindle&inf=" + inf).c_str(), cookie);
+        // Sent twice: the second must never store a duplicate.
+        client.Get(("/cgi/version.pl?hs&prg=Brindle&inf=" + inf).c_str(), cookie);
+        if (report && report->status == 200) accepted[c].push_back(name);
+      }
+    });
+  }
+  for (std::thread& t : clients) t.join();
+
+  std::map<std::string, int> seen;
+  for (const StoredReport& report : StoredReports()) ++seen[report.Name];
+  size_t acceptedCount = 0;
+  for (const auto& names : accepted) {
+    acceptedCount += names.size();
+    for (const std::string& name : names) EXPECT_EQ(seen[name], 1) << name;
+  }
+  EXPECT_EQ(seen.size(), acceptedCount);
+  EXPECT_EQ(acceptedCount, size_t{kClients * kPairsEach});
+}
