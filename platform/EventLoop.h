@@ -25,7 +25,9 @@ class EventLoop {
  public:
   EventLoop(Window& window, const Clock& clock);
 
+  // One slot: whoever sets it last owns it; null means no idle handler.
   void SetIdleHandler(IdleHandler* handler) { idle_ = handler; }
+  IdleHandler* GetIdleHandler() const { return idle_; }
   // Timers are not owned and must outlive their registration.
   void AddTimer(WindowTimer* timer);
   void RemoveTimer(WindowTimer* timer);
