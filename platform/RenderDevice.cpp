@@ -335,6 +335,7 @@ void RenderDevice::DrawQuad(const QuadVertex v[4]) {
 
 void RenderDevice::Clear(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha) {
   Flush();
+  if (!rasterize_) return;
   SDL_SetRenderDrawColor(renderer_, red, green, blue, alpha);
   SDL_RenderClear(renderer_);
 }
@@ -353,6 +354,7 @@ PixelImage RenderDevice::ReadPixels() {
 
 void RenderDevice::Present() {
   Flush();
+  if (!rasterize_) return;
   if (keepPresented_) lastPresented_ = ReadPixels();
   SDL_RenderPresent(renderer_);
 }

@@ -111,7 +111,8 @@ class RenderDevice {
   // headless harness, which saves and checks frames after they are shown).
   void SetKeepPresentedFrame(bool keep) { keepPresented_ = keep; }
   const PixelImage& LastPresented() const { return lastPresented_; }
-  // When cleared, quads are counted but not drawn (fast headless stepping).
+  // When cleared, quads are counted but not drawn, and Clear and Present do nothing (fast
+  // headless stepping).
   void SetRasterize(bool rasterize) { rasterize_ = rasterize; }
   int64_t QuadsSubmitted() const { return quadsSubmitted_; }
   int64_t DrawCalls() const { return drawCalls_; }

@@ -1,0 +1,166 @@
+#include "shell/Unit_pr.h"
+
+namespace {
+
+WindowConfig MainWindowConfig(bool headless) {
+  WindowConfig config;
+  config.Title = "Brindle Karts";
+  config.ClientWidth = 800;
+  config.ClientHeight = 600;
+  config.Headless = headless;
+  return config;
+}
+
+// The screen states that have a screen; the other byte values are not states at all.
+bool IsScreenState(uint8_t state) {
+  switch (state) {
+    case ScrQuitRace:
+    case ScrEnterName:
+    case ScrSplash:
+    case ScrMainMenu:
+    case ScrHelp:
+    case ScrOptions:
+    case ScrRecords:
+    case ScrClearRecords:
+    case ScrExitConfirm:
+    case ScrRace:
+    case ScrGameOver:
+    case ScrChooseTrack:
+    case ScrChooseCar:
+    case ScrRaceOver:
+    case ScrGameCompleted:
+    case ScrPause:
+    case ScrExit:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+TForm1::TForm1(const GameSetup& setup)
+    : Setup(setup),
+      MainWindow(MainWindowConfig(setup.Headless)),
+      Loop(MainWindow, setup.GameClock),
+      KaltoScreen1(&MainWindow),
+      KaltoTimer1(setup.GameClock, Loop),
+      RaceTimer(setup.GameClock, 10) {
+  KaltoScreen1.Width = 800;
+  KaltoScreen1.Height = 600;
+  KaltoScreen1.CenterX = 400;
+  KaltoScreen1.CenterY = 300;
+  KaltoScreen1.SetColor(0xFFFFFFFF);
+  KaltoScreen1.ShowMouseCursor = false;
+  KaltoScreen1.Pool = plManaged;
+  if (setup.Headless) KaltoScreen1.RenderMode = rmSoftware;
+
+  KaltoTimer1.SetTargetFPS(90);
+  KaltoTimer1.SetMinFPS(10);
+  KaltoTimer1.SetMaxFPS(120);
+  KaltoTimer1.SetFPSWarningFrames(10);
+  KaltoTimer1.OnTimer = [this](TKaltoTimer&) { KaltoTimer1Timer(); };
+
+  RaceTimer.OnTimer = [this] { RaceTimerTimer(); };
+  Loop.AddTimer(&RaceTimer);
+
+  MainWindow.SetHandler(this);
+  FormCreate();
+}
+
+TForm1::~TForm1() {
+  FormDestroy();
+  MainWindow.SetHandler(nullptr);
+  Loop.RemoveTimer(&RaceTimer);
+}
+
+// The state record already holds the defaults of every field; the steps below change only
+// what differs from them.
+void TForm1::FormCreate() {
+  // The race world's random source is seeded with Setup.RandomSeed (with the race context).
+  // Default records table: with the settings files.
+  // Menu pictures "Data\data1.oil" and the GUI's activation: with the image lists and GUI.
+  KaltoScreen1.SetWindowHandle(&MainWindow);
+  KaltoScreen1.Width = MainWindow.ClientWidth();
+  KaltoScreen1.Height = MainWindow.ClientHeight();
+  KaltoScreen1.Initialize();
+  // Textures of the menu pictures: with the image lists.
+  // Track and car catalogues: with the race world.
+  KaltoScreen1.SetTextureFilter(true);
+  // Mouse-cursor sprite: with the menu sprites.
+  // "Config.cfg" (and full screen when it asks), "Configdat.cfg", unlocked catalogue
+  // entries: with the settings files.
+  // KaltoFont1 (face "Friday13", size 30, white): with the fonts.
+  // Audio paths: with the sound component.
+  // Exit page and its settings: with the exit page.
+}
+
+void TForm1::FormShow() {
+  KaltoTimer1.SetEnabled(true);
+  // Menu music (and stopping it again when MusicOn is false): with the sound component.
+  EnterScreen(ScrSplash);
+}
+
+void TForm1::FormDestroy() {
+  // Stopping and unloading the three modules, then the sound component: with the sound
+  // component. Opening "play.url" and "fscommand\wgame.exe": with the web links.
+}
+
+void TForm1::SetScreen(uint8_t state, std::unique_ptr<GameScreen> screen) {
+  if (IsScreenState(state)) screens_[state] = std::move(screen);
+}
+
+void TForm1::EnterScreen(uint8_t state) {
+  if (IsScreenState(state) && screens_[state]) screens_[state]->Enter();
+}
+
+void TForm1::LeaveScreen(uint8_t state) {
+  if (IsScreenState(state) && screens_[state]) screens_[state]->Leave();
+}
+
+void TForm1::RunScreenFrame(uint8_t state) {
+  if (!IsScreenState(state)) return;
+  if (screens_[state]) {
+    screens_[state]->RunFrame();
+  } else {
+    DrawEmptyFrame();
+  }
+}
+
+void TForm1::DrawEmptyFrame() {
+  KaltoScreen1.Clear(0, 0, 0, 0);
+  KaltoScreen1.BeginScene();
+  KaltoScreen1.EndScene();
+}
+
+void TForm1::KaltoTimer1Timer() {
+  // Advancing the song player KaltoMusic1 while MusicOn (its song list is empty): with the
+  // sound component.
+  RunScreenFrame(State.ScreenState);
+}
+
+void TForm1::FormKeyDown(int key) {
+  if (key >= 0 && key < 256) State.KeyHeld[key] = 1;
+}
+
+void TForm1::FormKeyUp(int key) {
+  if (key < 0 || key >= 256) return;
+  State.KeyReleased[key] = 1;
+  State.KeyHeld[key] = 0;
+}
+
+bool TForm1::FormCloseQuery() const {
+  return State.ScreenState == ScrExit && PromoCountdown == 0;
+}
+
+void TForm1::RaceTimerTimer() {
+  for (const std::function<void()>& tick : RaceClockTicks) tick();
+}
+
+void TForm1::KeyDown(int key, uint8_t /*modifiers*/) {
+  FormKeyDown(key);
+}
+
+void TForm1::KeyUp(int key, uint8_t /*modifiers*/) {
+  FormKeyUp(key);
+}

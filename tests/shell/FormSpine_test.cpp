@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/RaceTime.h"
+#include "shell/Unit_pr.h"
+#include "tests/harness/GameHarness.h"
+
+namespace {
+
+constexpr uint8_t kUsedStates[] = {0, 1, 3, 4, 6, 7, 8, 9, 10, 12, 13, 14, 15, 16, 19, 20, 21};
+
+bool IsUsed(int state) {
+  for (uint8_t used : kUsedStates) {
+    if (used == state) return true;
+  }
+  return false;
+}
+
+// A screen that writes each call to a shared log, such as "enter 4".
+class RecordingScreen : public GameScreen {
+ public:
+  RecordingScreen(int state, std::vector<std::string>& log) : state_(state), log_(log) {}
+  void Enter() override { log_.push_back("enter " + std::to_string(state_)); }
+  void RunFrame() override { log_.push_back("frame " + std::to_string(state_)); }
+  void Leave() override { log_.push_back("leave " + std::to_string(state_)); }
+
+ private:
+  int state_;
+  std::vector<std::string>& log_;
+};
+
+TEST(FormSpine, DispatchersCallTheScreenOfTheStateAndIgnoreUnusedValues) {
+  GameHarness game;
+  std::vector<std::string> log;
+  for (uint8_t state : kUsedStates) {
+    game.Form().SetScreen(state, std::make_unique<RecordingScreen>(state, log));
+  }
+  for (int state = 0; state < 256; ++state) {
+    log.clear();
+    const auto value = static_cast<uint8_t>(state);
+    game.Form().EnterScreen(value);
+    game.Form().RunScreenFrame(value);
+    game.Form().LeaveScreen(value);
+    const std::string n = std::to_string(state);
+    const std::vector<std::string> expected =
+        IsUsed(state) ? std::vector<std::string>{"enter " + n, "frame " + n, "leave " + n}
+                      : std::vector<std::string>{};
+    EXPECT_EQ(log, expected) << "state " << state;
+  }
+}
+
+TEST(FormSpine, EachFrameRunsTheCurrentStatesScreenOnce) {
+  GameHarness game;
+  std::vector<std::string> log;
+  game.Form().SetScreen(ScrMainMenu, std::make_unique<RecordingScreen>(ScrMainMenu, log));
+  game.State().ScreenState = ScrMainMenu;
+  game.StepFrames(3);
+  EXPECT_EQ(log, (std::vector<std::string>{"frame 4", "frame 4", "frame 4"}));
+}
+
+TEST(FormSpine, AStateWithoutItsScreenShowsABlackFrameAndAnUnusedValueShowsNothing) {
+  GameHarness unused;
+  unused.State().ScreenState = 5;
+  EXPECT_EQ(unused.RenderFrame().Width, 0) << "nothing was presented";
+
+  GameHarness game;
+  ASSERT_EQ(game.State().ScreenState, ScrSplash);
+  game.Form().KaltoScreen1.Device()->Clear(200, 100, 50, 255);
+  const PixelImage frame = game.RenderFrame();
+  ASSERT_EQ(frame.Width, 800);
+  ASSERT_EQ(frame.Height, 600);
+  for (int y = 0; y < frame.Height; y += 7) {
+    for (int x = 0; x < frame.Width; x += 7) {
+      const uint8_t* p = frame.Pixel(x, y);
+      ASSERT_EQ(p[0] | p[1] | p[2], 0) << "at " << x << "," << y;
+    }
+  }
+}
+
+// Reacts to Escape the way every screen does: reads KeyReleased and clears the entry.
+class EscapeCounter : public GameScreen {
+ public:
+  EscapeCounter(GameState& state, int& seen) : state_(state), seen_(seen) {}
+  void Enter() override {}
+  void RunFrame() override {
+    if (state_.KeyReleased[vk::Escape]) {
+      state_.KeyReleased[vk::Escape] = 0;
+      ++seen_;
+    }
+  }
+  void Leave() override {}
+
+ private:
+  GameState& state_;
+  int& seen_;
+};
+
+TEST(FormSpine, KeyPressedAndReleasedBetweenTwoFramesIsSeenOnce) {
+  GameHarness game;
+  int seen = 0;
+  game.Form().SetScreen(ScrSplash, std::make_unique<EscapeCounter>(game.State(), seen));
+  game.StepFrame();
+  game.PressKey(vk::Escape);
+  game.StepFrames(5);
+  EXPECT_EQ(seen, 1);
+  EXPECT_EQ(game.State().KeyHeld[vk::Escape], 0);
+}
+
+TEST(FormSpine, KeyHeldFollowsTheKeyAndReleaseIsKeptUntilConsumed) {
+  GameHarness game;
+  game.KeyDown(vk::Left);
+  game.StepFrames(2);
+  EXPECT_EQ(game.State().KeyHeld[vk::Left], 1);
+  EXPECT_EQ(game.State().KeyReleased[vk::Left], 0);
+  game.KeyUp(vk::Left);
+  game.StepFrames(2);
+  EXPECT_EQ(game.State().KeyHeld[vk::Left], 0);
+  EXPECT_EQ(game.State().KeyReleased[vk::Left], 1) << "no screen consumed it";
+}
+
+TEST(FormSpine, CloseIsRefusedEverywhereButOnTheExitPageAfterItsCountdown) {
+  GameHarness game;
+  for (int state = 0; state <= ScrExit; ++state) {
+    for (int32_t countdown : {0, 1, 300}) {
+      game.State().ScreenState = static_cast<uint8_t>(state);
+      game.Form().PromoCountdown = countdown;
+      EXPECT_EQ(game.Form().FormCloseQuery(), state == ScrExit && countdown == 0)
+          << "state " << state << ", countdown " << countdown;
+    }
+  }
+}
+
+TEST(FormSpine, AWindowManagerCloseRequestEndsTheLoopOnlyWhenAllowed) {
+  GameHarness game;
+  game.State().ScreenState = ScrRace;
+  EXPECT_FALSE(game.RequestClose());
+  game.StepFrame();  // the game runs on
+  game.State().ScreenState = ScrExit;
+  game.Form().PromoCountdown = 2;
+  EXPECT_FALSE(game.RequestClose());
+  game.Form().PromoCountdown = 0;
+  EXPECT_TRUE(game.RequestClose());
+}
+
+RaceTime FromHundredths(int64_t hundredths) {
+  return RaceTime{static_cast<int32_t>(hundredths % 100),
+                  static_cast<int32_t>(hundredths / 100 % 60),
+                  static_cast<int32_t>(hundredths / 6000)};
+}
+
+TEST(FormSpine, RaceClockKeepsTrueTimeOnTheGameClockAndCatchesUpAfterAStall) {
+  GameHarness game;
+  RaceTime lap;
+  RaceTime race;
+  game.Form().RaceClockTicks = {[&lap] { lap.Advance(); }, [&race] { race.Advance(); }};
+  const int64_t start = game.Clock().Now();
+  game.Form().RaceTimer.SetEnabled(true);
+
+  game.StepFrames(900);  // 900 frames of 1/90 s, a little under 10 s
+  const int64_t tick = VirtualClock::kTicksPerSecond / 100;
+  EXPECT_EQ(race, FromHundredths((game.Clock().Now() - start) / tick));
+  EXPECT_EQ(race, (RaceTime{99, 9, 0}));
+
+  game.Clock().AdvanceSeconds(55.5);  // the loop was held up
+  game.StepFrame();
+  EXPECT_EQ(race, FromHundredths((game.Clock().Now() - start) / tick));
+  EXPECT_EQ(race.Minutes, 1);
+  EXPECT_EQ(lap, race);
+
+  game.Form().RaceTimer.SetEnabled(false);
+  const RaceTime stopped = race;
+  game.StepFrames(50);
+  EXPECT_EQ(race, stopped);
+}
+
+}  // namespace
