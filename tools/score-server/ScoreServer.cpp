@@ -15,6 +15,7 @@ namespace {
 
 const char kSessionCookie[] = "bksid";
 constexpr int kPageRows = 100;
+constexpr size_t kWorkers = 16;
 
 int64_t WallClockSeconds() {
   return std::chrono::duration_cast<std::chrono::seconds>(
@@ -57,6 +58,11 @@ ScoreServer::ScoreServer(ScoreServerConfig config)
     throw std::invalid_argument("the server message must not contain \"|\"");
   }
   if (!config_.NowSeconds) config_.NowSeconds = WallClockSeconds;
+  // Replies go out in more than one write; without this, each would wait for a delayed ACK.
+  http_->set_tcp_nodelay(true);
+  // An idle kept-alive connection holds a worker; release it soon and keep enough workers.
+  http_->set_keep_alive_timeout(1);
+  http_->new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
   http_->set_payload_max_length(4096);
   http_->set_read_timeout(5, 0);
   http_->set_write_timeout(5, 0);
