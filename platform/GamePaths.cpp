@@ -41,8 +41,8 @@ GameRoots ResolveGameRoots(const RootInputs& in) {
   if (IsWritableDir(in.WorkingDir)) {
     roots.Save = in.WorkingDir;
   } else {
-    fs::path base =
-        !in.XdgDataHome.empty() ? fs::path(in.XdgDataHome) : fs::path(in.Home) / ".local" / "share";
+    fs::path base = !in.XdgDataHome.empty() ? fs::path(in.XdgDataHome)
+                                            : fs::path(in.Home) / ".local" / "share";
     roots.Save = base / "brindle-karts";
     std::error_code ec;
     fs::create_directories(roots.Save, ec);
@@ -77,6 +77,4 @@ const GameRoots& CurrentGameRoots() {
   return *roots;
 }
 
-void SetGameRoots(const GameRoots& roots) {
-  OverrideRoots() = roots;
-}
+void SetGameRoots(const GameRoots& roots) { OverrideRoots() = roots; }
