@@ -4,6 +4,23 @@
 
 namespace {
 
+// Bytes of the UTF-8 sequence starting at `at`: its lead byte and the continuation bytes
+// that follow, at most as many as the lead announces. A broken sequence is thus passed to
+// the converter (and dropped) without swallowing the next character.
+size_t Utf8SequenceLength(std::string_view text, size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  const size_t wanted = lead >= 0xC0 && lead < 0xE0   ? 2
+                        : lead >= 0xE0 && lead < 0xF0 ? 3
+                        : lead >= 0xF0 && lead < 0xF8 ? 4
+                                                      : 1;
+  size_t length = 1;
+  while (length < wanted && at + length < text.size() &&
+         (static_cast<unsigned char>(text[at + length]) & 0xC0) == 0x80) {
+    ++length;
+  }
+  return length;
+}
+
 // SDL_iconv works on whole buffers; an unconvertible character makes it stop, so the text
 // is converted one UTF-8 sequence (or one byte) at a time and what fails is dropped.
 std::string ConvertEachCharacter(std::string_view text, const char* to, const char* from,
@@ -14,11 +31,7 @@ std::string ConvertEachCharacter(std::string_view text, const char* to, const ch
   size_t i = 0;
   while (i < text.size()) {
     size_t length = 1;
-    if (fromUtf8) {
-      const auto lead = static_cast<unsigned char>(text[i]);
-      length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-      if (i + length > text.size()) length = text.size() - i;
-    }
+    if (fromUtf8) length = Utf8SequenceLength(text, i);
     const char* in = text.data() + i;
     size_t inLeft = length;
     char buffer[8];

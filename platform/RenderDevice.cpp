@@ -62,6 +62,12 @@ SDL_BlendMode NearestBuiltIn(BlendFactor source, BlendFactor destination) {
   return SDL_BLENDMODE_BLEND;
 }
 
+bool ExactlyBuiltIn(BlendFactor source, BlendFactor destination) {
+  return (source == BlendFactor::SrcAlpha && destination == BlendFactor::InvSrcAlpha) ||
+         (source == BlendFactor::SrcAlpha && destination == BlendFactor::One) ||
+         (source == BlendFactor::Zero && destination == BlendFactor::SrcColor);
+}
+
 const char* BuiltInName(SDL_BlendMode mode) {
   switch (mode) {
     case SDL_BLENDMODE_ADD:
@@ -130,8 +136,7 @@ RenderDevice::RenderDevice(Window& window, SDL_Renderer* renderer, int logicalWi
       renderer_(renderer),
       logicalWidth_(logicalWidth),
       logicalHeight_(logicalHeight),
-      blendCache_(kFactorCount * kFactorCount, -1),
-      fallbackReported_(kFactorCount * kFactorCount, false) {
+      blendCache_(kFactorCount * kFactorCount, -1) {
   SDL_RendererInfo info{};
   SDL_GetRendererInfo(renderer_, &info);
   driverName_ = info.name;
@@ -223,7 +228,7 @@ void RenderDevice::SetDestinationBlend(BlendFactor destination) {
 }
 
 int RenderDevice::SdlBlendFor(BlendFactor source, BlendFactor destination, bool opaqueQuad) {
-  // Plain alpha blending of a wholly opaque quad is a copy: let SDL skip the blend.
+  // Blending a wholly opaque quad by its alpha is a copy: let SDL skip the blend.
   if (opaqueQuad && source == BlendFactor::SrcAlpha && destination == BlendFactor::InvSrcAlpha) {
     return SDL_BLENDMODE_NONE;
   }
@@ -234,11 +239,12 @@ int RenderDevice::SdlBlendFor(BlendFactor source, BlendFactor destination, bool 
   const SDL_BlendMode composed =
       SDL_ComposeCustomBlendMode(SdlFactor(source), SdlFactor(destination), SDL_BLENDOPERATION_ADD,
                                  SdlFactor(source), SdlFactor(destination), SDL_BLENDOPERATION_ADD);
-  // Some pairs are SDL's own built-ins, which every renderer draws.
+  // Pairs whose colour equation is one of SDL's built-in modes use it: every renderer
+  // draws those, and fast.
   SDL_BlendMode chosen = composed;
   const SDL_BlendMode builtIn = NearestBuiltIn(source, destination);
-  if (source == BlendFactor::SrcAlpha && destination == BlendFactor::InvSrcAlpha) {
-    chosen = SDL_BLENDMODE_BLEND;
+  if (ExactlyBuiltIn(source, destination)) {
+    chosen = builtIn;
   } else {
     SDL_Texture* probe =
         SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC, 1, 1);
@@ -246,12 +252,10 @@ int RenderDevice::SdlBlendFor(BlendFactor source, BlendFactor destination, bool 
     SDL_DestroyTexture(probe);
     if (!supported) {
       chosen = builtIn;
-      if (!fallbackReported_[key]) {
-        fallbackReported_[key] = true;
-        std::fprintf(stderr, "render device (%s): cannot blend %s / %s; drawing with %s instead\n",
-                     driverName_.c_str(), FactorName(source), FactorName(destination),
-                     BuiltInName(builtIn));
-      }
+      // Said once: the answer is cached below.
+      std::fprintf(stderr, "render device (%s): cannot blend %s / %s; drawing with %s instead\n",
+                   driverName_.c_str(), FactorName(source), FactorName(destination),
+                   BuiltInName(builtIn));
     }
   }
   blendCache_[key] = static_cast<int>(chosen);

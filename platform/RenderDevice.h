@@ -151,9 +151,8 @@ class RenderDevice {
   int batchBlend_ = 0;
   bool batchLinear_ = false;
 
-  // Composed SDL blend modes by factor pair; -1 not yet probed.
+  // The SDL blend mode drawn for each factor pair; -1 not yet decided.
   std::vector<int> blendCache_;
-  std::vector<bool> fallbackReported_;
 
   bool keepPresented_ = false;
   PixelImage lastPresented_;

@@ -66,6 +66,11 @@ void TKaltoRenderer::SetHorizontalFlip(bool flip) {
   horizontalFlip_ = flip;
 }
 
+void TKaltoRenderer::SetFlipFlags(bool vertical, bool horizontal) {
+  verticalFlip_ = vertical;
+  horizontalFlip_ = horizontal;
+}
+
 void TKaltoRenderer::Transform(float cx, float cy, float angle, float scaleX, float scaleY) {
   const double r = static_cast<double>(angle) * M_PI / 180.0;
   const double cosR = std::cos(r);

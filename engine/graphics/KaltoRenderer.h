@@ -28,6 +28,8 @@ class TKaltoRenderer {
   void SetVerticalFlip(bool flip);
   // Takes effect at the next SetTexCoords.
   void SetHorizontalFlip(bool flip);
+  // Both flags at once, without re-applying: the next SetTexCoords uses them.
+  void SetFlipFlags(bool vertical, bool horizontal);
   bool VerticalFlip() const { return verticalFlip_; }
   bool HorizontalFlip() const { return horizontalFlip_; }
   // Scales along the quad's own axes, then rotates clockwise by angle degrees, about (cx, cy).
