@@ -1,0 +1,7 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The whole file. False when it cannot be opened or read completely.
+bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes);
