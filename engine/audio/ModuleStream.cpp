@@ -46,6 +46,9 @@ void ModuleStream::Play(bool loop) {
     converter_.Clear();
     playing_ = true;
     suspended_ = false;
+    // Starting counts as entering the half under the play cursor: the other half is
+    // refilled at once, so the zeroed start lasts at most until the next half.
+    (playCursor_ < kHalfFrames ? refillSecondHalf_ : refillFirstHalf_) = true;
   }
   wake_.notify_all();
 }
