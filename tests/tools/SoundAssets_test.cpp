@@ -1,0 +1,192 @@
+// Checks of the generated sounds and tunes in the game folder, as the game will load them.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <libopenmpt/libopenmpt.hpp>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/AudioDevice.h"
+
+namespace {
+
+const std::filesystem::path kSounds = std::filesystem::path(BK_GAME_DIR) / "Sounds";
+
+std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
+}
+
+double RmsDb(const std::vector<int16_t>& stereo, size_t from, size_t to) {
+  double sum = 0;
+  for (size_t i = from; i < to; ++i) sum += static_cast<double>(stereo[i]) * stereo[i];
+  return 10.0 * std::log10(sum / static_cast<double>(to - from) / (32768.0 * 32768.0) + 1e-12);
+}
+
+// What a tune holds, read back through libopenmpt.
+struct TuneFacts {
+  std::string Log;
+  double Duration = 0;
+  int Channels = 0;
+  int Tempo = 0;
+  std::set<int> PatternsPlayed;
+  std::set<std::set<int>> BassLines;  // the bass notes of each pattern played
+  std::set<int> InstrumentsUsed;
+  std::set<int> Pitches;
+};
+
+TuneFacts ReadTune(const std::vector<uint8_t>& bytes) {
+  TuneFacts facts;
+  std::ostringstream log;
+  openmpt::module module(bytes, log);
+  facts.Log = log.str();
+  facts.Duration = module.get_duration_seconds();
+  facts.Channels = module.get_num_channels();
+  facts.Tempo = module.get_current_tempo();
+  for (int order = 0; order < module.get_num_orders(); ++order) {
+    const int pattern = module.get_order_pattern(order);
+    facts.PatternsPlayed.insert(pattern);
+    std::set<int> bass;
+    for (int row = 0; row < module.get_pattern_num_rows(pattern); ++row) {
+      for (int channel = 0; channel < facts.Channels; ++channel) {
+        const int note = module.get_pattern_row_channel_command(pattern, row, channel,
+                                                                openmpt::module::command_note);
+        const int instrument = module.get_pattern_row_channel_command(
+            pattern, row, channel, openmpt::module::command_instrument);
+        if (instrument > 0) facts.InstrumentsUsed.insert(instrument);
+        if (note < 1 || note > 120) continue;
+        facts.Pitches.insert(note);
+        if (instrument == 1) bass.insert(note);
+      }
+    }
+    facts.BassLines.insert(bass);
+  }
+  return facts;
+}
+
+// Renders the tune across its loop point: `margin` seconds on each side of the seam.
+std::vector<int16_t> RenderAcrossSeam(const std::vector<uint8_t>& bytes, double margin,
+                                      size_t& seamFrame) {
+  std::ostringstream log;
+  openmpt::module module(bytes, log);
+  module.set_repeat_count(-1);
+  module.ctl_set_integer("dither", 0);
+  constexpr int kRate = 22050;
+  const double duration = module.get_duration_seconds();
+  const size_t skip = static_cast<size_t>((duration - margin) * kRate);
+  const size_t total = skip + static_cast<size_t>(2 * margin * kRate);
+  std::vector<int16_t> all(2 * total);
+  size_t done = 0;
+  while (done < total) {
+    const size_t got = module.read_interleaved_stereo(kRate, std::min<size_t>(4096, total - done),
+                                                      all.data() + 2 * done);
+    if (got == 0) break;
+    done += got;
+  }
+  seamFrame = static_cast<size_t>(margin * kRate);
+  return std::vector<int16_t>(all.begin() + static_cast<std::ptrdiff_t>(2 * skip), all.end());
+}
+
+}  // namespace
+
+TEST(GeneratedSounds, TheGeneratorWritesTheSameBytesEveryTime) {
+  const std::filesystem::path scratch =
+      std::filesystem::temp_directory_path() / ("bk-sounds-" + std::to_string(::getpid()));
+  const std::string command =
+      std::string("\"") + BK_TOOLS_DIR + "/assetgen\" --sounds \"" + scratch.string() + "\"";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  int compared = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(kSounds)) {
+    EXPECT_EQ(ReadBytes(entry.path()), ReadBytes(scratch / entry.path().filename()))
+        << entry.path().filename();
+    ++compared;
+  }
+  EXPECT_EQ(compared, 9);
+  std::filesystem::remove_all(scratch);
+}
+
+TEST(GeneratedSounds, EachTuneIsARealLoopingPieceOfMusic) {
+  std::set<int> tempos;
+  for (const char* name : {"1.xm", "2.xm", "3.xm"}) {
+    SCOPED_TRACE(name);
+    const std::vector<uint8_t> bytes = ReadBytes(kSounds / name);
+    const TuneFacts tune = ReadTune(bytes);
+    EXPECT_EQ(tune.Log, "") << "libopenmpt complained";
+    EXPECT_GE(tune.Duration, 45.0);
+    EXPECT_LE(tune.Duration, 120.0);
+    EXPECT_GE(tune.Channels, 6);
+    EXPECT_LE(tune.Channels, 8);
+    EXPECT_GE(tune.PatternsPlayed.size(), 4u);
+    EXPECT_GE(tune.BassLines.size(), 2u) << "sections with different harmony";
+    EXPECT_GE(tune.InstrumentsUsed.size(), 4u);
+    EXPECT_GE(tune.Pitches.size(), 12u);
+    tempos.insert(tune.Tempo);
+
+    // The seam: no gap, no jump in level, no click larger than the music's own edges.
+    size_t seam = 0;
+    const std::vector<int16_t> around = RenderAcrossSeam(bytes, 2.0, seam);
+    const size_t half = 2 * 22050 / 2;  // half a second of stereo samples
+    const double before = RmsDb(around, 2 * seam - half, 2 * seam);
+    const double after = RmsDb(around, 2 * seam, 2 * seam + half);
+    EXPECT_GT(before, -35.0);
+    EXPECT_GT(after, -35.0);
+    EXPECT_LT(std::abs(before - after), 4.0) << before << " dB before, " << after << " dB after";
+    int musicJump = 0, seamJump = 0;
+    for (size_t i = 2; i < around.size(); ++i) {
+      const int jump = std::abs(around[i] - around[i - 2]);
+      const bool nearSeam = i + 2 * 110 >= 2 * seam && i <= 2 * seam + 2 * 110;  // +-5 ms
+      if (nearSeam) {
+        seamJump = std::max(seamJump, jump);
+      } else if (i < 2 * seam) {
+        musicJump = std::max(musicJump, jump);
+      }
+    }
+    EXPECT_LE(seamJump, musicJump);
+  }
+  EXPECT_EQ(tempos.size(), 3u) << "each tune has its own tempo";
+}
+
+TEST(GeneratedSounds, EachEffectIsAnAudibleWaveOfAFittingLength) {
+  const struct {
+    const char* File;
+    double MinSeconds, MaxSeconds;
+  } effects[] = {{"Lighter 03.wav", 0.03, 0.25}, {"Switch 04.wav", 0.03, 0.25},
+                 {"Car Start 01.wav", 1.5, 4.0}, {"finish.wav", 1.0, 3.5},
+                 {"svet1.wav", 0.15, 0.6},       {"svet2.wav", 0.2, 1.2}};
+  for (const auto& e : effects) {
+    SCOPED_TRACE(e.File);
+    const auto wave = DecodeWave(ReadBytes(kSounds / e.File), 44100);
+    ASSERT_TRUE(wave.has_value());
+    const double seconds = static_cast<double>(wave->Frames()) / 44100.0;
+    EXPECT_GE(seconds, e.MinSeconds);
+    EXPECT_LE(seconds, e.MaxSeconds);
+    float peak = 0;
+    for (float s : wave->Stereo) peak = std::max(peak, std::abs(s));
+    EXPECT_GT(peak, 0.3f);
+    EXPECT_LE(peak, 1.0f);
+  }
+}
+
+TEST(GeneratedSounds, TheGoBeepIsHigherThanTheStartLightBeep) {
+  auto pitch = [](const char* file) {
+    const auto wave = DecodeWave(ReadBytes(kSounds / file), 44100);
+    int crossings = 0;
+    for (int i = 1; i < wave->Frames(); ++i) {
+      crossings += (wave->Stereo[2 * i - 2] < 0) != (wave->Stereo[2 * i] < 0);
+    }
+    return crossings / 2.0 / (wave->Frames() / 44100.0);
+  };
+  const double red = pitch("svet1.wav");
+  const double green = pitch("svet2.wav");
+  EXPECT_GT(red, 300.0);
+  EXPECT_GT(green, red * 1.5);
+}
