@@ -1,0 +1,153 @@
+// The game in a real window on an X display (make test runs these under Xvfb with openbox),
+// driven the way a player and a window manager would: xdotool for keys, wmctrl for close.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "shell/Unit_pr.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Starts a program (searched in PATH) without waiting for it.
+pid_t Spawn(const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
+  return pid;
+}
+
+// Runs a shell command to its end and returns what it printed.
+std::string Output(const std::string& command) {
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return out;
+  char buffer[256];
+  while (fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+  pclose(pipe);
+  return out;
+}
+
+// The number after "label" in xwininfo's report, -1 when absent.
+int Field(const std::string& report, const std::string& label) {
+  const size_t at = report.find(label);
+  return at == std::string::npos ? -1 : std::atoi(report.c_str() + at + label.size());
+}
+
+// Keeps the game's loop turning (as its own Run would) until `done` holds or time is up.
+bool PumpUntil(TForm1& form, const std::function<bool()>& done,
+               std::chrono::milliseconds limit = 5s) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (std::chrono::steady_clock::now() < end) {
+    form.Loop.RunOnce();
+    if (done()) return true;
+    std::this_thread::sleep_for(1ms);
+  }
+  return false;
+}
+
+// Runs a command beside the game's loop and waits for it while the loop keeps turning, so
+// the game handles what the command sends as it arrives.
+void RunBesideGame(TForm1& form, const std::vector<std::string>& command) {
+  const pid_t pid = Spawn(command);
+  ASSERT_GT(pid, 0) << "cannot start " << command[0];
+  int status = 0;
+  ASSERT_TRUE(PumpUntil(form, [&] { return waitpid(pid, &status, WNOHANG) == pid; }))
+      << command[0] << " did not finish";
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command[0] << " failed";
+}
+
+class RealWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "these tests need an X display";
+  }
+};
+
+TEST_F(RealWindow, TheGameOpensItsWindowAndRefusesTheWindowManagersClose) {
+  const pid_t game = Spawn({std::string(BK_GAME_DIR) + "/brindle-karts"});
+  ASSERT_GT(game, 0);
+  const std::string id = Output("timeout 10 xdotool search --sync --onlyvisible --pid " +
+                                std::to_string(game) + " --name '^Brindle Karts$' | head -n 1");
+  ASSERT_FALSE(id.empty()) << "no window titled \"Brindle Karts\"";
+
+  const std::string info = Output("xwininfo -id " + id);
+  EXPECT_EQ(Field(info, "Width:"), 800) << info;
+  EXPECT_EQ(Field(info, "Height:"), 600) << info;
+
+  ASSERT_EQ(std::system("wmctrl -c 'Brindle Karts'"), 0);
+  std::this_thread::sleep_for(1500ms);
+  int status = 0;
+  EXPECT_EQ(waitpid(game, &status, WNOHANG), 0) << "the game closed on the close request";
+  EXPECT_FALSE(Output("xdotool search --onlyvisible --pid " + std::to_string(game)).empty());
+
+  kill(game, SIGTERM);
+  ASSERT_EQ(waitpid(game, &status, 0), game);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// The same game in this process, so the test can read its key tables and state.
+class InProcessGame : public RealWindow {
+ protected:
+  void SetUp() override {
+    RealWindow::SetUp();
+    form_ = std::make_unique<TForm1>(GameSetup{clock_, 1, /*Headless=*/false});
+    form_->FormShow();
+    const std::string ids =
+        Output("timeout 10 xdotool search --sync --onlyvisible --pid " + std::to_string(getpid()) +
+               " --name '^Brindle Karts$' | head -n 1");
+    windowId_ = ids.substr(0, ids.find('\n'));
+    ASSERT_FALSE(windowId_.empty());
+    RunBesideGame(*form_, {"xdotool", "windowactivate", "--sync", windowId_});
+  }
+
+  RealClock clock_;
+  std::unique_ptr<TForm1> form_;
+  std::string windowId_;
+};
+
+TEST_F(InProcessGame, KeysFromTheKeyboardReachTheKeyTables) {
+  GameState& state = form_->State;
+  RunBesideGame(*form_, {"xdotool", "keydown", "Left"});
+  EXPECT_TRUE(PumpUntil(*form_, [&] { return state.KeyHeld[vk::Left] == 1; }));
+  EXPECT_EQ(state.KeyReleased[vk::Left], 0);
+
+  RunBesideGame(*form_, {"xdotool", "keyup", "Left"});
+  EXPECT_TRUE(PumpUntil(*form_, [&] { return state.KeyReleased[vk::Left] == 1; }));
+  EXPECT_EQ(state.KeyHeld[vk::Left], 0);
+
+  RunBesideGame(*form_, {"xdotool", "key", "Escape", "p", "F1"});
+  EXPECT_TRUE(PumpUntil(*form_, [&] {
+    return state.KeyReleased[vk::Escape] && state.KeyReleased[vk::P] && state.KeyReleased[vk::F1];
+  }));
+}
+
+TEST_F(InProcessGame, CloseFromTheWindowManagerIsRefusedUntilTheExitPageAllowsIt) {
+  form_->State.ScreenState = ScrMainMenu;
+  RunBesideGame(*form_, {"wmctrl", "-c", "Brindle Karts"});
+  EXPECT_FALSE(PumpUntil(
+      *form_, [&] { return form_->Loop.QuitRequested(); }, 1s));
+
+  form_->State.ScreenState = ScrExit;
+  form_->PromoCountdown = 0;
+  RunBesideGame(*form_, {"wmctrl", "-c", "Brindle Karts"});
+  EXPECT_TRUE(PumpUntil(*form_, [&] { return form_->Loop.QuitRequested(); }));
+}
+
+}  // namespace
