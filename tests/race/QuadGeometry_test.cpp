@@ -1,0 +1,39 @@
+#include "race/QuadGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const Quad kSquare{{{0, 0}, {10, 0}, {10, 10}, {0, 10}}};
+}
+
+TEST(PointInQuad, CountsTheEdgeTheCornersAndAHairOutsideAsInside) {
+  struct Case {
+    Vec2 point;
+    bool inside;
+  };
+  const Case cases[] = {
+      {{5, 5}, true},     {{0.5, 9.5}, true},
+      {{5, 0}, true},      // on an edge: the angles add up to 360
+      {{10, 10}, true},    // exactly on a corner
+      {{5, -0.05}, true},  // a hair outside an edge still sums to more than 355
+      {{5, -1}, false},   {{20, 5}, false},
+      {{-3, -3}, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PointInQuad(c.point, kSquare), c.inside) << c.point.X << ", " << c.point.Y;
+  }
+}
+
+TEST(QuadsOverlap, NeedsACornerOfOneInsideTheOther) {
+  const Quad inside{{{2, 2}, {4, 2}, {4, 4}, {2, 4}}};
+  const Quad apart{{{20, 20}, {30, 20}, {30, 30}, {20, 30}}};
+  const Quad cornerIn{{{8, 8}, {18, 8}, {18, 18}, {8, 18}}};
+  // A plus sign: a tall thin bar across a wide thin bar; no corner of either inside.
+  const Quad tall{{{4, -5}, {6, -5}, {6, 15}, {4, 15}}};
+  const Quad wide{{{-5, 4}, {15, 4}, {15, 6}, {-5, 6}}};
+  EXPECT_TRUE(QuadsOverlap(kSquare, inside));
+  EXPECT_TRUE(QuadsOverlap(inside, kSquare));
+  EXPECT_TRUE(QuadsOverlap(kSquare, cornerIn));
+  EXPECT_FALSE(QuadsOverlap(kSquare, apart));
+  EXPECT_FALSE(QuadsOverlap(tall, wide));
+}
