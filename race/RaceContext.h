@@ -1,0 +1,74 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "race/Catalogue.h"
+#include "race/Course.h"
+#include "race/QuadGeometry.h"
+#include "race/RaceRandom.h"
+
+struct GameState;
+class TKaltoImageList;
+class TImageListItem;
+class TKaltoSprite;
+class TPlayer;
+class TOpponentCar;
+class TSprite;
+
+// How a computer car is to be put on the course by a race builder.
+struct OpponentStart {
+  int Index = 0;  // 0-based; also its slot - 1
+  StartSlot Slot;
+  int CarKind = 0;
+  bool UsesMenuImages = false;
+  bool DrivesAtOnce = false;  // the demo race starts driving without a start signal
+};
+
+// The parts of a race that other code provides: the computer cars' driver, the check and
+// finish lines with their lap counting, and the instruments. A builder calls what is set
+// and builds the rest of the world without it.
+struct RaceWorldParts {
+  std::function<TOpponentCar*(const OpponentStart&)> CreateOpponent;
+  std::function<void(int32_t index, double centreX, double centreY)> CreateCheckLine;
+  std::function<void(double angle, double x, double centreY)> CreateFinishLine;
+  // Called once the player exists: speedometer, radar and dashboard panels.
+  std::function<void()> CreateInstruments;
+};
+
+// Everything the race world works on: the catalogues, the loaded course, the cars, the
+// sprite engine they live on, the pictures and the one random source. The game's main
+// window owns it and hands it to the race code; tests build their own.
+struct RaceContext {
+  RaceContext(GameState& state, TKaltoSprite& engine, uint32_t seed)
+      : State(state), Engine(engine), Random(seed) {}
+
+  GameState& State;
+  TKaltoSprite& Engine;
+  TKaltoImageList* MenuImages = nullptr;  // the menus' list (the demo race draws from it)
+  TKaltoImageList* GameImages = nullptr;  // the race list
+  // Turns a game file name such as "Data\\data4.prd" into a path to open.
+  std::function<std::filesystem::path(const std::string&)> DataFile;
+
+  TrackCatalogue Tracks;
+  CarCatalogue Cars;
+  RaceCourse Course;
+  // The cars of the current race; sprites of the engine, forgotten when it frees them.
+  TPlayer* Player = nullptr;
+  std::vector<TOpponentCar*> Opponents;
+  // Road parts and paints: the surface the ground sensors look for. Shared with the road
+  // sprites, which leave it when freed, even if the engine outlives this context.
+  std::shared_ptr<std::vector<const TSprite*>> RoadSurface =
+      std::make_shared<std::vector<const TSprite*>>();
+  RaceWorldParts Parts;
+  RaceRandom Random;
+
+  // The named picture of the menu or the race list; none when the list or name is missing.
+  TImageListItem* Picture(bool fromMenuImages, const std::string& name) const;
+  // The player's world shift of this frame (zero without a player).
+  Vec2 Scroll() const;
+  Vec2 Push() const;
+};
