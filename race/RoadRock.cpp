@@ -82,9 +82,16 @@ void TRoadRock::Move(int32_t) {
 }
 
 void TRoadRock::UpdateObstacleShape() {
-  const double halfW = Width() / 2.0;
-  const double halfH = Height() / 2.0;
-  Corners = TurnedCorners(Centre(), std::sqrt(halfW * halfW + halfH * halfH), Angle, cornerAngles_);
+  if (!offsetsValid_ || offsetsAngle_ != Angle) {
+    const double halfW = Width() / 2.0;
+    const double halfH = Height() / 2.0;
+    cornerOffsets_ =
+        TurnedCorners({0, 0}, std::sqrt(halfW * halfW + halfH * halfH), Angle, cornerAngles_);
+    offsetsAngle_ = Angle;
+    offsetsValid_ = true;
+  }
+  const Vec2 c = Centre();
+  for (int k = 0; k < 4; ++k) Corners[k] = {c.X + cornerOffsets_[k].X, c.Y + cornerOffsets_[k].Y};
 }
 
 void TRoadRock::CollideCars() {

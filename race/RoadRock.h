@@ -31,4 +31,9 @@ class TRoadRock : public TWorldSprite {
  private:
   Vec2 Centre() const;
   std::array<double, 4> cornerAngles_;
+  // The turned corners relative to the centre, for the angle they were computed at:
+  // obstacles never turn, so the trigonometry runs once.
+  Quad cornerOffsets_{};
+  float offsetsAngle_ = 0;
+  bool offsetsValid_ = false;
 };

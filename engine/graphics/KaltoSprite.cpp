@@ -27,7 +27,9 @@ uint32_t TexelAt(const PixelImage& picture, int32_t x, int32_t y) {
 }  // namespace
 
 int32_t SnapToPixel(double x) {
-  const double shifted = x >= 0 ? x + 0.5 : x - 0.5;
+  // Far beyond any screen; keeps bounds arithmetic (left + width) inside 32 bits.
+  constexpr double kFarthest = 1 << 30;
+  const double shifted = std::clamp(x >= 0 ? x + 0.5 : x - 0.5, -kFarthest, kFarthest);
   // Four decimals as a whole number of ten-thousandths, ties to even; then truncate.
   const long long tenThousandths = std::llrint(shifted * 10000.0);
   return static_cast<int32_t>(tenThousandths / 10000);

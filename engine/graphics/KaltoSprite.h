@@ -10,7 +10,8 @@ class TImageListItem;
 class TKaltoSprite;
 
 // Rounds a position to a whole pixel: halves, and fractions from 0.49995 on, go away from
-// zero (the value is first brought to four decimals, ties to even).
+// zero (the value is first brought to four decimals, ties to even). Positions beyond
+// 2^30 pixels are held there.
 int32_t SnapToPixel(double x);
 
 struct SpriteRect {
