@@ -7,6 +7,27 @@
 namespace {
 constexpr int kWantedRate = 44100;
 constexpr int kWantedFrames = 1024;  // about 23 ms at 44.1 kHz
+
+uint32_t ReadU32(const std::vector<uint8_t>& b, size_t at) {
+  return static_cast<uint32_t>(b[at]) | static_cast<uint32_t>(b[at + 1]) << 8 |
+         static_cast<uint32_t>(b[at + 2]) << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+}
+
+// True when the data is a RIFF wave whose chunks all lie inside it. SDL's loader sizes its
+// buffers by the declared lengths, so a damaged header could otherwise ask for gigabytes.
+bool ChunksFitInside(const std::vector<uint8_t>& bytes) {
+  if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
+      std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
+    return false;
+  }
+  size_t at = 12;
+  while (at + 8 <= bytes.size()) {
+    const uint64_t length = ReadU32(bytes, at + 4);
+    if (length > bytes.size() - at - 8) return false;
+    at += 8 + static_cast<size_t>(length) + (length & 1);
+  }
+  return true;
+}
 }  // namespace
 
 AudioDevice::~AudioDevice() {
@@ -89,7 +110,7 @@ void AudioRateConverter::Clear() {
 }
 
 std::optional<DecodedWave> DecodeWave(const std::vector<uint8_t>& fileBytes, int outputRate) {
-  if (fileBytes.empty() || outputRate <= 0) return std::nullopt;
+  if (outputRate <= 0 || !ChunksFitInside(fileBytes)) return std::nullopt;
   SDL_RWops* source = SDL_RWFromConstMem(fileBytes.data(), static_cast<int>(fileBytes.size()));
   if (source == nullptr) return std::nullopt;
   SDL_AudioSpec spec{};
@@ -98,13 +119,25 @@ std::optional<DecodedWave> DecodeWave(const std::vector<uint8_t>& fileBytes, int
   if (SDL_LoadWAV_RW(source, 1, &spec, &pcm, &pcmBytes) == nullptr) return std::nullopt;
 
   std::optional<DecodedWave> result;
-  SDL_AudioStream* stream =
-      SDL_NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 2, outputRate);
-  if (stream != nullptr && SDL_AudioStreamPut(stream, pcm, static_cast<int>(pcmBytes)) == 0 &&
+  // Rates far outside what any sound file uses make SDL's resampler miscompute its buffers.
+  constexpr int kLowestRate = 1000, kHighestRate = 384000;
+  const bool plausible = spec.freq >= kLowestRate && spec.freq <= kHighestRate;
+  SDL_AudioStream* stream = plausible ? SDL_NewAudioStream(spec.format, spec.channels, spec.freq,
+                                                           AUDIO_F32SYS, 2, outputRate)
+                                      : nullptr;
+  // The resampler holds back the end of its input even through a flush, so the wave is
+  // followed by silence and the output cut to the wave's own length.
+  const int frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
+  const std::vector<uint8_t> tail(static_cast<size_t>(frameBytes) * 4096, spec.silence);
+  if (stream != nullptr && frameBytes > 0 &&
+      SDL_AudioStreamPut(stream, pcm, static_cast<int>(pcmBytes)) == 0 &&
+      SDL_AudioStreamPut(stream, tail.data(), static_cast<int>(tail.size())) == 0 &&
       SDL_AudioStreamFlush(stream) == 0) {
+    const int64_t sourceFrames = pcmBytes / static_cast<uint32_t>(frameBytes);
+    const size_t frames = static_cast<size_t>(sourceFrames * outputRate / spec.freq);
     DecodedWave wave;
     wave.SourceRate = spec.freq;
-    wave.Stereo.resize(static_cast<size_t>(SDL_AudioStreamAvailable(stream)) / sizeof(float));
+    wave.Stereo.resize(2 * frames);
     const int got = SDL_AudioStreamGet(stream, wave.Stereo.data(),
                                        static_cast<int>(wave.Stereo.size() * sizeof(float)));
     if (got >= 0) {
