@@ -74,8 +74,8 @@ TunePlan RaceTune() {
   t.Tempo = 148;
   t.Tonic = XmNote(3, 9);  // A minor
   t.Scale = ScaleKind::Minor;
-  t.Melody.Cells = {{"x-x-", 4}, {"xxx-", 2}, {"x-xx", 3}, {"--x-", 2}, {"x--x", 3}};
-  t.Melody.PhraseEnd = "x-x-";
+  t.Melody.Cells = {{"x-x-", 4}, {"x---", 3}, {"x-xx", 2}, {"--x-", 2}, {"x--x", 3}};
+  t.Melody.PhraseEnd = "x--.";
   t.Melody.Centre = 2;
   t.Melody.Volume = 40;
   t.ArpVolume = 22;
@@ -109,7 +109,7 @@ TunePlan RaceOverTune() {
   t.Scale = ScaleKind::Major;
   t.Melody.Cells = {{"x---", 6}, {"x-x-", 2}, {"----", 2}, {"--x-", 1}};
   t.Melody.PhraseEnd = "x---";
-  t.Melody.Centre = 4;
+  t.Melody.Centre = 2;
   t.Melody.Volume = 36;
   t.ArpVolume = 26;
   t.PadVolume = 26;
