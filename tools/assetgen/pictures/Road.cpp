@@ -1,0 +1,291 @@
+// Grass, road pieces, paint on the road, check and finish lines and tyre smoke.
+// Every road piece is a function of the same tile-periodic textures, so pieces placed on
+// the road grid meet without seams.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/graphics/RoadGrid.h"
+#include "tools/assetgen/pictures/ArtBook.h"
+#include "tools/assetgen/pictures/Effects.h"
+#include "tools/assetgen/pictures/Noise.h"
+#include "tools/assetgen/pictures/PixelFill.h"
+#include "tools/assetgen/pictures/RoadPieces.h"
+#include "tools/assetgen/pictures/Themes.h"
+
+using namespace palette;
+
+namespace {
+
+constexpr double kGrid = kRoadTileSize;
+constexpr double kKerb = kRoadKerbWidth;
+constexpr double kKerbPeriod = 32;  // one red and one white block
+constexpr double kDashPeriod = 64;
+
+double coverage(double t, double from, double to) {
+  return std::clamp(std::min(t - from, to - t) + 0.5, 0.0, 1.0);
+}
+
+// 0 (white) .. 1 (red) along a kerb; red in the middle of each period and at both ends of
+// every piece, so kerbs of neighbouring pieces continue the pattern.
+double kerbRedness(double phase, double pixelsPerPeriod) {
+  return std::clamp(0.5 + std::cos(phase) * pixelsPerPeriod / (2 * M_PI), 0.0, 1.0);
+}
+
+Rgb asphaltAt(double x, double y) {
+  static const TileableNoise coarse(11, 8), fine(12, 128), speck(13, 256);
+  const double n = coarse.fractal(x / (kGrid / 8), y / (kGrid / 8), 3);
+  const double grain = fine.at(x / 2, y / 2);
+  const double dot = speck.at(x, y);
+  Rgb c = kAsphalt.mix(kAsphaltDark, n);
+  c = c.shade((grain - 0.5) * 0.16);
+  if (dot > 0.93) c = c.shade(0.12);
+  if (dot < 0.05) c = c.shade(-0.15);
+  return c;
+}
+
+// A pixel of road given its distance across the road (0 at one edge, kGrid at the other)
+// and the phases of the kerb stripes and the centre dashes at that point.
+Rgba roadPixel(double x, double y, double across, double kerbPhase, double kerbPixels,
+               double dashPhase, double dashPixels) {
+  if (across < -0.5 || across > kGrid + 0.5) return {kBlack, 0};
+  const double edgeAlpha = std::min(coverage(across, 0, kGrid), 1.0);
+  Rgb c = asphaltAt(x, y);
+  const double gutter = std::min(across - kKerb, kGrid - kKerb - across);
+  c = c.shade(-0.18 * std::exp(-std::max(gutter, 0.0) / 5));
+  const double edgeLine =
+      std::max(coverage(across, 20, 24), coverage(across, kGrid - 24, kGrid - 20));
+  c = c.mix(kPaint, edgeLine * 0.85);
+  const double dashOn =
+      std::clamp(0.5 + (std::cos(dashPhase) - 0.2) * dashPixels / (2 * M_PI), 0.0, 1.0);
+  c = c.mix(kPaint, coverage(across, kGrid / 2 - 2.5, kGrid / 2 + 2.5) * dashOn * 0.9);
+  const double kerb = std::max(coverage(across, 0, kKerb), coverage(across, kGrid - kKerb, kGrid));
+  if (kerb > 0) {
+    const Rgb kerbColour = kKerbWhite.mix(kKerbRed, kerbRedness(kerbPhase, kerbPixels));
+    const double depth = std::min(across, kGrid - across) / kKerb;  // lighter on the outer lip
+    c = c.mix(kerbColour.shade(0.08 - 0.16 * depth), kerb);
+  }
+  return {c, edgeAlpha};
+}
+
+void paintStraight(cairo_t* cr, bool vertical) {
+  fillPixels(cr, kRoadTileSize, kRoadTileSize, [vertical](double x, double y) {
+    const double along = vertical ? y : x, across = vertical ? x : y;
+    return roadPixel(x, y, across, 2 * M_PI * along / kKerbPeriod, kKerbPeriod,
+                     2 * M_PI * along / kDashPeriod, kDashPeriod);
+  });
+}
+
+// Phase that completes a whole number of periods over a quarter circle of this radius.
+double quarterPhase(double angle, double radius, double period, double* pixelsPerPeriod) {
+  const double periods = std::max(1.0, std::round(M_PI / 2 * radius / period));
+  *pixelsPerPeriod = M_PI / 2 * radius / periods;
+  return angle / (M_PI / 2) * periods * 2 * M_PI;
+}
+
+// Quarter turn around the tile corner (cornerX, cornerY): the outer edge of the road is
+// the circle of radius kGrid around that corner, the inner edge the corner itself.
+void paintTurn(cairo_t* cr, double cornerX, double cornerY) {
+  fillPixels(cr, kRoadTileSize, kRoadTileSize, [=](double x, double y) {
+    const double dx = std::abs(x - cornerX), dy = std::abs(y - cornerY);
+    const double radius = std::hypot(dx, dy), angle = std::atan2(dy, dx);
+    double kerbPixels = 0, dashPixels = 0;
+    const double kerbPhase =
+        radius > kGrid / 2 ? quarterPhase(angle, kGrid - kKerb / 2, kKerbPeriod, &kerbPixels) : 0;
+    if (radius <= kGrid / 2) kerbPixels = kKerbPeriod;
+    const double dashPhase = quarterPhase(angle, kGrid / 2, kDashPeriod, &dashPixels);
+    return roadPixel(x, y, kGrid - radius, kerbPhase, kerbPixels, dashPhase, dashPixels);
+  });
+}
+
+}  // namespace
+
+void paintGrassTile(cairo_t* cr, int w, int h) {
+  const TileableNoise patches(21, 8), detail(22, 64), tufts(23, 32);
+  fillPixels(cr, w, h, [&](double x, double y) {
+    const double p = patches.fractal(x * 8 / w, y * 8 / h, 3);
+    const double d = detail.at(x * 64 / w, y * 64 / h);
+    const double t = tufts.fractal(x * 32 / w, y * 32 / h, 2);
+    Rgb c = kGrassDark.mix(kGrassLight, std::clamp(p * 1.25 - 0.15, 0.0, 1.0));
+    c = c.shade((d - 0.5) * 0.14).mix(kGrassDark.shade(-0.2), std::max(0.0, t - 0.62) * 1.2);
+    return Rgba{c, 1.0};
+  });
+  // Blades of grass, drawn again one tile away where they cross an edge, so the tile wraps.
+  Rng rng(24);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (int i = 0; i < 700; ++i) {
+    const double x = rng.uniform(0, w), y = rng.uniform(0, h);
+    const double angle = rng.uniform(-0.6, 0.6) - M_PI / 2, length = rng.uniform(3, 7);
+    const bool light = rng.uniform() < 0.55;
+    const double alpha = rng.uniform(0.25, 0.55);
+    for (int ox = -1; ox <= 1; ++ox) {
+      for (int oy = -1; oy <= 1; ++oy) {
+        const double bx = x + ox * w, by = y + oy * h;
+        cairo_move_to(cr, bx, by);
+        cairo_line_to(cr, bx + std::cos(angle) * length, by + std::sin(angle) * length);
+      }
+    }
+    setColour(cr, light ? kGrassLight.shade(0.15) : kGrassDark.shade(-0.25), alpha);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+  }
+  // A few clover flowers.
+  for (int i = 0; i < 10; ++i) {
+    const double x = rng.uniform(0, w), y = rng.uniform(0, h);
+    const Rgb petal = i % 3 == 0 ? Rgb::hex(0xfff3a0) : kWhite;
+    for (int ox = -1; ox <= 1; ++ox) {
+      for (int oy = -1; oy <= 1; ++oy) {
+        cairo_arc(cr, x + ox * w, y + oy * h, 1.6, 0, 2 * M_PI);
+        cairo_new_sub_path(cr);
+      }
+    }
+    setColour(cr, petal, 0.85);
+    cairo_fill(cr);
+  }
+}
+
+void paintRoadPiece(cairo_t* cr, RoadPiece piece) {
+  switch (piece) {
+    case RoadPiece::Horizontal:
+      paintStraight(cr, false);
+      break;
+    case RoadPiece::Vertical:
+      paintStraight(cr, true);
+      break;
+    case RoadPiece::TurnRightBottom:
+      paintTurn(cr, kGrid, kGrid);
+      break;
+    case RoadPiece::TurnLeftBottom:
+      paintTurn(cr, 0, kGrid);
+      break;
+    case RoadPiece::TurnLeftTop:
+      paintTurn(cr, 0, 0);
+      break;
+    case RoadPiece::TurnRightTop:
+      paintTurn(cr, kGrid, 0);
+      break;
+  }
+}
+
+namespace {
+
+// Start-grid box: a worn white bracket open toward the car's nose.
+void paintGridBox(cairo_t* cr, const TileRequest& tile) {
+  const double w = tile.width, h = tile.height, line = std::max(3.0, w * 0.1);
+  cairo_move_to(cr, line / 2 + 1, h - 2);
+  cairo_line_to(cr, line / 2 + 1, line / 2 + 1);
+  cairo_line_to(cr, w - line / 2 - 1, line / 2 + 1);
+  cairo_line_to(cr, w - line / 2 - 1, h - 2);
+  setColour(cr, kPaint, 0.9);
+  cairo_set_line_width(cr, line);
+  cairo_stroke(cr);
+  // Wear: asphalt showing through the paint.
+  Rng rng(31);
+  for (int i = 0; i < 40; ++i) {
+    cairo_arc(cr, rng.uniform(0, w), rng.uniform(0, h), rng.uniform(0.5, 1.5), 0, 2 * M_PI);
+    cairo_new_sub_path(cr);
+  }
+  cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+  setColour(cr, kBlack, 0.6);
+  cairo_fill(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+}
+
+// Painted chequers on asphalt, slightly worn like the rest of the road markings.
+void paintChequer(cairo_t* cr, double w, double h, int rows) {
+  const double cell = h / rows;
+  const TileableNoise wear(33, 16);
+  fillPixels(cr, static_cast<int>(w), static_cast<int>(h), [&](double x, double y) {
+    const int row = static_cast<int>(y / cell), col = static_cast<int>(x / cell);
+    const Rgb paint = (row + col) % 2 == 0 ? Rgb::hex(0x15161a) : kKerbWhite;
+    const double n = wear.fractal(x / 4, y / 4, 2);
+    return Rgba{paint.shade((n - 0.5) * 0.25), 1.0};
+  });
+}
+
+// A glowing square gate, mostly see-through; the game pulses its alpha.
+void paintCheckLine(cairo_t* cr, const TileRequest& tile) {
+  const double w = tile.width, h = tile.height, inset = 10;
+  auto frame = [&](cairo_t* c) { roundedRect(c, inset, inset, w - 2 * inset, h - 2 * inset, 24); };
+  cairo_new_path(cr);
+  frame(cr);
+  setColour(cr, Rgb::hex(0x3fe0ff), 0.08);
+  cairo_fill(cr);
+  // Glow: the rim stroked wide and faint, then narrower and brighter.
+  for (int pass = 0; pass < 4; ++pass)
+    outline(cr, frame, Rgb::hex(0x3fe0ff), 20 - pass * 5, 0.12 + pass * 0.1);
+  outline(cr, frame, Rgb::hex(0xbff6ff), 4);
+  // Corner brackets and a diamond mark in the middle.
+  setColour(cr, kWhite, 0.9);
+  cairo_set_line_width(cr, 6);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  const double arm = w * 0.14, m = inset + 14;
+  for (int cx : {0, 1}) {
+    for (int cy : {0, 1}) {
+      const double x = cx ? w - m : m, y = cy ? h - m : m;
+      const double sx = cx ? -1 : 1, sy = cy ? -1 : 1;
+      cairo_move_to(cr, x + sx * arm, y);
+      cairo_line_to(cr, x, y);
+      cairo_line_to(cr, x, y + sy * arm);
+    }
+  }
+  cairo_stroke(cr);
+  const double cx = w / 2, cy = h / 2, r = w * 0.09;
+  cairo_move_to(cr, cx, cy - r);
+  cairo_line_to(cr, cx + r, cy);
+  cairo_line_to(cr, cx, cy + r);
+  cairo_line_to(cr, cx - r, cy);
+  cairo_close_path(cr);
+  setColour(cr, kWhite, 0.55);
+  cairo_fill(cr);
+}
+
+// Tyre smoke: a puff that grows and thins over the five tiles.
+void paintSmoke(cairo_t* cr, const TileRequest& tile) {
+  const double w = tile.width, h = tile.height;
+  const double t = tile.count > 1 ? static_cast<double>(tile.index) / (tile.count - 1) : 0;
+  const double radius = std::min(w, h) * (0.2 + 0.22 * t);
+  const double alpha = 0.85 - 0.6 * t;
+  Rng rng(41);
+  for (int i = 0; i < 6; ++i) {
+    const double angle = rng.uniform(0, 2 * M_PI), spread = radius * 0.45 * (0.5 + t);
+    const double x = w / 2 + std::cos(angle) * spread * rng.uniform(0.3, 1);
+    const double y = h / 2 + std::sin(angle) * spread * rng.uniform(0.3, 1);
+    const double r = radius * rng.uniform(0.55, 0.8);
+    cairo_pattern_t* puff = cairo_pattern_create_radial(x - r * 0.2, y - r * 0.2, 0, x, y, r);
+    addStop(puff, 0, Rgb::hex(0xf2f2f2), alpha * 0.8);
+    addStop(puff, 0.6, Rgb::hex(0xd0d0d4), alpha * 0.45);
+    addStop(puff, 1, Rgb::hex(0xb8b8be), 0);
+    cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+    cairo_set_source(cr, puff);
+    cairo_fill(cr);
+    cairo_pattern_destroy(puff);
+  }
+}
+
+}  // namespace
+
+void addRoadArt(ArtBook& book) {
+  book.add("grass", [](cairo_t* cr, const TileRequest& tile) {
+    paintGrassTile(cr, tile.width, tile.height);
+  });
+  book.add("roadstr",
+           [](cairo_t* cr, const TileRequest&) { paintRoadPiece(cr, RoadPiece::Horizontal); });
+  book.add("roadstrvert",
+           [](cairo_t* cr, const TileRequest&) { paintRoadPiece(cr, RoadPiece::Vertical); });
+  // Tile 0 joins the right and bottom edges, 1 left and bottom, 2 left and top, 3 right and
+  // top: each turns around the tile corner between its two open edges.
+  book.add("roadroters", [](cairo_t* cr, const TileRequest& tile) {
+    const RoadPiece turns[4] = {RoadPiece::TurnRightBottom, RoadPiece::TurnLeftBottom,
+                                RoadPiece::TurnLeftTop, RoadPiece::TurnRightTop};
+    paintRoadPiece(cr, turns[tile.index % 4]);
+  });
+  book.add("inplace", paintGridBox);
+  book.add("startline", [](cairo_t* cr, const TileRequest& tile) {
+    paintChequer(cr, tile.width, tile.height, 2);
+  });
+  book.add("fline", [](cairo_t* cr, const TileRequest& tile) {
+    paintChequer(cr, tile.width, tile.height, 2);
+  });
+  book.add("checkline", paintCheckLine);
+  book.add("dim", paintSmoke);
+}

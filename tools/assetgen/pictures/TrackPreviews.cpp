@@ -1,0 +1,169 @@
+// Previews of the twelve tracks on the track screen, and the picture of a locked track.
+// Each preview shows a closed circuit of its own shape seen from above, with its number.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "tools/assetgen/pictures/ArtBook.h"
+#include "tools/assetgen/pictures/Effects.h"
+#include "tools/assetgen/pictures/Noise.h"
+#include "tools/assetgen/pictures/RoadPieces.h"
+#include "tools/assetgen/pictures/Text.h"
+#include "tools/assetgen/pictures/Themes.h"
+
+using namespace palette;
+
+namespace {
+
+// The track number the catalogue shows for each preview picture tr_track1..tr_track12.
+constexpr std::array<int, 12> kShownNumbers = {4, 10, 1, 3, 8, 7, 6, 9, 12, 11, 5, 2};
+
+// A smooth closed loop: a wobbly ellipse whose wobble depends on the seed.
+std::vector<std::array<double, 2>> circuitPoints(uint64_t seed, double w, double h) {
+  Rng rng(seed);
+  double amp[4], phase[4];
+  for (int k = 0; k < 4; ++k) {
+    amp[k] = rng.uniform(0.02, 0.12) / (1 + k * 0.5);
+    phase[k] = rng.uniform(0, 2 * M_PI);
+  }
+  std::vector<std::array<double, 2>> points;
+  for (int i = 0; i < 240; ++i) {
+    const double a = 2 * M_PI * i / 240;
+    double r = 1;
+    for (int k = 0; k < 4; ++k) r += amp[k] * std::sin((k + 2) * a + phase[k]);
+    points.push_back({w / 2 + std::cos(a) * r * w * 0.36, h / 2 + std::sin(a) * r * h * 0.33});
+  }
+  return points;
+}
+
+void tracePath(cairo_t* cr, const std::vector<std::array<double, 2>>& points) {
+  cairo_move_to(cr, points[0][0], points[0][1]);
+  for (const auto& p : points) cairo_line_to(cr, p[0], p[1]);
+  cairo_close_path(cr);
+}
+
+void paintCircuit(cairo_t* cr, double w, double h, uint64_t seed) {
+  cairo_save(cr);
+  cairo_scale(cr, 0.5, 0.5);
+  paintGrassTile(cr, static_cast<int>(w * 2), static_cast<int>(h * 2));
+  cairo_restore(cr);
+  const auto points = circuitPoints(seed, w, h);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  softShadow(
+      cr, [&](cairo_t* c) { tracePath(c, points); }, 2, 3, 4, 0.3);
+  const double widths[3] = {24, 20, 2};
+  const Rgb colours[3] = {kKerbRed, kAsphalt, kPaint};
+  for (int layer = 0; layer < 3; ++layer) {
+    cairo_new_path(cr);
+    tracePath(cr, points);
+    setColour(cr, colours[layer]);
+    cairo_set_line_width(cr, widths[layer]);
+    if (layer == 2) {
+      const double dash[2] = {6, 6};
+      cairo_set_dash(cr, dash, 2, 0);
+    }
+    cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
+  }
+  // Kerb stripes: white dashes over the red edge band.
+  cairo_new_path(cr);
+  tracePath(cr, points);
+  const double dash[2] = {4, 4};
+  cairo_set_dash(cr, dash, 2, 0);
+  setColour(cr, kKerbWhite);
+  cairo_set_line_width(cr, 24);
+  cairo_stroke(cr);
+  cairo_set_dash(cr, nullptr, 0, 0);
+  cairo_new_path(cr);
+  tracePath(cr, points);
+  setColour(cr, kAsphalt);
+  cairo_set_line_width(cr, 19);
+  cairo_stroke(cr);
+  cairo_new_path(cr);
+  tracePath(cr, points);
+  cairo_set_dash(cr, dash, 2, 0);
+  setColour(cr, kPaint, 0.8);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  cairo_set_dash(cr, nullptr, 0, 0);
+  // Chequered start line across the bottom of the loop.
+  const auto& start = points[60];
+  for (int i = 0; i < 6; ++i) {
+    setColour(cr, i % 2 ? kKerbWhite : kInk);
+    cairo_rectangle(cr, start[0] - 2 + (i / 3) * 3, start[1] - 9 + (i % 3) * 6, 3, 6);
+    cairo_fill(cr);
+  }
+  // A few trees.
+  Rng rng(seed + 99);
+  for (int i = 0; i < 6; ++i) {
+    const double x = w / 2 + rng.uniform(-0.12, 0.12) * w, y = h / 2 + rng.uniform(-0.1, 0.1) * h;
+    auto crown = [&](cairo_t* c) { cairo_arc(c, x, y, rng.uniform(5, 9), 0, 2 * M_PI); };
+    softShadow(cr, crown, 1.5, 2, 2, 0.5);
+    fillLit(cr, crown, kLeaf, x - 8, y - 8, x + 8, y + 8, 0.3);
+  }
+}
+
+void drawFrameAndLabel(cairo_t* cr, double w, double h, const std::string& label) {
+  TextStyle style;
+  style.sizePx = 15;
+  const double labelW = measureText(cr, label, style).width + 22;
+  auto pill = [&](cairo_t* c) { roundedRect(c, 8, h - 32, labelW, 24, 12); };
+  softShadow(cr, pill, 1.5, 2, 3, 0.5);
+  fillLit(cr, pill, kNavy, 8, h - 32, 8, h - 8, 0.25);
+  outline(cr, pill, kGold, 1.5);
+  drawText(cr, label, style, 8 + labelW / 2, h - 20, Align::Centre, Align::Centre);
+  auto frame = [&](cairo_t* c) { roundedRect(c, 1, 1, w - 2, h - 2, 8); };
+  outline(cr, frame, kNavyDeep, 2);
+}
+
+void paintPreview(cairo_t* cr, const TileRequest& t, int shownNumber) {
+  paintCircuit(cr, t.width, t.height, 500 + static_cast<uint64_t>(shownNumber));
+  drawFrameAndLabel(cr, t.width, t.height, "Трек " + std::to_string(shownNumber));
+}
+
+// A locked track: a greyed, veiled circuit with a padlock.
+void paintLocked(cairo_t* cr, const TileRequest& t) {
+  const double w = t.width, h = t.height;
+  paintCircuit(cr, w, h, 777);
+  cairo_rectangle(cr, 0, 0, w, h);
+  setColour(cr, kNavyDeep, 0.72);
+  cairo_fill(cr);
+  const double cx = w / 2, cy = h / 2 - 12;
+  cairo_new_path(cr);
+  cairo_arc(cr, cx, cy - 14, 17, M_PI, 0);
+  cairo_line_to(cr, cx + 17, cy);
+  cairo_move_to(cr, cx - 17, cy);
+  cairo_line_to(cr, cx - 17, cy - 14);
+  setColour(cr, kSteel);
+  cairo_set_line_width(cr, 7);
+  cairo_stroke(cr);
+  auto body = [&](cairo_t* c) { roundedRect(c, cx - 28, cy - 4, 56, 44, 8); };
+  softShadow(cr, body, 2, 3, 5, 0.6);
+  fillLit(cr, body, kGold, cx - 28, cy - 4, cx + 28, cy + 40, 0.3);
+  outline(cr, body, kNavyDeep, 2);
+  cairo_arc(cr, cx, cy + 14, 6, 0, 2 * M_PI);
+  cairo_rectangle(cr, cx - 2.5, cy + 14, 5, 14);
+  setColour(cr, kNavyDeep);
+  cairo_fill(cr);
+  TextStyle style;
+  style.sizePx = 20;
+  style.colour = kWhite;
+  style.outlineWidth = 2;
+  style.outlineColour = kNavyDeep;
+  drawText(cr, "НЕДОСТУПНО", style, cx, h - 26, Align::Centre, Align::Centre);
+  auto frame = [&](cairo_t* c) { roundedRect(c, 1, 1, w - 2, h - 2, 8); };
+  outline(cr, frame, kNavyDeep, 2);
+}
+
+}  // namespace
+
+void addTrackPreviewArt(ArtBook& book) {
+  for (size_t i = 0; i < kShownNumbers.size(); ++i) {
+    const int shown = kShownNumbers[i];
+    book.add("tr_track" + std::to_string(i + 1),
+             [shown](cairo_t* cr, const TileRequest& t) { paintPreview(cr, t, shown); });
+  }
+  book.add("tr_notav", paintLocked);
+}
