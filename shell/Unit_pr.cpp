@@ -1,5 +1,7 @@
 #include "shell/Unit_pr.h"
 
+#include "engine/audio/GameAudio.h"
+
 namespace {
 
 WindowConfig MainWindowConfig(bool headless) {
@@ -45,7 +47,9 @@ TForm1::TForm1(const GameSetup& setup)
       Loop(MainWindow, setup.GameClock),
       KaltoScreen1(&MainWindow),
       KaltoTimer1(setup.GameClock, Loop),
-      RaceTimer(setup.GameClock, 10) {
+      RaceTimer(setup.GameClock, 10),
+      Sound3D(setup.GameClock),
+      KaltoMusic1(Sound3D.Mixer()) {
   KaltoScreen1.Width = 800;
   KaltoScreen1.Height = 600;
   KaltoScreen1.CenterX = 400;
@@ -60,6 +64,8 @@ TForm1::TForm1(const GameSetup& setup)
   KaltoTimer1.SetMaxFPS(120);
   KaltoTimer1.SetFPSWarningFrames(10);
   KaltoTimer1.OnTimer = [this](TKaltoTimer&) { KaltoTimer1Timer(); };
+
+  ConfigureGameAudio(Sound3D);
 
   RaceTimer.OnTimer = [this] { RaceTimerTimer(); };
   Loop.AddTimer(&RaceTimer);
@@ -91,19 +97,26 @@ void TForm1::FormCreate() {
   // "Config.cfg" (and full screen when it asks), "Configdat.cfg", unlocked catalogue
   // entries: with the settings files.
   // KaltoFont1 (face "Friday13", size 30, white): with the fonts.
-  // Audio paths: with the sound component.
+  Sound3D.CreateAudioPaths();  // effects and modules load on their first play
   // Exit page and its settings: with the exit page.
 }
 
 void TForm1::FormShow() {
   KaltoTimer1.SetEnabled(true);
-  // Menu music (and stopping it again when MusicOn is false): with the sound component.
+  TModListItem* menuMusic = Sound3D.FindModule("menumusic");
+  menuMusic->Play();
+  if (!State.MusicOn) menuMusic->Stop();
   EnterScreen(ScrSplash);
 }
 
 void TForm1::FormDestroy() {
-  // Stopping and unloading the three modules, then the sound component: with the sound
-  // component. Opening "play.url" and "fscommand\wgame.exe": with the web links.
+  for (const char* name : {"losemusic", "gamemusic", "menumusic"}) {
+    TModListItem* module = Sound3D.FindModule(name);
+    module->Stop();
+    module->Unload();
+  }
+  // The sound component and the song player go with the window. Opening "play.url" and
+  // "fscommand\wgame.exe": with the web links.
 }
 
 void TForm1::SetScreen(uint8_t state, std::unique_ptr<GameScreen> screen) {
@@ -134,8 +147,7 @@ void TForm1::DrawEmptyFrame() {
 }
 
 void TForm1::KaltoTimer1Timer() {
-  // Advancing the song player KaltoMusic1 while MusicOn (its song list is empty): with the
-  // sound component.
+  if (State.MusicOn) KaltoMusic1.Update();
   RunScreenFrame(State.ScreenState);
 }
 

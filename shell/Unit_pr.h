@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/GameState.h"
+#include "engine/audio/KaltoMusic.h"
+#include "engine/audio/KaltoSound3D.h"
 #include "engine/graphics/KaltoScreen.h"
 #include "engine/graphics/KaltoTimer.h"
 #include "platform/Clock.h"
@@ -69,6 +71,10 @@ class TForm1 : private WindowHandler {
   // Called in order on every RaceTimer tick: the player's lap time (while it runs), the
   // player's race time, then every opponent's race time.
   std::vector<std::function<void()>> RaceClockTicks;
+  // Effects and music; silent on a machine without an audio device.
+  TKaltoSound3D Sound3D;
+  // The song player; it has no songs.
+  TKaltoMusic KaltoMusic1;
   // The exit page's countdown in frames; the window may close once it is 0 in state 21.
   int32_t PromoCountdown = 0;
 
