@@ -91,11 +91,12 @@ bool AllOpaque(const uint8_t* rgba, int width, int height) {
 
 }  // namespace
 
-DeviceTexture::DeviceTexture(SDL_Texture* texture, int width, int height)
-    : texture_(texture), width_(width), height_(height) {}
+DeviceTexture::DeviceTexture(RenderDevice* device, SDL_Texture* texture, int width, int height)
+    : device_(device), texture_(texture), width_(width), height_(height) {}
 
 DeviceTexture::~DeviceTexture() {
-  SDL_DestroyTexture(texture_);
+  if (device_) device_->Forget(this);
+  if (texture_) SDL_DestroyTexture(texture_);
 }
 
 bool DeviceTexture::Update(const uint8_t* rgba) {
@@ -147,7 +148,21 @@ RenderDevice::RenderDevice(Window& window, SDL_Renderer* renderer, int logicalWi
 
 RenderDevice::~RenderDevice() {
   SDL_DelEventWatch(&RenderDevice::OnSdlEvent, this);
+  // The renderer takes its textures with it; what still holds one keeps an empty shell.
+  for (DeviceTexture* texture : textures_) {
+    texture->device_ = nullptr;
+    texture->texture_ = nullptr;
+  }
   SDL_DestroyRenderer(renderer_);
+}
+
+void RenderDevice::Forget(const DeviceTexture* texture) {
+  if (batchTexture_ == texture) {
+    Flush();
+    batchTexture_ = nullptr;
+  }
+  if (texture_ == texture) texture_ = nullptr;
+  textures_.erase(std::remove(textures_.begin(), textures_.end(), texture), textures_.end());
 }
 
 int RenderDevice::OnSdlEvent(void* self, SDL_Event* event) {
@@ -196,6 +211,13 @@ void RenderDevice::SetVSync(bool on) {
   SDL_RenderSetVSync(renderer_, on ? 1 : 0);
 }
 
+int RenderDevice::MaxTextureSize() const {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(renderer_, &info) != 0 || info.max_texture_width <= 0) return 16384;
+  return std::min(info.max_texture_width,
+                  info.max_texture_height > 0 ? info.max_texture_height : info.max_texture_width);
+}
+
 std::unique_ptr<DeviceTexture> RenderDevice::CreateTexture(int width, int height,
                                                            const uint8_t* rgba) {
   SDL_Texture* sdl = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ABGR8888,
@@ -206,7 +228,8 @@ std::unique_ptr<DeviceTexture> RenderDevice::CreateTexture(int width, int height
     return nullptr;
   }
   SDL_SetTextureScaleMode(sdl, SDL_ScaleModeNearest);
-  std::unique_ptr<DeviceTexture> texture(new DeviceTexture(sdl, width, height));
+  std::unique_ptr<DeviceTexture> texture(new DeviceTexture(this, sdl, width, height));
+  textures_.push_back(texture.get());
   if (!texture->Update(rgba)) {
     std::fprintf(stderr, "render device: cannot fill a texture: %s\n", SDL_GetError());
     return nullptr;

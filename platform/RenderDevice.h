@@ -6,6 +6,7 @@
 
 #include "platform/PixelImage.h"
 
+class RenderDevice;
 class Window;
 struct SDL_Renderer;
 struct SDL_Texture;
@@ -40,6 +41,8 @@ enum class DeviceState : uint8_t {
 };
 
 // A texture made from RGBA pixels (red, green, blue, alpha bytes, rows top to bottom).
+// It may be destroyed at any time, also while quads drawn with it wait in the device's
+// batch (they are drawn first), and it may outlive its device (it is then empty).
 class DeviceTexture {
  public:
   ~DeviceTexture();
@@ -55,7 +58,8 @@ class DeviceTexture {
 
  private:
   friend class RenderDevice;
-  DeviceTexture(SDL_Texture* texture, int width, int height);
+  DeviceTexture(RenderDevice* device, SDL_Texture* texture, int width, int height);
+  RenderDevice* device_;  // null once the device is gone
   SDL_Texture* texture_;
   int width_;
   int height_;
@@ -87,6 +91,8 @@ class RenderDevice {
   // Changes the logical picture size (the window's content is scaled to fit it).
   void SetLogicalSize(int width, int height);
   void SetVSync(bool on);
+  // The largest texture side the renderer accepts (16384 when SDL names no limit).
+  int MaxTextureSize() const;
 
   // Null when SDL refused (the reason goes to stderr).
   std::unique_ptr<DeviceTexture> CreateTexture(int width, int height, const uint8_t* rgba);
@@ -124,11 +130,14 @@ class RenderDevice {
   bool Reset();
 
  private:
+  friend class DeviceTexture;
   RenderDevice(Window& window, SDL_Renderer* renderer, int logicalWidth, int logicalHeight);
   static int OnSdlEvent(void* self, union SDL_Event* event);
   void Flush();
   int SdlBlendFor(BlendFactor source, BlendFactor destination, bool opaqueTexture);
   void ApplyTextureState(DeviceTexture* texture);
+  // A texture going away: pending quads that use it are drawn first.
+  void Forget(const DeviceTexture* texture);
 
   Window& window_;
   SDL_Renderer* renderer_;
@@ -160,4 +169,5 @@ class RenderDevice {
   int64_t quadsSubmitted_ = 0;
   int64_t drawCalls_ = 0;
   DeviceState state_ = DeviceState::Ok;
+  std::vector<DeviceTexture*> textures_;  // alive, made by this device
 };
