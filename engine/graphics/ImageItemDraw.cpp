@@ -29,8 +29,7 @@ void TImageListItem::DrawCorners(float X, float Y, float X2, float Y2, float X3,
   if (ScaleY == 0.0f) ScaleY = 1.0f;
   if (BlendMode != -1) screen->SetBlendMode(BlendMode);
   renderer.SetColors(Colour1, Colour2, Colour3, Colour4);
-  renderer.SetVerticalFlip(MirrorY);
-  renderer.SetHorizontalFlip(MirrorX);
+  renderer.SetFlipFlags(MirrorY, MirrorX);
 
   float originX = 0.0f;
   float originY = 0.0f;

@@ -105,12 +105,6 @@ class ImageListDrawing : public ::testing::Test {
   PixelImage Read() { return screen.Device()->ReadPixels(); }
 };
 
-void ExpectNear(Rgba8 got, Rgba8 want, const std::string& where) {
-  EXPECT_NEAR(got.R, want.R, 3) << where;
-  EXPECT_NEAR(got.G, want.G, 3) << where;
-  EXPECT_NEAR(got.B, want.B, 3) << where;
-}
-
 TEST_F(ImageListDrawing, BuildingSizesTexturesAndResolvesTileWidthZero) {
   TImageListItem& sheet = AddItem("sheet", TileSheet(5, 3, 3, 2, SixColours()), 0, 3);
   TImageListItem& dot = AddItem("dot", TileSheet(1, 1, 1, 1, SixColours()), 1, 1);

@@ -1,5 +1,8 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/graphics/OilFormat.h"
@@ -16,6 +19,13 @@ struct Rgba8 {
 inline Rgba8 PixelAt(const PixelImage& image, int x, int y) {
   const uint8_t* p = image.Pixel(x, y);
   return {p[0], p[1], p[2], p[3]};
+}
+
+// Colours drawn through the device may lose a step (the global colour turns 255 into 254).
+inline void ExpectNear(Rgba8 got, Rgba8 want, const std::string& where) {
+  EXPECT_NEAR(got.R, want.R, 3) << where;
+  EXPECT_NEAR(got.G, want.G, 3) << where;
+  EXPECT_NEAR(got.B, want.B, 3) << where;
 }
 
 // A picture of columns x rows tiles of w x h pixels; tile t is filled with colours[t].

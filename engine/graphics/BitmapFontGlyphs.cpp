@@ -1,0 +1,141 @@
+// Building a bitmap font's glyph texture from a system typeface.
+#include <SDL_ttf.h>
+
+#include <cmath>
+#include <iostream>
+
+#include "engine/graphics/FontFaces.h"
+#include "engine/graphics/KaltoBitmapFont.h"
+#include "platform/Cp1251.h"
+
+namespace {
+
+int Extent(TTF_Font* font, const std::string& utf8, bool height) {
+  int w = 0;
+  int h = 0;
+  if (!utf8.empty()) TTF_SizeUTF8(font, utf8.c_str(), &w, &h);
+  if (height && utf8.empty()) h = TTF_FontHeight(font);
+  return height ? h : w;
+}
+
+// Draws white text into the coverage buffer at (x, y), replacing what was there.
+void DrawCoverage(TTF_Font* font, const std::string& utf8, bool antialiased, int x, int y, int side,
+                  std::vector<uint8_t>& coverage) {
+  if (utf8.empty()) return;
+  SDL_Surface* glyph = TTF_RenderUTF8_Blended(font, utf8.c_str(), {255, 255, 255, 255});
+  SDL_Surface* argb =
+      glyph ? SDL_ConvertSurfaceFormat(glyph, SDL_PIXELFORMAT_ARGB8888, 0) : nullptr;
+  SDL_FreeSurface(glyph);
+  if (!argb) return;
+  for (int gy = 0; gy < argb->h && y + gy < side; ++gy) {
+    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) +
+                                                        static_cast<size_t>(gy) * argb->pitch);
+    for (int gx = 0; gx < argb->w && x + gx < side; ++gx) {
+      uint8_t a = uint8_t(row[gx] >> 24);
+      if (!antialiased) a = a >= 128 ? 255 : 0;
+      coverage[static_cast<size_t>(y + gy) * side + (x + gx)] = a;
+    }
+  }
+  SDL_FreeSurface(argb);
+}
+
+}  // namespace
+
+GlyphTextureSize GlyphTextureSide(size_t characterCount, int32_t size, bool square,
+                                  int32_t maxTextureSide) {
+  int32_t side = 0;
+  if (square) {
+    const double area = double(characterCount) * 2.0 * double(size + 1) * double(size + 1);
+    const double wanted = std::round(std::sqrt(area));
+    side = 1;
+    while (side < wanted) side *= 2;
+  } else {
+    side = size > 40 ? 1024 : size <= 20 ? 256 : 512;
+  }
+  if (maxTextureSide > 0 && maxTextureSide < side) {
+    return {maxTextureSide, float(maxTextureSide) / float(side)};
+  }
+  return {side, 1.0f};
+}
+
+void TKaltoBitmapFont::BuildFromSystemFont(const std::string& face, const std::string& characters,
+                                           uint32_t flags, int32_t size) {
+  ownTexture_.reset();
+  ownPixels_ = PixelImage();
+  fontName_ = face;
+  sizeFactor_ = 1.0f;
+  const bool italic = flags & bfItalic;
+  const bool square = flags & bfSquare;
+  const std::string& chars = characters.empty() ? DefaultCharacters() : characters;
+
+  const int32_t maxSide = screen_ && screen_->Device() ? screen_->Device()->MaxTextureSize() : 0;
+  const GlyphTextureSize texture = GlyphTextureSide(chars.size(), size, square, maxSide);
+  const int32_t side = texture.Side;
+  sizeFactor_ = texture.SizeFactor;
+
+  if (TTF_Init() != 0) return;
+  const unsigned dpi = static_cast<unsigned>(std::trunc(96.0 * sizeFactor_));
+  TTF_Font* font = TTF_OpenFontDPI(FontFileForFace(face).c_str(), size, dpi, dpi);
+  if (!font) {
+    TTF_Quit();
+    return;
+  }
+  int style = TTF_STYLE_NORMAL;
+  if (flags & bfBold) style |= TTF_STYLE_BOLD;
+  if (italic) style |= TTF_STYLE_ITALIC;
+  if (flags & bfUnderline) style |= TTF_STYLE_UNDERLINE;
+  if (flags & bfStrikeOut) style |= TTF_STYLE_STRIKETHROUGH;
+  TTF_SetFontStyle(font, style);
+  const bool antialiased = !(flags & bfDefaultQuality);
+
+  const std::string cell = square ? "W" : "a";
+  cellWidth_ = Extent(font, cell, false);
+  cellHeight_ = Extent(font, cell, true);
+
+  std::vector<uint8_t> coverage(static_cast<size_t>(side) * side, 0);
+  glyphs_.fill(Glyph());
+  int x = 0;
+  int y = 0;
+  for (const char c : chars) {
+    const std::string utf8 = Cp1251ToUtf8(std::string(1, c));
+    int w = square ? cellWidth_ : Extent(font, utf8, false);
+    int h = square ? cellHeight_ : Extent(font, utf8, true);
+    if (italic) {
+      w += 1;
+      h += 2;
+    }
+    if (x + w + 2 > side) {
+      y += h + 2;
+      x = 0;
+    }
+    DrawCoverage(font, utf8, antialiased, x, y, side, coverage);
+    Glyph& glyph = glyphs_[static_cast<uint8_t>(c)];
+    glyph.Width = w;
+    glyph.Height = h;
+    glyph.Left = float(double(x) / side);
+    glyph.Top = float(double(y) / side);
+    glyph.Bottom = float(double(y + h + 1) / side);
+    glyph.Right = float(double(italic && !square ? x + w - 1 : x + w + 1) / side);
+    x += w + 2;
+  }
+  TTF_CloseFont(font);
+  TTF_Quit();
+
+  // 16 levels of coverage, as white with alpha; no coverage is transparent black.
+  ownPixels_.Width = side;
+  ownPixels_.Height = side;
+  ownPixels_.Rgba.assign(static_cast<size_t>(side) * side * 4, 0);
+  for (size_t i = 0; i < coverage.size(); ++i) {
+    const uint8_t n = coverage[i] >> 4;
+    if (n == 0) continue;
+    uint8_t* texel = &ownPixels_.Rgba[i * 4];
+    texel[0] = texel[1] = texel[2] = 255;
+    texel[3] = uint8_t(n * 17);
+  }
+  if (screen_ && screen_->Device()) {
+    ownTexture_ = screen_->Device()->CreateTexture(side, side, ownPixels_.Rgba.data());
+  }
+  ownSource_ = true;
+  SetCharacters(chars);
+  for (int32_t b = 0; b < 256; ++b) map_[static_cast<size_t>(b)] = b;
+}

@@ -1,0 +1,154 @@
+#include "engine/graphics/KaltoFont.h"
+
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <iostream>
+
+#include "engine/graphics/FontFaces.h"
+#include "platform/Cp1251.h"
+
+namespace {
+
+constexpr int kDotsPerInch = 96;
+// Texts that change every frame (a running clock) would otherwise pile up.
+constexpr size_t kMaxCachedTexts = 512;
+
+int TtfStyle(uint8_t style) {
+  int ttf = TTF_STYLE_NORMAL;
+  if (style & fsBold) ttf |= TTF_STYLE_BOLD;
+  if (style & fsItalic) ttf |= TTF_STYLE_ITALIC;
+  if (style & fsUnderline) ttf |= TTF_STYLE_UNDERLINE;
+  if (style & fsStrikeOut) ttf |= TTF_STYLE_STRIKETHROUGH;
+  return ttf;
+}
+
+// Line breaks as the game writes them (CR LF) become the rasteriser's (LF).
+std::string RenderableUtf8(const std::string& cp1251) {
+  std::string utf8 = Cp1251ToUtf8(cp1251);
+  utf8.erase(std::remove(utf8.begin(), utf8.end(), '\r'), utf8.end());
+  return utf8;
+}
+
+}  // namespace
+
+TKaltoFont::TKaltoFont() {
+  if (TTF_Init() != 0) std::cerr << "fonts: " << TTF_GetError() << "\n";
+}
+
+TKaltoFont::~TKaltoFont() {
+  SetKaltoScreen(nullptr);
+  ReleaseFontObject();
+  TTF_Quit();
+}
+
+void TKaltoFont::SetKaltoScreen(TKaltoScreen* screen) {
+  if (screen == screen_) return;
+  if (screen_) screen_->UnregisterResourceOwner(this);
+  cache_.clear();  // textures belong to the old screen's device
+  screen_ = screen;
+  if (screen_) screen_->RegisterResourceOwner(this);
+}
+
+bool TKaltoFont::SetFont(const std::string& face, int32_t size, uint8_t style) {
+  face_ = face;
+  size_ = size;
+  style_ = style;
+  Red = Green = Blue = Alpha = 255;
+  ReleaseFontObject();
+  CreateFontObject();
+  return true;
+}
+
+void TKaltoFont::SetColor(uint32_t argb) {
+  Alpha = uint8_t(argb >> 24);
+  Red = uint8_t(argb >> 16);
+  Green = uint8_t(argb >> 8);
+  Blue = uint8_t(argb);
+}
+
+void TKaltoFont::CreateFontObject() {
+  ReleaseFontObject();
+  if (face_.empty() || size_ <= 0) return;
+  file_ = FontFileForFace(face_);
+  font_ = TTF_OpenFontDPI(file_.c_str(), size_, kDotsPerInch, kDotsPerInch);
+  if (!font_) {
+    std::cerr << "font \"" << face_ << "\" (" << file_ << "): " << TTF_GetError() << "\n";
+    return;
+  }
+  TTF_SetFontStyle(font_, TtfStyle(style_));
+}
+
+void TKaltoFont::ReleaseFontObject() {
+  cache_.clear();
+  if (font_) TTF_CloseFont(font_);
+  font_ = nullptr;
+}
+
+const TKaltoFont::RenderedText* TKaltoFont::Rendered(const std::string& text) {
+  auto it = cache_.find(text);
+  if (it != cache_.end()) return &it->second;
+  if (cache_.size() >= kMaxCachedTexts) cache_.clear();
+
+  RenderedText rendered;
+  const std::string utf8 = RenderableUtf8(text);
+  SDL_Surface* surface =
+      utf8.empty() ? nullptr
+                   : TTF_RenderUTF8_Blended_Wrapped(font_, utf8.c_str(), {255, 255, 255, 255}, 0);
+  SDL_Surface* rgba =
+      surface ? SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ABGR8888, 0) : nullptr;
+  SDL_FreeSurface(surface);
+  if (rgba) {
+    std::vector<uint8_t> pixels(static_cast<size_t>(rgba->w) * rgba->h * 4);
+    for (int y = 0; y < rgba->h; ++y) {
+      std::copy_n(static_cast<const uint8_t*>(rgba->pixels) + static_cast<size_t>(y) * rgba->pitch,
+                  static_cast<size_t>(rgba->w) * 4, &pixels[static_cast<size_t>(y) * rgba->w * 4]);
+    }
+    rendered.Texture = screen_->Device()->CreateTexture(rgba->w, rgba->h, pixels.data());
+    rendered.Width = rgba->w;
+    rendered.Height = rgba->h;
+    SDL_FreeSurface(rgba);
+  }
+  return &cache_.emplace(text, std::move(rendered)).first->second;
+}
+
+void TKaltoFont::TextOut(int32_t x, int32_t y, const std::string& text) {
+  TextOutRGBA(x, y, text, Red, Green, Blue, Alpha);
+}
+
+void TKaltoFont::TextOutRGBA(int32_t x, int32_t y, const std::string& text, uint8_t red,
+                             uint8_t green, uint8_t blue, uint8_t alpha) {
+  if (!font_ || !screen_ || !screen_->Device()) return;
+  const RenderedText* rendered = Rendered(text);
+  if (!rendered->Texture) return;
+  RenderDevice& device = *screen_->Device();
+  const uint32_t colour =
+      (uint32_t(alpha) << 24) | (uint32_t(red) << 16) | (uint32_t(green) << 8) | blue;
+  // Corners given the device's way: a quad from (x - 0.5, y - 0.5) covers pixels from x, y.
+  const float left = float(x) - 0.5f;
+  const float top = float(y) - 0.5f;
+  const float right = left + float(rendered->Width);
+  const float bottom = top + float(rendered->Height);
+  const QuadVertex quad[4] = {{left, top, 0, 1, colour, 0, 0},
+                              {right, top, 0, 1, colour, 1, 0},
+                              {right, bottom, 0, 1, colour, 1, 1},
+                              {left, bottom, 0, 1, colour, 0, 1}};
+  const BlendFactor source = device.SourceBlend();
+  const BlendFactor destination = device.DestinationBlend();
+  device.SetBlend(BlendFactor::SrcAlpha, BlendFactor::InvSrcAlpha);
+  device.SetTexture(rendered->Texture.get());
+  device.DrawQuad(quad);
+  device.SetBlend(source, destination);
+}
+
+int32_t TKaltoFont::TextWidth(const std::string& text) {
+  int width = 0;
+  if (font_) TTF_SizeUTF8(font_, RenderableUtf8(text).c_str(), &width, nullptr);
+  return width;
+}
+
+int32_t TKaltoFont::TextHeight(const std::string& text) {
+  int height = 0;
+  if (font_) TTF_SizeUTF8(font_, RenderableUtf8(text).c_str(), nullptr, &height);
+  return height;
+}
