@@ -87,7 +87,7 @@ const std::vector<PictureEntry> kPictures = {
     {"bc_race", M, 150, 60, 2, 1, false},
     {"scr_choosecar", M, 800, 600, 1, 1, false},
     {"blik", M, 440, 260, 1, 1, false},
-    {"bar", M, 420, 30, 1, 1, false},
+    {"bar", M, 256, 30, 1, 1, false},
     {"c_car1", M, 400, 250, 1, 1, false},
     {"c_car2", M, 400, 250, 1, 1, false},
     {"c_car3", M, 400, 250, 1, 1, false},

@@ -188,6 +188,23 @@ void paintTrackChooser(cairo_t* cr, const TileRequest& t) {
 
 void paintCarChooser(cairo_t* cr, const TileRequest& t) {
   drawChooserBase(cr, t.width, t.height, "ВЫБОР МАШИНЫ");
+  const PictureEntry& bar = tableEntry("bar");
+  const char* labels[4] = {"Скорость", "Разгон", "Поворот", "Управляемость"};
+  const double rows[4] = {392, 437, 482, 528};
+  const double barX = 380;
+  drawPanelPlate(cr, 120, 380, barX + bar.TileWidth + 10 - 120, 4 * 45 + 8, 16);
+  for (int i = 0; i < 4; ++i) {
+    drawDarkWell(cr, barX - 4, rows[i] - 3, bar.TileWidth + 8, bar.TileHeight + 6,
+                 (bar.TileHeight + 6) / 2.0);
+    TextStyle label;
+    label.sizePx = 17;
+    label.colour = kWhite;
+    label.outlineWidth = 1.5;
+    label.outlineColour = kNavyDeep;
+    drawText(cr, labels[i], label, barX - 14, rows[i] + bar.TileHeight / 2.0, Align::End,
+             Align::Centre);
+  }
+  // The showroom window, over the top of the bars' plate.
   const PictureEntry& car = tableEntry("c_car1");
   auto window = [&](cairo_t* c) {
     roundedRect(c, 257, 125, car.TileWidth + 16, car.TileHeight + 16, 16);
@@ -195,20 +212,6 @@ void paintCarChooser(cairo_t* cr, const TileRequest& t) {
   softShadow(cr, window, 3, 5, 8, 0.55);
   fillLit(cr, window, kNavy, 257, 125, 257 + car.TileWidth, 125 + car.TileHeight, 0.3);
   outline(cr, window, kGold, 3);
-  const PictureEntry& bar = tableEntry("bar");
-  const char* labels[4] = {"Скорость", "Разгон", "Поворот", "Управляемость"};
-  const double rows[4] = {392, 437, 482, 528};
-  drawPanelPlate(cr, 120, 382, bar.TileWidth + 290, 4 * 45 + 6, 16);
-  for (int i = 0; i < 4; ++i) {
-    drawDarkWell(cr, 376, rows[i] - 3, bar.TileWidth + 8, bar.TileHeight + 6,
-                 (bar.TileHeight + 6) / 2.0);
-    TextStyle label;
-    label.sizePx = 17;
-    label.colour = kWhite;
-    label.outlineWidth = 1.5;
-    label.outlineColour = kNavyDeep;
-    drawText(cr, labels[i], label, 366, rows[i] + bar.TileHeight / 2.0, Align::End, Align::Centre);
-  }
 }
 
 // Splash backdrop: a deep blue studio with a chequered floor fading into the distance and
@@ -324,16 +327,21 @@ void paintEmblem(cairo_t* cr, const TileRequest& t) {
   setColour(cr, kWhite);
   cairo_fill(cr);
   // Steering wheel.
-  cairo_new_path(cr);
-  cairo_arc(cr, cx, cy, r * 0.62, 0, 2 * M_PI);
-  setColour(cr, kInk);
-  cairo_set_line_width(cr, r * 0.1);
-  cairo_stroke(cr);
+  auto rim = [&](cairo_t* c) {
+    cairo_arc(c, cx, cy, r * 0.68, 0, 2 * M_PI);
+    cairo_new_sub_path(c);
+    cairo_arc_negative(c, cx, cy, r * 0.56, 2 * M_PI, 0);
+  };
+  softShadow(cr, rim, 2, 3, 4, 0.5);
+  fillLit(cr, rim, kSteel, cx - r, cy - r, cx + r, cy + r, 0.35);
+  outline(cr, rim, kNavyDeep, 1.5);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   for (double a : {M_PI * 0.5, M_PI * 1.17, M_PI * 1.83}) {
-    cairo_move_to(cr, cx, cy);
-    cairo_line_to(cr, cx + std::cos(a) * r * 0.6, cy + std::sin(a) * r * 0.6);
+    cairo_move_to(cr, cx + std::cos(a) * r * 0.25, cy + std::sin(a) * r * 0.25);
+    cairo_line_to(cr, cx + std::cos(a) * r * 0.58, cy + std::sin(a) * r * 0.58);
   }
-  cairo_set_line_width(cr, r * 0.08);
+  setColour(cr, kSteel.shade(-0.2));
+  cairo_set_line_width(cr, r * 0.09);
   cairo_stroke(cr);
   TextStyle initials;
   initials.family = faces::kTitle;
@@ -427,11 +435,18 @@ void paintLampLight(cairo_t* cr, const TileRequest& t) {
   cairo_restore(cr);
 }
 
-// Glass glint over the showroom picture: two soft diagonal bands.
+// Glass glint over the showroom picture (drawn at 230,137, the picture at 265,133): two soft
+// diagonal bands, kept inside the picture's window.
 void paintGlint(cairo_t* cr, const TileRequest& t) {
-  const double w = t.width, h = t.height;
+  const PictureEntry& car = tableEntry("c_car1");
+  const double left = 265 - 230, top = 0;
+  const double w = std::min<double>(car.TileWidth, t.width - left);
+  const double h = std::min<double>(car.TileHeight - 4, t.height);
+  cairo_save(cr);
+  roundedRect(cr, left, top, w, h, 14);
+  cairo_clip(cr);
   for (int band = 0; band < 2; ++band) {
-    const double x = w * (0.18 + band * 0.2), width = band == 0 ? 70 : 28;
+    const double x = left + w * (0.12 + band * 0.2), width = band == 0 ? 70 : 28;
     cairo_move_to(cr, x, 0);
     cairo_line_to(cr, x + width, 0);
     cairo_line_to(cr, x + width - h * 0.6, h);
@@ -444,8 +459,7 @@ void paintGlint(cairo_t* cr, const TileRequest& t) {
     cairo_fill(cr);
     cairo_pattern_destroy(fade);
   }
-  auto edge = [&](cairo_t* c) { roundedRect(c, 2, 2, w - 4, h - 4, 16); };
-  outline(cr, edge, kWhite, 2, 0.35);
+  cairo_restore(cr);
 }
 
 // The car screen's stat bar; squeezed from its left edge by the car's value.

@@ -205,7 +205,7 @@ void paintRock(cairo_t* cr, const TileRequest& tile) {
 // stone, tile 1 a red-and-white sponsor gantry, tile 2 a blue inflatable arch.
 void paintArch(cairo_t* cr, const TileRequest& tile) {
   const double w = tile.width, h = tile.height;
-  const double pillar = h * 0.8, span = h * 0.42;
+  const double pillar = std::min(h * 0.8, w * 0.24), span = pillar * 0.55;
   const int style = tile.index % 3;
   auto all = [&](cairo_t* c) {
     roundedRect(c, 3, (h - pillar) / 2, pillar, pillar, style == 2 ? pillar / 2 : 4);

@@ -25,15 +25,18 @@ std::vector<std::array<double, 2>> circuitPoints(uint64_t seed, double w, double
   Rng rng(seed);
   double amp[4], phase[4];
   for (int k = 0; k < 4; ++k) {
-    amp[k] = rng.uniform(0.02, 0.12) / (1 + k * 0.5);
+    amp[k] = rng.uniform(0.04, 0.2) / (1 + k * 0.6);
     phase[k] = rng.uniform(0, 2 * M_PI);
   }
+  const double stretch = rng.uniform(0.8, 1.15), tilt = rng.uniform(-0.5, 0.5);
   std::vector<std::array<double, 2>> points;
   for (int i = 0; i < 240; ++i) {
     const double a = 2 * M_PI * i / 240;
     double r = 1;
     for (int k = 0; k < 4; ++k) r += amp[k] * std::sin((k + 2) * a + phase[k]);
-    points.push_back({w / 2 + std::cos(a) * r * w * 0.36, h / 2 + std::sin(a) * r * h * 0.33});
+    const double x = std::cos(a) * r * w * 0.34 * stretch, y = std::sin(a) * r * h * 0.31 / stretch;
+    points.push_back({w / 2 + x * std::cos(tilt) - y * std::sin(tilt) * 0.4,
+                      h / 2 + y * std::cos(tilt) + x * std::sin(tilt) * 0.3});
   }
   return points;
 }
