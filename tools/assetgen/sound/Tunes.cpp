@@ -95,6 +95,7 @@ TunePlan RaceTune() {
   chorusEnd.Fill = true;
   SectionPlan breakdown = Section("break", {0, 0, 5, 6}, kBreakGroove, BassStyle::DrivingOctaves,
                                   ArpStyle::Eighths, 17);
+  breakdown.Lead = false;  // the melody rests while the drums thin out
   breakdown.Fill = true;
   t.Sections = {riff, riffEnd, chorus, chorusEnd, breakdown};
   t.Order = {0, 1, 2, 3, 4, 1, 2, 3};
