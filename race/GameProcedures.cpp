@@ -117,7 +117,6 @@ std::vector<TrackRecord> ReadCourseFile(const RaceContext& race, const std::stri
 }
 
 void CreateOpponents(RaceContext& race, int count, bool usesMenuImages, bool drivesAtOnce) {
-  race.Opponents.clear();
   const int carsAvailable = std::clamp(race.State.CarsAvailable, 1, race::kCarCount);
   for (int i = 0; i < count; ++i) {
     OpponentStart start;
@@ -180,8 +179,7 @@ void StartRace(RaceContext& race) {
   const int opponents = std::clamp(track.Opponents, 0, race::kMaxOpponents);
   const std::vector<TrackRecord> records = ReadCourseFile(race, track.DataFile, opponents + 1);
 
-  race.Player = nullptr;
-  race.Opponents.clear();
+  race.ForgetCars();
   LoadTrackFile(race, records);
   race.Course.Laps = track.Laps;
   const StartSlot playerSlot = race.Course.Slots[opponents + 1];
@@ -198,8 +196,7 @@ void StartDemoRace(RaceContext& race) {
   const std::vector<TrackRecord> records =
       ReadCourseFile(race, race::kDemoCourseFile, race::kDemoOpponents);
 
-  race.Player = nullptr;
-  race.Opponents.clear();
+  race.ForgetCars();
   LoadDemoCourse(race, records);
   race.Course.Laps = race::kDemoLaps;
   race.Player = new TPlayer(race, true, 0, "player", race::kDemoCarKind, race::kPlayerScreenX,

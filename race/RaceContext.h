@@ -56,7 +56,8 @@ struct RaceContext {
   TrackCatalogue Tracks;
   CarCatalogue Cars;
   RaceCourse Course;
-  // The cars of the current race; sprites of the engine, forgotten when it frees them.
+  // The cars of the current race: sprites of the engine. Whoever frees the race's sprites
+  // calls ForgetCars, so nothing reads a freed car.
   TPlayer* Player = nullptr;
   std::vector<TOpponentCar*> Opponents;
   // Road parts and paints: the surface the ground sensors look for. Shared with the road
@@ -66,6 +67,10 @@ struct RaceContext {
   RaceWorldParts Parts;
   RaceRandom Random;
 
+  void ForgetCars() {
+    Player = nullptr;
+    Opponents.clear();
+  }
   // The named picture of the menu or the race list; none when the list or name is missing.
   TImageListItem* Picture(bool fromMenuImages, const std::string& name) const;
   // The player's world shift of this frame (zero without a player).
