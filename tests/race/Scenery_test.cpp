@@ -4,6 +4,7 @@
 
 #include "race/Background.h"
 #include "race/Car.h"
+#include "race/EffectSprites.h"
 #include "race/Opponent.h"
 #include "race/Player.h"
 #include "race/RoadRock.h"
@@ -56,12 +57,14 @@ TEST(ObstacleResponse, ThePlayerStaysAndTheWorldMovesAway) {
   player->Speed = 0;
   auto* rock = new TRoadRock(f.race, 99, 400, 321);
   auto* road = new TRoadPart(f.race, 1, 50, 60);
+  auto* skidMark = new TDim(f.race, false, 50, 60);
   f.race.Course.PointCount = 1;
   f.race.Course.Points[1] = {10, 20, 1, 0};
   rock->ObstacleResponse(*player, true);
   EXPECT_FLOAT_EQ(player->X(), 391);
   EXPECT_FLOAT_EQ(rock->X(), 396);
   EXPECT_FLOAT_EQ(road->X(), 51);
+  EXPECT_FLOAT_EQ(skidMark->X(), 45);  // marks stay where they were left
   EXPECT_DOUBLE_EQ(f.race.Course.Points[1].X, 11);
 }
 

@@ -197,3 +197,40 @@ TEST(StartRace, PutsThePlayersSlotUnderTheCarAndStartsTheOpponentsInTheirSlots) 
   EXPECT_DOUBLE_EQ(f.race.Course.Distance[2], 10);
   EXPECT_FALSE(f.state.RaceFinished);
 }
+
+TEST(StartDemoRace, ReadsOnlyThePathAndSlotsAndStartsFourDrivingCars) {
+  RaceFixture f;
+  f.state.CarsAvailable = 2;
+  std::vector<TrackRecord> records = FiveSlots();
+  records.push_back(Point(500, 600, 2, 3));
+  records.push_back(Point(100, 200, 1));
+  records.push_back({0, 0, 1, 0, 0});                      // road: not built for the demo
+  records.push_back({0, 0, track_kind::CheckLine, 0, 0});  // nor check lines
+  WriteTrack(f, "Data\\data1.prd", EncodeTrackRecords(records));
+  std::vector<OpponentStart> starts;
+  f.race.Parts.CreateOpponent = [&](const OpponentStart& s) {
+    starts.push_back(s);
+    return new TOpponentCar(f.race, s.UsesMenuImages, s.Slot.Angle, s.Index, "enemy", s.CarKind,
+                            s.Slot.X, s.Slot.Y);
+  };
+
+  StartDemoRace(f.race);
+
+  ASSERT_NE(f.race.Player, nullptr);
+  EXPECT_FALSE(f.race.Player->Visible);
+  EXPECT_FALSE(f.race.Player->ControlsEnabled);
+  EXPECT_EQ(f.race.Player->CarKind, 2);
+  EXPECT_TRUE(f.race.Player->UsesMenuImages);
+  EXPECT_EQ(f.race.Course.Laps, 5);
+  EXPECT_EQ(f.race.Course.CheckLineCount, 0);
+  EXPECT_EQ(f.race.Course.CheckpointCount, 1);
+  EXPECT_DOUBLE_EQ(f.race.Course.Points[1].X, 100);  // not shifted, sorted
+  EXPECT_TRUE(f.race.RoadSurface->empty());
+  ASSERT_EQ(starts.size(), 4u);
+  for (const OpponentStart& s : starts) {
+    EXPECT_TRUE(s.UsesMenuImages);
+    EXPECT_TRUE(s.DrivesAtOnce);
+    EXPECT_LT(s.CarKind, 2);
+    EXPECT_DOUBLE_EQ(s.Slot.X, 1000 + 40 * (s.Index + 1));
+  }
+}
