@@ -220,7 +220,7 @@ TEST(PictureLists, PicturesUnderGameTextsContrastWithTheText) {
       {kMenuList, "scr_hiscr", 270 - 266, 265 - 190, 460, 206, {10, 10, 10, 255}},
       {kMenuList, "e_name", 4, 4, 286, 26, {10, 10, 10, 255}},
       {kMenuList, "editname", 4, 4, 286, 26, {0, 0, 0, 255}},
-      {kMenuList, "Edit", 4, 4, 232, 24, {220, 220, 220, 255}},
+      {kMenuList, "Edit", 4, 4, 180, 24, {220, 220, 220, 255}},
       {kRaceList, "panel", 638 - 560, 25 + 3, 160, 85, white},
       {kRaceList, "scr_av", 90, 14, 320, 28, {30, 30, 30, 255}},
       {kMenuList, "scr_title", 25, 12, 710, 22, clear},

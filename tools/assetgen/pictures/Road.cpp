@@ -105,7 +105,7 @@ void paintGrassTile(cairo_t* cr, int w, int h) {
     const double p = patches.fractal(x * 8 / w, y * 8 / h, 3);
     const double d = detail.at(x * 64 / w, y * 64 / h);
     const double t = tufts.fractal(x * 32 / w, y * 32 / h, 2);
-    Rgb c = kGrassDark.mix(kGrassLight, std::clamp(p * 1.25 - 0.15, 0.0, 1.0));
+    Rgb c = kGrassDark.mix(kGrassLight, std::clamp(0.2 + p * 0.7, 0.0, 1.0));
     c = c.shade((d - 0.5) * 0.14).mix(kGrassDark.shade(-0.2), std::max(0.0, t - 0.62) * 1.2);
     return Rgba{c, 1.0};
   });
@@ -129,7 +129,7 @@ void paintGrassTile(cairo_t* cr, int w, int h) {
     cairo_stroke(cr);
   }
   // A few clover flowers.
-  for (int i = 0; i < 10; ++i) {
+  for (int i = 0; i < 4; ++i) {
     const double x = rng.uniform(0, w), y = rng.uniform(0, h);
     const Rgb petal = i % 3 == 0 ? Rgb::hex(0xfff3a0) : kWhite;
     for (int ox = -1; ox <= 1; ++ox) {
@@ -138,7 +138,7 @@ void paintGrassTile(cairo_t* cr, int w, int h) {
         cairo_new_sub_path(cr);
       }
     }
-    setColour(cr, petal, 0.85);
+    setColour(cr, petal, 0.55);
     cairo_fill(cr);
   }
 }
