@@ -11,8 +11,7 @@ bool TModListItem::Load() {
   if (Loaded()) return true;
   if (loadFailed_) return false;
   const auto bytes = ReadSoundFile(FileName);
-  std::string reason;
-  if (bytes) stream_ = ModuleStream::Load(*bytes, owner_.Mixer().Rate(), reason);
+  if (bytes) stream_ = ModuleStream::Load(*bytes, owner_.Mixer().Rate());
   if (!stream_) {
     loadFailed_ = true;
     ReportSoundLoadError(FileName);

@@ -6,15 +6,14 @@
 #include <libopenmpt/libopenmpt.hpp>
 #include <sstream>
 
-std::unique_ptr<ModuleStream> ModuleStream::Load(const std::vector<uint8_t>& fileBytes, int mixRate,
-                                                 std::string& error) {
+std::unique_ptr<ModuleStream> ModuleStream::Load(const std::vector<uint8_t>& fileBytes,
+                                                 int mixRate) {
   try {
     std::ostringstream log;
     auto module = std::make_unique<openmpt::module>(fileBytes, log);
     module->ctl_set_integer("dither", 0);
     return std::unique_ptr<ModuleStream>(new ModuleStream(std::move(module), mixRate));
-  } catch (const std::exception& e) {
-    error = e.what();
+  } catch (const std::exception&) {  // openmpt::exception and allocation failures
     return nullptr;
   }
 }

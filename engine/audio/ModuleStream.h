@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -24,9 +23,8 @@ class ModuleStream final : public MixerStream {
   static constexpr int kHalfFrames = kModuleRate;  // one second: 88200 bytes
   static constexpr int kRingFrames = 2 * kHalfFrames;
 
-  // Nothing when libopenmpt cannot read the data; `error` then says why.
-  static std::unique_ptr<ModuleStream> Load(const std::vector<uint8_t>& fileBytes, int mixRate,
-                                            std::string& error);
+  // Nothing when libopenmpt cannot read the data as a module.
+  static std::unique_ptr<ModuleStream> Load(const std::vector<uint8_t>& fileBytes, int mixRate);
   ~ModuleStream() override;
 
   // Sets looping, zeroes the ring and starts playing it from the play cursor. The module

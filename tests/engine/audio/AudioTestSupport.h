@@ -1,5 +1,7 @@
 #pragma once
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "engine/audio/KaltoSound3D.h"

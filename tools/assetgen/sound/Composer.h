@@ -30,7 +30,6 @@ struct MelodyStyle {
 };
 
 struct SectionPlan {
-  std::string Name;
   int Chords[4];  // scale degree (0 = tonic) per bar
   const DrumGroove* Groove = nullptr;
   BassStyle Bass = BassStyle::Syncopated;

@@ -19,10 +19,9 @@ const DrumGroove kSoftGroove = {{50, 0, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0, 0, 
                                 {0, 0, 0, 0, 0, 0, 0, 0, 30, 0, 0, 0, 0, 0, 0, 0},
                                 {16, 0, 10, 0, 16, 0, 10, 0, 16, 0, 10, 0, 16, 0, 10, 0}};
 
-SectionPlan Section(const char* name, std::initializer_list<int> chords, const DrumGroove& groove,
-                    BassStyle bass, ArpStyle arp, uint32_t motif) {
+SectionPlan Section(std::initializer_list<int> chords, const DrumGroove& groove, BassStyle bass,
+                    ArpStyle arp, uint32_t motif) {
   SectionPlan s;
-  s.Name = name;
   int bar = 0;
   for (int c : chords) s.Chords[bar++] = c;
   s.Groove = &groove;
@@ -45,22 +44,20 @@ TunePlan MenuTune() {
   t.Melody.Centre = 4;
   t.Melody.Volume = 42;
   // Verse I-vi-IV-V twice, chorus IV-V-iii-vi, closing on V so the loop falls back to I.
-  SectionPlan verse =
-      Section("verse", {0, 5, 3, 4}, kPopGroove, BassStyle::Syncopated, ArpStyle::None, 11);
+  SectionPlan verse = Section({0, 5, 3, 4}, kPopGroove, BassStyle::Syncopated, ArpStyle::None, 11);
   SectionPlan verseEnd = verse;
-  verseEnd.Name = "verse end";
   verseEnd.Cadence = true;
   verseEnd.Fill = true;
   SectionPlan chorus =
-      Section("chorus", {3, 4, 2, 5}, kPopGroove, BassStyle::Syncopated, ArpStyle::Eighths, 23);
+      Section({3, 4, 2, 5}, kPopGroove, BassStyle::Syncopated, ArpStyle::Eighths, 23);
   chorus.RegisterShift = 2;
   SectionPlan chorusEnd =
-      Section("chorus end", {3, 4, 0, 0}, kPopGroove, BassStyle::Syncopated, ArpStyle::Eighths, 23);
+      Section({3, 4, 0, 0}, kPopGroove, BassStyle::Syncopated, ArpStyle::Eighths, 23);
   chorusEnd.RegisterShift = 2;
   chorusEnd.Cadence = true;
   chorusEnd.Fill = true;
   SectionPlan turnaround =
-      Section("turnaround", {3, 4, 3, 4}, kPopGroove, BassStyle::Syncopated, ArpStyle::Eighths, 29);
+      Section({3, 4, 3, 4}, kPopGroove, BassStyle::Syncopated, ArpStyle::Eighths, 29);
   turnaround.RegisterShift = 1;
   turnaround.Fill = true;
   t.Sections = {verse, verseEnd, chorus, chorusEnd, turnaround};
@@ -81,20 +78,19 @@ TunePlan RaceTune() {
   t.ArpVolume = 22;
   t.BassVolume = 52;
   // i-VI-III-VII riff, a lifted iv-VI-VII-i chorus, a half-time break.
-  SectionPlan riff = Section("riff", {0, 5, 2, 6}, kDriveGroove, BassStyle::DrivingOctaves,
-                             ArpStyle::Sixteenths, 5);
+  SectionPlan riff =
+      Section({0, 5, 2, 6}, kDriveGroove, BassStyle::DrivingOctaves, ArpStyle::Sixteenths, 5);
   SectionPlan riffEnd = riff;
-  riffEnd.Name = "riff end";
   riffEnd.Fill = true;
-  SectionPlan chorus = Section("chorus", {3, 5, 6, 0}, kDriveGroove, BassStyle::DrivingOctaves,
-                               ArpStyle::Sixteenths, 9);
+  SectionPlan chorus =
+      Section({3, 5, 6, 0}, kDriveGroove, BassStyle::DrivingOctaves, ArpStyle::Sixteenths, 9);
   chorus.RegisterShift = 2;
-  SectionPlan chorusEnd = Section("chorus end", {5, 6, 0, 6}, kDriveGroove,
-                                  BassStyle::DrivingOctaves, ArpStyle::Sixteenths, 9);
+  SectionPlan chorusEnd =
+      Section({5, 6, 0, 6}, kDriveGroove, BassStyle::DrivingOctaves, ArpStyle::Sixteenths, 9);
   chorusEnd.RegisterShift = 2;
   chorusEnd.Fill = true;
-  SectionPlan breakdown = Section("break", {0, 0, 5, 6}, kBreakGroove, BassStyle::DrivingOctaves,
-                                  ArpStyle::Eighths, 17);
+  SectionPlan breakdown =
+      Section({0, 0, 5, 6}, kBreakGroove, BassStyle::DrivingOctaves, ArpStyle::Eighths, 17);
   breakdown.Lead = false;  // the melody rests while the drums thin out
   breakdown.Fill = true;
   t.Sections = {riff, riffEnd, chorus, chorusEnd, breakdown};
@@ -116,16 +112,12 @@ TunePlan RaceOverTune() {
   t.PadVolume = 26;
   t.BassVolume = 44;
   // I-V-vi-IV, then a ii-flavoured bridge resting on V before the loop.
-  SectionPlan theme =
-      Section("theme", {0, 4, 5, 3}, kSoftGroove, BassStyle::Held, ArpStyle::Eighths, 3);
+  SectionPlan theme = Section({0, 4, 5, 3}, kSoftGroove, BassStyle::Held, ArpStyle::Eighths, 3);
   SectionPlan themeEnd = theme;
-  themeEnd.Name = "theme end";
   themeEnd.Cadence = true;
-  SectionPlan bridge =
-      Section("bridge", {3, 0, 1, 4}, kSoftGroove, BassStyle::Held, ArpStyle::Eighths, 7);
+  SectionPlan bridge = Section({3, 0, 1, 4}, kSoftGroove, BassStyle::Held, ArpStyle::Eighths, 7);
   bridge.RegisterShift = 2;
-  SectionPlan bridgeEnd =
-      Section("bridge end", {5, 3, 1, 4}, kSoftGroove, BassStyle::Held, ArpStyle::Eighths, 7);
+  SectionPlan bridgeEnd = Section({5, 3, 1, 4}, kSoftGroove, BassStyle::Held, ArpStyle::Eighths, 7);
   bridgeEnd.RegisterShift = 1;
   t.Sections = {theme, themeEnd, bridge, bridgeEnd};
   t.Order = {0, 1, 2, 3, 0, 3};
