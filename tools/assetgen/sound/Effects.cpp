@@ -129,20 +129,22 @@ std::vector<int16_t> FinishFanfare() {
   for (const NoteAt& n : notes) {
     const size_t start = static_cast<size_t>(n.Start * kRate);
     const size_t length = static_cast<size_t>((n.Length + 0.12) * kRate);
+    const bool held = n.Length > 1.0;
+    double phase = 0;  // integrated, so the vibrato bends the pitch by a fixed amount
     for (size_t k = 0; k < length && start + k < out.size(); ++k) {
       const double t = static_cast<double>(k) / kRate;
       const double attack = std::min(1.0, t / 0.025);
       const double release = t > n.Length ? std::exp(-(t - n.Length) * 30.0) : 1.0;
-      const double swell = n.Length > 1.0 ? 0.85 + 0.15 * std::min(1.0, t / 0.4) : 1.0;
+      const double swell = held ? 0.85 + 0.15 * std::min(1.0, t / 0.4) : 1.0;
       const double vibrato =
-          n.Length > 1.0 ? 0.004 * std::sin(2.0 * kPi * 5.5 * t) * std::min(1.0, t / 0.5) : 0.0;
+          held ? 0.006 * std::sin(2.0 * kPi * 5.5 * t) * std::min(1.0, t / 0.5) : 0.0;
+      phase += 2.0 * kPi * n.Hz * (1.0 + vibrato) / kRate;
       // Brass: bright saw harmonics opening with the attack.
       double v = 0;
       for (int h = 1; h * n.Hz < 8000.0; ++h) {
-        v += std::sin(2.0 * kPi * h * n.Hz * t * (1.0 + vibrato)) / h *
-             std::exp(-(h - 1) * (0.5 - 0.3 * attack));
+        v += std::sin(h * phase) / h * std::exp(-(h - 1) * (0.5 - 0.3 * attack));
       }
-      out[start + k] += v * attack * release * swell * (n.Length > 1.0 ? 0.45 : 0.8);
+      out[start + k] += v * attack * release * swell * (held ? 0.45 : 0.8);
     }
   }
   FadeEnds(out, 16, static_cast<int>(0.3 * kRate));
