@@ -119,6 +119,7 @@ TunePlan RaceOverTune() {
   bridge.RegisterShift = 2;
   SectionPlan bridgeEnd = Section({5, 3, 1, 4}, kSoftGroove, BassStyle::Held, ArpStyle::Eighths, 7);
   bridgeEnd.RegisterShift = 1;
+  bridgeEnd.Fill = true;  // leads back into the theme at the loop
   t.Sections = {theme, themeEnd, bridge, bridgeEnd};
   t.Order = {0, 1, 2, 3, 0, 3};
   return t;
