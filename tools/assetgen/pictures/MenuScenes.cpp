@@ -319,6 +319,7 @@ void paintEmblem(cairo_t* cr, const TileRequest& t) {
       if ((i + ring) % 2) continue;
       const double a0 = 2 * M_PI * i / cells, a1 = 2 * M_PI * (i + 1) / cells;
       const double r0 = r * (0.8 + ring * 0.09), r1 = r * (0.89 + ring * 0.09);
+      cairo_new_sub_path(cr);
       cairo_arc(cr, cx, cy, r1, a0, a1);
       cairo_arc_negative(cr, cx, cy, r0, a1, a0);
       cairo_close_path(cr);

@@ -356,6 +356,7 @@ void drawFlower(cairo_t* cr, double x, double y, double r, const FlowerLook& loo
     cairo_translate(cr, x + std::cos(angle) * r * 0.5, y + std::sin(angle) * r * 0.5);
     cairo_rotate(cr, angle);
     cairo_scale(cr, 1, look.petals > 8 ? 0.35 : 0.6);
+    cairo_new_sub_path(cr);
     cairo_arc(cr, 0, 0, r * 0.55, 0, 2 * M_PI);
     cairo_restore(cr);
   }
@@ -389,7 +390,7 @@ void drawLeaf(cairo_t* cr, double x, double y, double length, double angle) {
 
 // Flowers scattered over a w x h area with leaves under them.
 void drawFlowerBed(cairo_t* cr, double x0, double y0, double w, double h, int count, double radius,
-                   uint64_t seed, const FlowerLook* only) {
+                   uint64_t seed, const FlowerLook& look) {
   Rng rng(seed);
   std::vector<std::array<double, 2>> spots;
   for (int i = 0; i < count; ++i) {
@@ -400,7 +401,6 @@ void drawFlowerBed(cairo_t* cr, double x0, double y0, double w, double h, int co
     for (int l = 0; l < 2; ++l) drawLeaf(cr, s[0], s[1], radius * 1.5, rng.uniform(0, 2 * M_PI));
   }
   for (const auto& s : spots) {
-    const FlowerLook& look = only ? *only : kFlowerLooks[static_cast<size_t>(rng.below(9))];
     drawFlower(cr, s[0], s[1], radius * rng.uniform(0.8, 1.1), look, rng.uniform(0, M_PI));
   }
 }
@@ -457,9 +457,21 @@ void addSceneryArt(ArtBook& book) {
   book.add("horwall", [](cairo_t* cr, const TileRequest& t) { paintWall(cr, t, false); });
   book.add("vertwall", [](cairo_t* cr, const TileRequest& t) { paintWall(cr, t, true); });
   book.add("threeflowers", [](cairo_t* cr, const TileRequest& t) {
+    // Three flowers in a triangle, turned differently in each tile.
     const FlowerLook& look = kFlowerLooks[static_cast<size_t>(t.index * 2 % 9)];
-    drawFlowerBed(cr, 0, 0, t.width, t.height, 3, std::min(t.width, t.height) * 0.17,
-                  100 + static_cast<uint64_t>(t.index), &look);
+    const double size = std::min(t.width, t.height), r = size * 0.17;
+    const double turn = t.index * 1.1;
+    double spots[3][2];
+    for (int i = 0; i < 3; ++i) {
+      const double a = turn + i * 2 * M_PI / 3;
+      spots[i][0] = t.width / 2.0 + std::cos(a) * size * 0.22;
+      spots[i][1] = t.height / 2.0 + std::sin(a) * size * 0.22;
+    }
+    for (const auto& s : spots) {
+      drawLeaf(cr, s[0], s[1], r * 1.5, turn + s[0]);
+      drawLeaf(cr, s[0], s[1], r * 1.5, turn + s[1] + 2);
+    }
+    for (const auto& s : spots) drawFlower(cr, s[0], s[1], r, look, turn + s[0] * 0.1);
   });
   book.add("monoflower", [](cairo_t* cr, const TileRequest& t) {
     const double r = std::min(t.width, t.height) * 0.4;
@@ -470,14 +482,14 @@ void addSceneryArt(ArtBook& book) {
   });
   book.add("rom", [](cairo_t* cr, const TileRequest& t) {
     drawFlowerBed(cr, 0, 0, t.width, t.height, 7, std::min(t.width, t.height) * 0.11,
-                  200 + static_cast<uint64_t>(t.index), &kDaisy);
+                  200 + static_cast<uint64_t>(t.index), kDaisy);
   });
   book.add("romhor", [](cairo_t* cr, const TileRequest& t) {
     drawFlowerBed(cr, 0, 0, t.width, t.height, t.width / 12, t.height * 0.24,
-                  300 + static_cast<uint64_t>(t.index), &kDaisy);
+                  300 + static_cast<uint64_t>(t.index), kDaisy);
   });
   book.add("romver", [](cairo_t* cr, const TileRequest& t) {
     drawFlowerBed(cr, 0, 0, t.width, t.height, t.height / 12, t.width * 0.24,
-                  400 + static_cast<uint64_t>(t.index), &kDaisy);
+                  400 + static_cast<uint64_t>(t.index), kDaisy);
   });
 }
