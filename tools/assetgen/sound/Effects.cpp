@@ -84,8 +84,9 @@ std::vector<int16_t> EngineStart() {
     const double t = static_cast<double>(i) / kRate;
     double v = 0;
     if (t < kCrankEnd + 0.05) {  // starter motor whine, pulsing with each compression
-      starterPhase += 2.0 * kPi * 310.0 / kRate;
+      // Each compression stroke slows the starter (pitch dips) and loads it (louder).
       const double wobble = 0.55 + 0.45 * std::sin(2.0 * kPi * 9.0 * t);
+      starterPhase += 2.0 * kPi * 310.0 * (1.12 - 0.18 * wobble) / kRate;
       const double fadeOut = std::clamp((kCrankEnd + 0.05 - t) / 0.05, 0.0, 1.0);
       v += 0.25 * wobble * fadeOut * (std::sin(starterPhase) + 0.4 * std::sin(3.0 * starterPhase));
       v += 0.15 * wobble * fadeOut * rumble(rng.Signed());
