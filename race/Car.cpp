@@ -5,6 +5,8 @@
 
 #include "race/EffectSprites.h"
 #include "race/GameConstants.h"
+#include "race/Opponent.h"
+#include "race/Player.h"
 
 namespace {
 
@@ -228,4 +230,51 @@ void TCar::FollowHeading() {
 
 void TCar::ClearDrift() {
   if (Speed < 0.1 || Speed > 0.1 || std::fabs(Heading - MoveHeading) < 0.1) Drifting = false;
+}
+
+void TCar::UpdateProgress() {
+  const RaceCourse& course = Race.Course;
+  const int32_t n = course.PointCount;
+  if (n < 1) return;
+  const Vec2 m = Centre();
+  int32_t nearest = 1;
+  double nearestDistance = 6000000;
+  for (int32_t i = 1; i <= n; ++i) {
+    const double d = DistanceBetween(m, {course.Points[i].X, course.Points[i].Y});
+    if (d < nearestDistance) {
+      nearestDistance = d;
+      nearest = i;
+    }
+  }
+  const Vec2 p{course.Points[nearest].X, course.Points[nearest].Y};
+  const int32_t next = nearest == n ? 1 : nearest + 1;
+  const Vec2 q{course.Points[next].X, course.Points[next].Y};
+  auto between = [](double v, double a, double b) {
+    return v >= std::min(a, b) && v <= std::max(a, b);
+  };
+  Vec2 foot;
+  bool onSegment;
+  if (std::fabs(q.X - p.X) < 0.01) {
+    foot = {p.X, m.Y};
+    onSegment = between(m.Y, p.Y, q.Y);
+  } else if (std::fabs(q.Y - p.Y) < 0.01) {
+    foot = {m.X, p.Y};
+    onSegment = between(m.X, p.X, q.X);
+  } else {
+    const Vec2 d{q.X - p.X, q.Y - p.Y};
+    const double t = ((m.X - p.X) * d.X + (m.Y - p.Y) * d.Y) / (d.X * d.X + d.Y * d.Y);
+    foot = {p.X + t * d.X, p.Y + t * d.Y};
+    onSegment = between(foot.X, p.X, q.X) && between(foot.Y, p.Y, q.Y);
+  }
+  Progress = (onSegment ? 1 : -1) * DistanceBetween(foot, p) / 10 + course.Distance[nearest];
+  CourseTotal = (Lap + 1) * course.LapLength() + Progress;
+}
+
+void TCar::UpdatePlace() {
+  int32_t ahead = 0;
+  if (Race.Player && Race.Player != this && Race.Player->CourseTotal > CourseTotal) ++ahead;
+  for (const TOpponentCar* other : Race.Opponents) {
+    if (other != this && other->CourseTotal > CourseTotal) ++ahead;
+  }
+  Place = 1 + ahead;
 }

@@ -45,6 +45,12 @@ class TCar : public TSprite {
   void TurnRight();
   // Recomputes Corners and puts the two ground sensors in front of and behind the centre.
   void UpdateShape();
+  // How far along the course the car is: the distance to the nearest path point plus the
+  // way from it toward the next one (negative when the car is short of it), and from that
+  // and the laps, CourseTotal.
+  void UpdateProgress();
+  // 1 + the number of other cars whose CourseTotal is greater; ties rank this car ahead.
+  void UpdatePlace();
 
   Vec2 Centre() const;
 

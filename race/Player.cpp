@@ -69,6 +69,8 @@ void TPlayer::Move(int32_t) {
       Speed += CoastRate;
     }
   }
+  UpdateProgress();
+  if (RankingActive) UpdatePlace();
   ReadSurface();
   const Vec2 heading = Direction(MoveHeading);
   ScrollX = -heading.X * Speed;
