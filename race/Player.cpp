@@ -95,7 +95,7 @@ void TPlayer::CollideWithOpponents() {
   const size_t count = std::min(Race.Opponents.size(), ContactFlags.size());
   for (size_t i = 0; i < count; ++i) {
     const TOpponentCar& other = *Race.Opponents[i];
-    if (DistanceBetween(centre, other.Centre()) < race::kNearRadius) {
+    if (CloserThan(centre, other.Centre(), race::kNearRadius)) {
       ContactFlags[i] = QuadsOverlap(Corners, other.Corners);
     }
   }

@@ -21,7 +21,39 @@ bool PointInQuad(Vec2 point, const Quad& quad) {
   return sum >= 355;
 }
 
+namespace {
+
+struct Box {
+  double Left, Top, Right, Bottom;
+};
+
+Box BoxAround(const Quad& q) {
+  Box b{q[0].X, q[0].Y, q[0].X, q[0].Y};
+  for (const Vec2& p : q) {
+    b.Left = std::min(b.Left, p.X);
+    b.Top = std::min(b.Top, p.Y);
+    b.Right = std::max(b.Right, p.X);
+    b.Bottom = std::max(b.Bottom, p.Y);
+  }
+  return b;
+}
+
+// Seen from a point farther than 2.5 % of (width + height) of its box outside a convex
+// quad, the quad subtends less than 177.5 degrees, so the angle sum stays below 355:
+// quads whose boxes are that far apart cannot overlap, and the angle sums can be skipped.
+bool FarApart(const Quad& a, const Quad& b) {
+  const Box ba = BoxAround(a);
+  const Box bb = BoxAround(b);
+  const double margin = 0.025 * std::max(ba.Right - ba.Left + ba.Bottom - ba.Top,
+                                         bb.Right - bb.Left + bb.Bottom - bb.Top);
+  return bb.Left - ba.Right > margin || ba.Left - bb.Right > margin ||
+         bb.Top - ba.Bottom > margin || ba.Top - bb.Bottom > margin;
+}
+
+}  // namespace
+
 bool QuadsOverlap(const Quad& a, const Quad& b) {
+  if (FarApart(a, b)) return false;
   for (const Vec2& corner : b) {
     if (PointInQuad(corner, a)) return true;
   }
@@ -51,6 +83,10 @@ Quad TurnedCorners(Vec2 centre, double radius, double angleDegrees,
 std::array<double, 4> BoxCornerAngles(double halfWidth, double halfHeight) {
   const double a = std::atan(halfHeight / halfWidth) * kDegreesPerRadian;
   return {180 - a, a - 180, -a, a};
+}
+
+bool CloserThan(Vec2 a, Vec2 b, double radius) {
+  return (a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y) < radius * radius;
 }
 
 double DistanceBetween(Vec2 a, Vec2 b) {

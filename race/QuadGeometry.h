@@ -19,7 +19,8 @@ using Quad = std::array<Vec2, 4>;
 bool PointInQuad(Vec2 point, const Quad& quad);
 
 // True when a corner of either quad lies in the other. Quads that cross without holding
-// a corner of each other do not count.
+// a corner of each other do not count. The quads must be convex (every shape of the race
+// world is a turned rectangle).
 bool QuadsOverlap(const Quad& a, const Quad& b);
 
 // The axis-aligned square of the given half size around a point, used by the sensors.
@@ -35,6 +36,8 @@ Quad TurnedCorners(Vec2 centre, double radius, double angleDegrees,
 std::array<double, 4> BoxCornerAngles(double halfWidth, double halfHeight);
 
 double DistanceBetween(Vec2 a, Vec2 b);
+// DistanceBetween(a, b) < radius, without the square root.
+bool CloserThan(Vec2 a, Vec2 b, double radius);
 
 // The unit vector pointing from one point to another; zero when they coincide.
 Vec2 UnitVector(Vec2 from, Vec2 to);

@@ -99,7 +99,7 @@ void TRoadRock::CollideCars() {
   const size_t count = std::min(Race.Opponents.size(), OpponentHit.size());
   for (size_t i = 0; i < count; ++i) {
     const TOpponentCar& car = *Race.Opponents[i];
-    if (DistanceBetween(centre, car.Centre()) < race::kNearRadius) {
+    if (CloserThan(centre, car.Centre(), race::kNearRadius)) {
       OpponentHit[i] = QuadsOverlap(Corners, car.Corners);
     }
   }
@@ -111,7 +111,7 @@ void TRoadRock::CollideCars() {
     }
   }
   if (TPlayer* player = Race.Player) {
-    if (DistanceBetween(centre, player->Centre()) < race::kNearRadius) {
+    if (CloserThan(centre, player->Centre(), race::kNearRadius)) {
       PlayerHit = QuadsOverlap(Corners, player->Corners);
     }
     if (PlayerHit) ObstacleResponse(*player, true);
@@ -142,7 +142,7 @@ void TRoadRock::ObstacleResponse(TCar& car, bool isPlayer) {
 void TRoadRock::SenseForOpponents() {
   const Vec2 centre = Centre();
   for (TOpponentCar* car : Race.Opponents) {
-    if (DistanceBetween(centre, car->Centre()) >= race::kNearRadius) continue;
+    if (!CloserThan(centre, car->Centre(), race::kNearRadius)) continue;
     for (ObstacleSensor& sensor : car->ObstacleSensors) {
       if (QuadsOverlap(Corners, SquareAround({sensor.X, sensor.Y}, 10))) sensor.Hit = true;
     }

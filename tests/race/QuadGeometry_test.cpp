@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 namespace {
 const Quad kSquare{{{0, 0}, {10, 0}, {10, 10}, {0, 10}}};
 }
@@ -36,4 +39,30 @@ TEST(QuadsOverlap, NeedsACornerOfOneInsideTheOther) {
   EXPECT_TRUE(QuadsOverlap(kSquare, cornerIn));
   EXPECT_FALSE(QuadsOverlap(kSquare, apart));
   EXPECT_FALSE(QuadsOverlap(tall, wide));
+}
+
+// The quick test on the quads' boxes must never change a verdict of the corner tests.
+TEST(QuadsOverlap, AgreesWithTheCornerTestsForTurnedRectanglesCloseTogether) {
+  std::mt19937 random(11);
+  std::uniform_real_distribution<double> size(4, 300);
+  std::uniform_real_distribution<double> angle(-180, 180);
+  std::uniform_real_distribution<double> unit(0, 1);
+  int overlapping = 0;
+  for (int i = 0; i < 20000; ++i) {
+    const double wa = size(random), ha = size(random), wb = size(random), hb = size(random);
+    const Quad a = TurnedCorners({0, 0}, std::hypot(wa, ha) / 2, angle(random),
+                                 BoxCornerAngles(wa / 2, ha / 2));
+    // Place b so that the centres are about as far apart as the shapes are large.
+    const double reach = (std::hypot(wa, ha) + std::hypot(wb, hb)) / 2 * (0.8 + 0.4 * unit(random));
+    const Vec2 centre = Direction(angle(random));
+    const Quad b = TurnedCorners({centre.X * reach, centre.Y * reach}, std::hypot(wb, hb) / 2,
+                                 angle(random), BoxCornerAngles(wb / 2, hb / 2));
+    bool cornerInside = false;
+    for (const Vec2& p : b) cornerInside = cornerInside || PointInQuad(p, a);
+    for (const Vec2& p : a) cornerInside = cornerInside || PointInQuad(p, b);
+    ASSERT_EQ(QuadsOverlap(a, b), cornerInside) << i;
+    overlapping += cornerInside;
+  }
+  EXPECT_GT(overlapping, 1000);  // the cases straddle the boundary
+  EXPECT_LT(overlapping, 19000);
 }
