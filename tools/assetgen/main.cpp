@@ -15,6 +15,7 @@
 
 #include "tools/assetgen/pictures/ContactSheet.h"
 #include "tools/assetgen/pictures/PictureSet.h"
+#include "tools/assetgen/pictures/Text.h"
 #include "tools/assetgen/sound/SoundAssets.h"
 
 namespace {
@@ -93,7 +94,10 @@ int main(int argc, char** argv) {
   if (soundDir.empty() && !pictures.any()) return Usage();
   try {
     if (!soundDir.empty()) WriteSoundAssets(soundDir);
-    if (pictures.any()) WritePictures(pictures);
+    if (pictures.any()) {
+      WritePictures(pictures);
+      releaseTextCaches();
+    }
   } catch (const std::exception& e) {
     std::cerr << "assetgen: " << e.what() << "\n";
     return 1;

@@ -1,5 +1,6 @@
 #include "tools/assetgen/pictures/Text.h"
 
+#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
 #include "tools/assetgen/pictures/Effects.h"
@@ -113,4 +114,10 @@ double drawParagraph(cairo_t* cr, const std::string& utf8, const TextStyle& styl
   paintLayout(cr, layout, style, x, y);
   g_object_unref(layout);
   return logical.height;
+}
+
+void releaseTextCaches() {
+  pango_cairo_font_map_set_default(nullptr);
+  cairo_debug_reset_static_data();
+  FcFini();
 }

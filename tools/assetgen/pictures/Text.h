@@ -44,3 +44,8 @@ TextStyle fitText(cairo_t* cr, const std::string& utf8, TextStyle style, double 
 // Word-wrapped paragraph of the given width; returns its height.
 double drawParagraph(cairo_t* cr, const std::string& utf8, const TextStyle& style, double x,
                      double y, double width, double lineSpacing = 1.0);
+
+// Frees the font caches text drawing filled (pango's font map, cairo's static data and
+// fontconfig's), so a leak checker at exit sees only real leaks. No text may be drawn
+// afterwards.
+void releaseTextCaches();
