@@ -1,6 +1,9 @@
 #include "shell/Unit_pr.h"
 
 #include "engine/audio/GameAudio.h"
+#include "platform/MessageBox.h"
+#include "race/GameConstants.h"
+#include "shell/Settings.h"
 
 namespace {
 
@@ -84,7 +87,7 @@ TForm1::~TForm1() {
 // what differs from them.
 void TForm1::FormCreate() {
   // The race world's random source is seeded with Setup.RandomSeed (with the race context).
-  // Default records table: with the settings files.
+  ResetRecords(State);
   // Menu pictures "Data\data1.oil" and the GUI's activation: with the image lists and GUI.
   KaltoScreen1.SetWindowHandle(&MainWindow);
   KaltoScreen1.Width = MainWindow.ClientWidth();
@@ -94,11 +97,20 @@ void TForm1::FormCreate() {
   // Track and car catalogues: with the race world.
   KaltoScreen1.SetTextureFilter(true);
   // Mouse-cursor sprite: with the menu sprites.
-  // "Config.cfg" (and full screen when it asks), "Configdat.cfg", unlocked catalogue
-  // entries: with the settings files.
+  LoadSettings();
+  // Unlocked catalogue entries (UnlockedFlags of TracksAvailable and CarsAvailable): with
+  // the catalogues.
   // KaltoFont1 (face "Friday13", size 30, white): with the fonts.
   Sound3D.CreateAudioPaths();  // effects and modules load on their first play
   // Exit page and its settings: with the exit page.
+}
+
+void TForm1::LoadSettings() {
+  for (int slot = 0; slot < race::kTrackCount; ++slot) TrackBestTimes[slot] = RaceTime::None();
+  for (const SettingsProblem& problem : {LoadConfig(State), LoadProgress(State, TrackBestTimes)}) {
+    if (problem) ShowMessageBox("Brindle Karts", *problem);
+  }
+  if (State.FullScreenActive) KaltoScreen1.ToggleFullScreen();
 }
 
 void TForm1::FormShow() {

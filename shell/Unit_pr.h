@@ -16,6 +16,7 @@
 #include "platform/Window.h"
 #include "platform/WindowTimer.h"
 #include "shell/GameScreen.h"
+#include "shell/SettingsFiles.h"
 
 // What the game is built with. main() gives the real clock and a seed taken from it; the
 // headless harness gives a virtual clock, a fixed seed and no display. The data and save
@@ -75,11 +76,16 @@ class TForm1 : private WindowHandler {
   TKaltoSound3D Sound3D;
   // The song player; it has no songs.
   TKaltoMusic KaltoMusic1;
+  // The best times kept in "Configdat.cfg", one per track slot: the first race::kTrackCount
+  // slots are the catalogue's tracks, the others belong to no track.
+  TrackSlotTimes TrackBestTimes{};
   // The exit page's countdown in frames; the window may close once it is 0 in state 21.
   int32_t PromoCountdown = 0;
 
  private:
   void FormCreate();
+  // Reads both settings files; a file that could not be used is reported in a message box.
+  void LoadSettings();
   void FormDestroy();
   // The frame of a screen state whose screen is not built yet: a black picture.
   void DrawEmptyFrame();
