@@ -18,8 +18,15 @@ Window::Window(const WindowConfig& config)
     throw std::runtime_error(std::string("cannot start video: ") + SDL_GetError());
   }
   const std::string title = Cp1251ToUtf8(config.Title);
+  // Made ready for OpenGL from the start: otherwise SDL re-creates the window when the
+  // opengl renderer arrives, and each hide/show waits on the window manager.
+  const Uint32 flags = SDL_WINDOW_SHOWN | (headless_ ? 0 : SDL_WINDOW_OPENGL);
   window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             clientWidth_, clientHeight_, SDL_WINDOW_SHOWN);
+                             clientWidth_, clientHeight_, flags);
+  if (window_ == nullptr && flags != SDL_WINDOW_SHOWN) {
+    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               clientWidth_, clientHeight_, SDL_WINDOW_SHOWN);
+  }
   if (window_ == nullptr) {
     const std::string reason = SDL_GetError();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
