@@ -66,17 +66,20 @@ PixelImage Level0Pixels(const PixelImage& picture, bool keyed, uint32_t keyArgb)
 
 bool TImageListItem::BuildTexture(TKaltoImageList& list) {
   const std::string filepath = Trimmed(Filepath);
+  bool fromFile = false;
   if (!filepath.empty()) {
     const std::filesystem::path path = ExternalPicturePath(filepath);
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) Picture = LoadPictureFile(path.string());
+    if (std::filesystem::exists(path, ec)) {
+      Picture = LoadPictureFile(path.string());
+      fromFile = true;
+    }
   }
-  if (Picture.Empty()) return true;  // nothing to show: the item stays without texture
-
-  list_ = &list;
   // The first build decodes the picture and keeps level 0; later builds (after a device
-  // reset, whose textures do not survive) upload the kept pixels again.
+  // reset, whose textures do not survive) upload the kept pixels again, so an item whose
+  // picture lived only in an external file stays drawable.
   if (level0_.Rgba.empty()) {
+    if (Picture.Empty()) return true;  // nothing to show: the item stays without texture
     PixelImage picture;
     std::string error;
     if (!DecodePicture(Picture, picture, &error)) {
@@ -89,6 +92,7 @@ bool TImageListItem::BuildTexture(TKaltoImageList& list) {
     pictureWidth_ = std::max(picture.Width, 1);
     pictureHeight_ = std::max(picture.Height, 1);
   }
+  list_ = &list;
   texture_.reset();
   texture_ = list.KaltoScreen()->Device()->CreateTexture(level0_.Width, level0_.Height,
                                                          level0_.Rgba.data());
@@ -97,7 +101,7 @@ bool TImageListItem::BuildTexture(TKaltoImageList& list) {
   textureWidth_ = std::max(texture_->Width(), 2);
   textureHeight_ = std::max(texture_->Height(), 2);
   RecomputeTiles();
-  if (!filepath.empty()) Picture = OilPicture();  // external pictures live on as textures only
+  if (fromFile) Picture = OilPicture();  // external pictures live on as textures only
   return true;
 }
 

@@ -129,6 +129,7 @@ void TKaltoImageList::ShowMessage(const std::string& caption, const std::string&
 }
 
 bool TKaltoImageList::LoadFromFile(const std::string& path) {
+  fileName_ = path;
   std::vector<uint8_t> bytes;
   if (!ReadFileBytes(path, bytes)) {
     std::cerr << path << ": cannot be read\n";

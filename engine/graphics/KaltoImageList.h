@@ -161,6 +161,8 @@ class TKaltoImageList : public DeviceResourceOwner {
   // A file that cannot be read is reported and the items stay as they were. A stream that
   // cannot be parsed is reported; the items read before the damage stay. Both return false.
   bool LoadFromFile(const std::string& path);
+  // The file last given to LoadFromFile (for messages about it).
+  const std::string& FileName() const { return fileName_; }
   bool LoadFromStream(const std::vector<uint8_t>& bytes);
 
   TImageListItem* Find(const std::string& name) const { return list_.Find(name); }
@@ -193,6 +195,7 @@ class TKaltoImageList : public DeviceResourceOwner {
 
  private:
   TImageListCollection list_;
+  std::string fileName_;
   TKaltoScreen* screen_ = nullptr;
   std::unique_ptr<TKaltoRenderer> renderer_;
   MessageSink sink_;

@@ -6,6 +6,7 @@
 #include "engine/graphics/KaltoImageList.h"
 #include "engine/graphics/RoadGrid.h"
 #include "engine/graphics/StoredPicture.h"
+#include "platform/GamePaths.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -196,12 +197,33 @@ std::vector<std::string> PictureProblems(const TKaltoImageList& images, PictureL
   return problems;
 }
 
-void RequireCompletePictureList(const TKaltoImageList& images, PictureListMask list) {
-  const std::vector<std::string> problems = PictureProblems(images, list);
-  if (problems.empty()) return;
-  std::string text =
-      std::string("The data file ") + PictureListFile(list) + " is damaged or incomplete:\n";
+namespace {
+
+[[noreturn]] void StopOnDamagedFile(const std::string& file,
+                                    const std::vector<std::string>& problems) {
+  std::string text = "The data file " + file + " is damaged or incomplete:\n";
   for (const std::string& problem : problems) text += problem + "\n";
   ShowMessageBox("Error", text);
   std::exit(1);
+}
+
+}  // namespace
+
+void RequireCompletePictureList(const TKaltoImageList& images, PictureListMask list) {
+  const std::vector<std::string> problems = PictureProblems(images, list);
+  if (!problems.empty()) StopOnDamagedFile(PictureListFile(list), problems);
+}
+
+void LoadPictureList(TKaltoImageList& images, PictureListMask list) {
+  images.LoadFromFile(DataPath(PictureListFile(list)).string());
+  RequireCompletePictureList(images, list);
+}
+
+TImageListItem& RequirePicture(const TKaltoImageList& images, const std::string& name) {
+  TImageListItem* item = images.Find(name);
+  if (!item) {
+    StopOnDamagedFile(images.FileName().empty() ? "(not loaded from a file)" : images.FileName(),
+                      {"picture \"" + name + "\" is missing"});
+  }
+  return *item;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+class TImageListItem;
 class TKaltoImageList;
 
 // The game's two image lists, as bits so that a picture can sit in both.
@@ -43,3 +44,10 @@ std::vector<std::string> PictureProblems(const TKaltoImageList& images, PictureL
 // A damaged or incomplete data file would otherwise fail later on a missing item: show
 // what is wrong (file and pictures) and end the program with exit code 1.
 void RequireCompletePictureList(const TKaltoImageList& images, PictureListMask list);
+
+// Loads the game's list from its data file, then requires it complete (above).
+void LoadPictureList(TKaltoImageList& images, PictureListMask list);
+
+// The item of that name; when the list lacks it, the same stop naming the list's file and
+// the picture.
+TImageListItem& RequirePicture(const TKaltoImageList& images, const std::string& name);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <utility>
 
 #include "engine/graphics/KaltoScreen.h"
@@ -125,6 +126,36 @@ TEST_F(ImageListDrawing, BuildingSizesTexturesAndResolvesTileWidthZero) {
   EXPECT_EQ(sheet.Columns(), 3);
   sheet.SetTileWidth(0);
   EXPECT_EQ(sheet.TileWidth(), 15);
+}
+
+TEST_F(ImageListDrawing, AnExternalPictureFileReplacesTheStoredOneAndIsNotKept) {
+  const std::string path = ::testing::TempDir() + "external_picture.png";
+  const std::vector<uint8_t> png = EncodePng(TileSheet(6, 4, 1, 1, SixColours()));
+  FILE* file = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  std::fwrite(png.data(), 1, png.size(), file);
+  std::fclose(file);
+
+  TImageListItem& external = AddItem("external", TileSheet(2, 2, 1, 1, SixColours()), 0, 0);
+  external.Filepath = "  " + path + " ";
+  TImageListItem& absent = AddItem("absent", TileSheet(2, 2, 1, 1, SixColours()), 0, 0);
+  absent.Filepath = "no such picture.png";
+  list.BuildTextures();
+  EXPECT_TRUE(external.HasTexture());
+  EXPECT_EQ(external.PictureWidth(), 6);
+  EXPECT_TRUE(external.Picture.Empty());
+  EXPECT_EQ(absent.PictureWidth(), 2);
+  EXPECT_FALSE(absent.Picture.Empty());
+  std::remove(path.c_str());
+
+  // A device reset rebuilds the textures; the external picture's file is gone by now.
+  ASSERT_EQ(screen.ResetDevice(), 0);
+  EXPECT_TRUE(external.HasTexture());
+  EXPECT_EQ(external.List(), &list);
+  screen.Clear(0, 0, 0, 255);
+  screen.BeginScene();
+  external.DrawPlain(10, 10, 0);
+  ExpectNear(PixelAt(Read(), 12, 12), SixColours()[0], "drawn after the reset");
 }
 
 TEST_F(ImageListDrawing, ColourKeyMakesKeyPixelsTransparentBlack) {

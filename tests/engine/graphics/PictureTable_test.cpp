@@ -62,4 +62,15 @@ TEST(PictureTable, AnIncompleteListEndsTheGameNamingFileAndPicture) {
               "Data\\\\data1.oil.*\n.*\"mainback\" is missing");
 }
 
+TEST(PictureTable, ALookupOfAMissingPictureEndsTheGameNamingFileAndPicture) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  TKaltoImageList list;
+  list.SetMessageSink([](const std::string&, const std::string&) {});
+  list.LoadFromFile("no-such-list.oil");
+  list.ImageList().Add().Name = "grass";
+  EXPECT_EQ(&RequirePicture(list, "grass"), list.Items(0));
+  EXPECT_EXIT(RequirePicture(list, "roadstr"), ::testing::ExitedWithCode(1),
+              "no-such-list.oil.*\n.*\"roadstr\" is missing");
+}
+
 }  // namespace
