@@ -105,6 +105,7 @@ TEST_F(FontDrawing, TextIsDrawnInItsColourWhereAskedAndMeasured) {
   EXPECT_EQ(screen.Device()->DestinationBlend(), BlendFactor::One) << "blend state left alone";
   EXPECT_TRUE(font.SetFont("Verdana", 10, fsBold));
   EXPECT_EQ(font.Red, 255);
+  const int verdanaWidth = font.TextWidth(text);
 
   const PixelImage img = Read();
   EXPECT_EQ(Ink(img, 0, 0, 800, 90), 0);
@@ -117,6 +118,11 @@ TEST_F(FontDrawing, TextIsDrawnInItsColourWhereAskedAndMeasured) {
       EXPECT_EQ(p.B, 0);
     }
   }
+  // A device reset releases and remakes the font object with the same face and size.
+  screen.EndScene();
+  ASSERT_EQ(screen.ResetDevice(), 0);
+  EXPECT_EQ(font.TextWidth(text), verdanaWidth);
+  EXPECT_EQ(font.FaceName(), "Verdana");
 }
 
 TEST(BitmapFontTables, CharactersMapFirstOccurrenceAndSpaceFallsBackToGlyphZero) {
@@ -236,8 +242,11 @@ TEST_F(BitmapFontDrawing, SystemGlyphsAreWhiteWithCoverageUntilTheDeviceResets) 
 
   TKaltoBitmapFont italic;
   italic.BuildFromSystemFont("Arial", "", bfItalic, 18);
+  TKaltoBitmapFont upright;
+  upright.BuildFromSystemFont("Arial", "", 0, 18);
   const TKaltoBitmapFont::Glyph& zero = italic.GlyphAt('0');
   EXPECT_GT(zero.Width, 2);
+  EXPECT_EQ(zero.Height, upright.GlyphAt('0').Height + 2);
   EXPECT_FLOAT_EQ(zero.Right * 256, zero.Left * 256 + float(zero.Width - 1));
 
   font.RestoreDeviceResources();
