@@ -1,6 +1,7 @@
 #include "shell/Unit_pr.h"
 
 #include "engine/audio/GameAudio.h"
+#include "engine/graphics/PictureTable.h"
 #include "platform/MessageBox.h"
 #include "race/GameConstants.h"
 #include "shell/Settings.h"
@@ -73,6 +74,15 @@ TForm1::TForm1(const GameSetup& setup)
   RaceTimer.OnTimer = [this] { RaceTimerTimer(); };
   Loop.AddTimer(&RaceTimer);
 
+  // Image lists first: the screen rebuilds their textures before the fonts' after a reset.
+  KaltoImageList1.SetKaltoScreen(&KaltoScreen1);
+  GameImageList.SetKaltoScreen(&KaltoScreen1);
+  for (TKaltoFont* font : {&KaltoFont1, &KaltoFont2, &KaltoFont3, &KaltoFont4}) {
+    font->SetKaltoScreen(&KaltoScreen1);
+  }
+  KaltoBitmapFont1.SetKaltoScreen(&KaltoScreen1);
+  KaltoBitmapFont1.SetKaltoImageList(&KaltoImageList1);
+
   MainWindow.SetHandler(this);
   FormCreate();
 }
@@ -92,15 +102,15 @@ void TForm1::FormCreate() {
   KaltoScreen1.SetWindowHandle(&MainWindow);
   KaltoScreen1.Width = MainWindow.ClientWidth();
   KaltoScreen1.Height = MainWindow.ClientHeight();
-  KaltoScreen1.Initialize();
-  // Textures of the menu pictures: with the image lists.
+  LoadPictureList(KaltoImageList1, kMenuList);  // stops the game when the file is damaged
+  KaltoScreen1.Initialize();                    // also builds the menu pictures' textures
   // Track and car catalogues: with the race world.
   KaltoScreen1.SetTextureFilter(true);
   // Mouse-cursor sprite: with the menu sprites.
   LoadSettings();
   // Unlocked catalogue entries (UnlockedFlags of TracksAvailable and CarsAvailable): with
   // the catalogues.
-  // KaltoFont1 (face "Friday13", size 30, white): with the fonts.
+  KaltoFont1.SetFont("Friday13", 30, 0);
   Sound3D.CreateAudioPaths();  // effects and modules load on their first play
   // Exit page and its settings: with the exit page.
 }

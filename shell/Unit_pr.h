@@ -8,6 +8,9 @@
 #include "core/GameState.h"
 #include "engine/audio/KaltoMusic.h"
 #include "engine/audio/KaltoSound3D.h"
+#include "engine/graphics/KaltoBitmapFont.h"
+#include "engine/graphics/KaltoFont.h"
+#include "engine/graphics/KaltoImageList.h"
 #include "engine/graphics/KaltoScreen.h"
 #include "engine/graphics/KaltoTimer.h"
 #include "platform/Clock.h"
@@ -81,6 +84,16 @@ class TForm1 : private WindowHandler {
   TrackSlotTimes TrackBestTimes{};
   // The exit page's countdown in frames; the window may close once it is 0 in state 21.
   int32_t PromoCountdown = 0;
+  // Pictures: the menus' list ("Data\data1.oil", loaded before the device exists) and the
+  // race list ("Data\data2.oil", loaded on the loading screen's first frame).
+  TKaltoImageList KaltoImageList1;
+  TKaltoImageList GameImageList;
+  // Texts in system faces, and the bitmap font the edit fields write with.
+  TKaltoFont KaltoFont1;
+  TKaltoFont KaltoFont2;
+  TKaltoFont KaltoFont3;
+  TKaltoFont KaltoFont4;
+  TKaltoBitmapFont KaltoBitmapFont1;
 
  private:
   void FormCreate();
