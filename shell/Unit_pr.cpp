@@ -53,7 +53,8 @@ TForm1::TForm1(const GameSetup& setup)
       KaltoTimer1(setup.GameClock, Loop),
       RaceTimer(setup.GameClock, 10),
       Sound3D(setup.GameClock),
-      KaltoMusic1(Sound3D.Mixer()) {
+      KaltoMusic1(Sound3D.Mixer()),
+      KaltoGUI1(setup.GameClock) {
   KaltoScreen1.Width = 800;
   KaltoScreen1.Height = 600;
   KaltoScreen1.CenterX = 400;
@@ -82,6 +83,8 @@ TForm1::TForm1(const GameSetup& setup)
   }
   KaltoBitmapFont1.SetKaltoScreen(&KaltoScreen1);
   KaltoBitmapFont1.SetKaltoImageList(&KaltoImageList1);
+  KaltoGUI1.SetKaltoScreen(&KaltoScreen1);
+  KaltoGUI1.KaltoBitmapFont = &KaltoBitmapFont1;
 
   MainWindow.SetHandler(this);
   FormCreate();
@@ -98,7 +101,8 @@ TForm1::~TForm1() {
 void TForm1::FormCreate() {
   // The race world's random source is seeded with Setup.RandomSeed (with the race context).
   ResetRecords(State);
-  // Menu pictures "Data\data1.oil" and the GUI's activation: with the image lists and GUI.
+  // Menu pictures "Data\data1.oil": with the image lists.
+  KaltoGUI1.Activate();
   KaltoScreen1.SetWindowHandle(&MainWindow);
   KaltoScreen1.Width = MainWindow.ClientWidth();
   KaltoScreen1.Height = MainWindow.ClientHeight();

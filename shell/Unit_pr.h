@@ -13,6 +13,7 @@
 #include "engine/graphics/KaltoImageList.h"
 #include "engine/graphics/KaltoScreen.h"
 #include "engine/graphics/KaltoTimer.h"
+#include "engine/gui/KaltoGUI.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"
 #include "platform/InputEvent.h"
@@ -94,6 +95,8 @@ class TForm1 : private WindowHandler {
   TKaltoFont KaltoFont3;
   TKaltoFont KaltoFont4;
   TKaltoBitmapFont KaltoBitmapFont1;
+  // The menus' buttons and edit fields; holds the window's input hook while active.
+  TKaltoGUI KaltoGUI1;
 
  private:
   void FormCreate();
