@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -148,6 +149,45 @@ TEST_F(InProcessGame, CloseFromTheWindowManagerIsRefusedUntilTheExitPageAllowsIt
   form_->PromoCountdown = 0;
   RunBesideGame(*form_, {"wmctrl", "-c", "Brindle Karts"});
   EXPECT_TRUE(PumpUntil(*form_, [&] { return form_->Loop.QuitRequested(); }));
+}
+
+// The pointer is scaled into the 800 x 600 picture both in the window and in full screen,
+// where the picture is stretched and letterboxed: a click lands on the button under it.
+TEST_F(InProcessGame, AClickOnAGuiButtonFiresItsOnClickWindowedAndInFullScreen) {
+  TKaltoGUIList& page = form_->KaltoGUI1.CreatePage("GUI2");
+  TKaltoButton& button = page.CreateButton();
+  button.SetX(300);
+  button.SetY(200);
+  button.SetWidth(200);
+  button.SetHeight(50);
+  int clicks = 0;
+  button.OnClick = [&clicks](TKaltoGUIComponent&) { ++clicks; };
+
+  RunBesideGame(*form_, {"xdotool", "mousemove", "--window", windowId_, "400", "225"});
+  RunBesideGame(*form_, {"xdotool", "click", "1"});
+  EXPECT_TRUE(PumpUntil(*form_, [&] { return clicks == 1; }));
+  RunBesideGame(*form_,
+                {"xdotool", "mousemove", "--window", windowId_, "400", "300", "click", "1"});
+  EXPECT_FALSE(PumpUntil(
+      *form_, [&] { return clicks != 1; }, 500ms))
+      << "a click beside it";
+
+  form_->KaltoScreen1.ToggleFullScreen();
+  ASSERT_TRUE(PumpUntil(*form_, [&] { return form_->MainWindow.FullScreen(); }));
+  PumpUntil(
+      *form_, [] { return false; }, 500ms);  // let the window manager settle
+  const std::string info = Output("xwininfo -id " + windowId_);
+  const int width = Field(info, "Width:");
+  const int height = Field(info, "Height:");
+  ASSERT_GT(width, 800) << info;
+  // The picture keeps its shape: scaled by the smaller factor and centred.
+  const double scale = std::min(width / 800.0, height / 600.0);
+  const int x = static_cast<int>((width - 800 * scale) / 2 + 400 * scale);
+  const int y = static_cast<int>((height - 600 * scale) / 2 + 225 * scale);
+  RunBesideGame(*form_, {"xdotool", "mousemove", "--window", windowId_, std::to_string(x),
+                         std::to_string(y), "click", "1"});
+  EXPECT_TRUE(PumpUntil(*form_, [&] { return clicks == 2; })) << width << "x" << height;
+  form_->KaltoGUI1.FreePage(&page);
 }
 
 }  // namespace
