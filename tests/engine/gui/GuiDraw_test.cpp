@@ -71,6 +71,51 @@ INSTANTIATE_TEST_SUITE_P(
                       SlotCase{"MissingPressedImageShowsNormal", true, true, true, false, kRed}),
     [](const auto& param) { return std::string(param.param.Name); });
 
+// Slot 3 is drawn tile-sized at the widget's corner: on a button while Overlay is set, on
+// an edit also while it has the focus.
+TEST_F(SlotDrawing, OverlaySlotOnTopWhenSetOrOnAFocusedEdit) {
+  list.SetKaltoScreen(&h.Screen);
+  TImageListItem& item = list.ImageList().Add();
+  item.Picture = PngPicture(TileSheet(40, 20, 3, 1, {kRed, kGreen, kBlue}));
+  item.SetTileWidth(40);
+  item.SetTileHeight(20);
+  list.BuildTextures();
+  TKaltoGUIList& page = gui.CreatePage("GUI2");
+  TKaltoButton& button = page.CreateButton();
+  TKaltoEdit& edit = page.CreateEdit();
+  int x = 100;
+  for (TKaltoGUIComponent* w :
+       {static_cast<TKaltoGUIComponent*>(&button), static_cast<TKaltoGUIComponent*>(&edit)}) {
+    w->SetX(x);
+    w->SetY(100);
+    w->SetWidth(80);
+    w->SetHeight(40);
+    w->SetImage(slNormal, &item);
+    w->SetPattern(slNormal, 0);
+    w->SetImage(slOverlay, &item);
+    w->SetPattern(slOverlay, 2);
+    x += 200;
+  }
+  const auto frame = [&] {
+    h.Screen.Clear(0, 0, 0, 255);
+    h.Screen.BeginScene();
+    gui.Draw();
+    PixelImage img = h.Screen.Device()->ReadPixels();
+    h.Screen.EndScene();
+    return img;
+  };
+  PixelImage img = frame();
+  ExpectNear(PixelAt(img, 110, 110), kRed, "button without Overlay");
+  ExpectNear(PixelAt(img, 310, 110), kRed, "edit without Overlay or focus");
+  button.Overlay = true;
+  edit.SetFocus();
+  img = frame();
+  ExpectNear(PixelAt(img, 110, 110), kBlue, "button overlay tile");
+  ExpectNear(PixelAt(img, 170, 130), kRed, "button beyond the overlay tile");
+  ExpectNear(PixelAt(img, 310, 110), kBlue, "focused edit overlay tile");
+  ExpectNear(PixelAt(img, 370, 130), kRed, "edit beyond the overlay tile");
+}
+
 struct AnimationCase {
   const char* Name;
   int FrameDelay;
