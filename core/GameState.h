@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/RaceTime.h"
+
 // Screen states of the game's state machine. Values 2, 5, 11, 17 and 18 are unused.
 enum ScreenStateValue : uint8_t {
   ScrQuitRace = 0,
@@ -30,6 +32,15 @@ struct RecordRow {
   std::string Name;
   std::string ScoreText;
 };
+
+// One finisher of a race: Id 100 for the player, else the opponent's index.
+struct FinishRow {
+  int32_t Id = 0;
+  RaceTime Time;
+};
+
+constexpr int32_t kPlayerFinishId = 100;
+constexpr int32_t kFinishRowCount = 8;
 
 struct OptionsBackupRecord {
   bool SoundOn = true;
@@ -66,6 +77,9 @@ struct GameState {
   bool GameImagesPending = true;
   bool RaceFinished = false;
   int32_t NextFinishPlace = 1;
+  // Rows 1..kFinishRowCount in finishing order (row 0 holds nothing); a finisher beyond the
+  // last row is not written.
+  std::array<FinishRow, kFinishRowCount + 1> FinishRows{};
   int32_t PlaceBonus = 0;
   int32_t ScoreAtFinish = 0;
   int32_t RecordStep = 0;

@@ -24,9 +24,11 @@ constexpr int Background = 0;
 constexpr int RoadPart = 20;
 constexpr int RoadPaint = 29;
 constexpr int Obstacle = 30;
+constexpr int CheckLine = 31;
 constexpr int SkidMark = 49;
 constexpr int Car = 50;
 constexpr int GroundPoint = 52;
+constexpr int FinishLine = 60;
 constexpr int DirectionArrow = 510;
 }  // namespace depth
 
