@@ -3,6 +3,7 @@
 //   assetgen --pictures DATADIR        DATADIR/data1.oil (menus) and DATADIR/data2.oil (race)
 //   assetgen --contact-sheet FILE.png  every picture of both lists on one sheet, for review
 //   assetgen --picture-pngs DIR        every picture as its own PNG file, for review
+//   assetgen --exit-page GAMEDIR       GAMEDIR/wdata (the exit page) and GAMEDIR/website.url
 // Options combine; each runs once.
 #include <cstdio>
 #include <cstring>
@@ -13,7 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "online/ScoreServerAddress.h"
 #include "tools/assetgen/pictures/ContactSheet.h"
+#include "tools/assetgen/pictures/ExitPage.h"
 #include "tools/assetgen/pictures/PictureSet.h"
 #include "tools/assetgen/pictures/Text.h"
 #include "tools/assetgen/sound/SoundAssets.h"
@@ -22,7 +25,7 @@ namespace {
 
 int Usage() {
   std::cerr << "usage: assetgen [--sounds OUTDIR] [--pictures DATADIR] "
-               "[--contact-sheet FILE.png] [--picture-pngs DIR]\n";
+               "[--contact-sheet FILE.png] [--picture-pngs DIR] [--exit-page GAMEDIR]\n";
   return 2;
 }
 
@@ -74,6 +77,7 @@ void WritePictures(const PictureOutputs& out) {
 
 int main(int argc, char** argv) {
   std::string soundDir;
+  std::string exitPageDir;
   PictureOutputs pictures;
   for (int i = 1; i < argc; ++i) {
     if (i + 1 >= argc) return Usage();
@@ -87,17 +91,21 @@ int main(int argc, char** argv) {
       pictures.contactSheet = value;
     } else if (std::strcmp(option, "--picture-pngs") == 0) {
       pictures.pngDir = value;
+    } else if (std::strcmp(option, "--exit-page") == 0) {
+      exitPageDir = value;
     } else {
       return Usage();
     }
   }
-  if (soundDir.empty() && !pictures.any()) return Usage();
+  if (soundDir.empty() && exitPageDir.empty() && !pictures.any()) return Usage();
   try {
     if (!soundDir.empty()) WriteSoundAssets(soundDir);
-    if (pictures.any()) {
-      WritePictures(pictures);
-      releaseTextCaches();
+    if (!exitPageDir.empty()) {
+      // The build's own server: a player's "Server.cfg" is not known when the game is built.
+      writeExitPage(exitPageDir, WorldHighScoresUrl(DefaultScoreServerAddress()));
     }
+    if (pictures.any()) WritePictures(pictures);
+    if (pictures.any() || !exitPageDir.empty()) releaseTextCaches();
   } catch (const std::exception& e) {
     std::cerr << "assetgen: " << e.what() << "\n";
     return 1;
