@@ -2,8 +2,10 @@
 
 #include "engine/audio/GameAudio.h"
 #include "engine/graphics/PictureTable.h"
+#include "online/GoToLink.h"
 #include "platform/MessageBox.h"
 #include "race/GameConstants.h"
+#include "shell/ExitPageScreen.h"
 #include "shell/Settings.h"
 
 namespace {
@@ -78,6 +80,7 @@ TForm1::TForm1(const GameSetup& setup)
   // Image lists first: the screen rebuilds their textures before the fonts' after a reset.
   KaltoImageList1.SetKaltoScreen(&KaltoScreen1);
   GameImageList.SetKaltoScreen(&KaltoScreen1);
+  ShareList.SetKaltoScreen(&KaltoScreen1);
   for (TKaltoFont* font : {&KaltoFont1, &KaltoFont2, &KaltoFont3, &KaltoFont4}) {
     font->SetKaltoScreen(&KaltoScreen1);
   }
@@ -116,7 +119,10 @@ void TForm1::FormCreate() {
   // the catalogues.
   KaltoFont1.SetFont("Friday13", 30, 0);
   Sound3D.CreateAudioPaths();  // effects and modules load on their first play
-  // Exit page and its settings: with the exit page.
+  PromoScreen = std::make_unique<TShareScreen>(ShareList, KaltoFont4);
+  PromoScreen->OnExit = [this] { Close(); };
+  PromoScreen->Load();
+  SetScreen(ScrExit, std::make_unique<ExitPageScreen>(*this));
 }
 
 void TForm1::LoadSettings() {
@@ -141,8 +147,9 @@ void TForm1::FormDestroy() {
     module->Stop();
     module->Unload();
   }
-  // The sound component and the song player go with the window. Opening "play.url" and
-  // "fscommand\wgame.exe": with the web links.
+  // The sound component and the song player go with the window.
+  OpenPlayLink();
+  OpenCompanionProgram();
 }
 
 void TForm1::SetScreen(uint8_t state, std::unique_ptr<GameScreen> screen) {
@@ -188,7 +195,18 @@ void TForm1::FormKeyUp(int key) {
 }
 
 bool TForm1::FormCloseQuery() const {
-  return State.ScreenState == ScrExit && PromoCountdown == 0;
+  return State.ScreenState == ScrExit && PromoScreen && PromoScreen->Countdown == 0;
+}
+
+void TForm1::FormMouseDown(MouseButton button) {
+  if (State.ScreenState != ScrExit || button != MouseButton::Left) return;
+  for (const TShareScreen::TButton& promoButton : PromoScreen->PromoButtons) {
+    if (promoButton.Hover) PromoScreen->RunAction(promoButton);
+  }
+}
+
+void TForm1::Close() {
+  if (MainWindow.RequestClose()) Loop.Quit();
 }
 
 void TForm1::RaceTimerTimer() {
@@ -201,4 +219,13 @@ void TForm1::KeyDown(int key, uint8_t /*modifiers*/) {
 
 void TForm1::KeyUp(int key, uint8_t /*modifiers*/) {
   FormKeyUp(key);
+}
+
+void TForm1::Mouse(const InputEvent& event) {
+  PointerX = event.X;
+  PointerY = event.Y;
+  // The second press of a double click is a press as well.
+  if (event.Kind == InputKind::MouseDown || event.Kind == InputKind::MouseDoubleClick) {
+    FormMouseDown(event.Button);
+  }
 }

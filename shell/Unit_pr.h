@@ -14,6 +14,7 @@
 #include "engine/graphics/KaltoScreen.h"
 #include "engine/graphics/KaltoTimer.h"
 #include "engine/gui/KaltoGUI.h"
+#include "online/Share.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"
 #include "platform/InputEvent.h"
@@ -61,6 +62,10 @@ class TForm1 : private WindowHandler {
   void FormKeyUp(int key);
   // Every close request is refused except on the exit page once its countdown has run out.
   bool FormCloseQuery() const;
+  // A left press on the exit page runs the action of every button under the pointer.
+  void FormMouseDown(MouseButton button);
+  // Asks the window to close, as its close button does; the loop ends when it is allowed.
+  void Close();
   // One hundredth of race time: advances every clock connected to RaceClockTicks.
   void RaceTimerTimer();
 
@@ -83,8 +88,6 @@ class TForm1 : private WindowHandler {
   // The best times kept in "Configdat.cfg", one per track slot: the first race::kTrackCount
   // slots are the catalogue's tracks, the others belong to no track.
   TrackSlotTimes TrackBestTimes{};
-  // The exit page's countdown in frames; the window may close once it is 0 in state 21.
-  int32_t PromoCountdown = 0;
   // Pictures: the menus' list ("Data\data1.oil", loaded before the device exists) and the
   // race list ("Data\data2.oil", loaded on the loading screen's first frame).
   TKaltoImageList KaltoImageList1;
@@ -97,6 +100,13 @@ class TForm1 : private WindowHandler {
   TKaltoBitmapFont KaltoBitmapFont1;
   // The menus' buttons and edit fields; holds the window's input hook while active.
   TKaltoGUI KaltoGUI1;
+  // The exit page's pictures, and the page itself (made by FormCreate); its countdown
+  // decides when the window may close.
+  TKaltoImageList ShareList;
+  std::unique_ptr<TShareScreen> PromoScreen;
+  // Where the pointer was at the last mouse event, in picture coordinates.
+  int PointerX = 0;
+  int PointerY = 0;
 
  private:
   void FormCreate();
@@ -109,6 +119,7 @@ class TForm1 : private WindowHandler {
   // WindowHandler
   void KeyDown(int key, uint8_t modifiers) override;
   void KeyUp(int key, uint8_t modifiers) override;
+  void Mouse(const InputEvent& event) override;
   bool CloseQuery() override { return FormCloseQuery(); }
 
   std::array<std::unique_ptr<GameScreen>, ScrExit + 1> screens_;

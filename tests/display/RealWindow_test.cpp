@@ -146,7 +146,7 @@ TEST_F(InProcessGame, CloseFromTheWindowManagerIsRefusedUntilTheExitPageAllowsIt
       *form_, [&] { return form_->Loop.QuitRequested(); }, 1s));
 
   form_->State.ScreenState = ScrExit;
-  form_->PromoCountdown = 0;
+  form_->PromoScreen->Countdown = 0;
   RunBesideGame(*form_, {"wmctrl", "-c", "Brindle Karts"});
   EXPECT_TRUE(PumpUntil(*form_, [&] { return form_->Loop.QuitRequested(); }));
 }

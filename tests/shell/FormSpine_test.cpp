@@ -125,7 +125,7 @@ TEST(FormSpine, CloseIsRefusedEverywhereButOnTheExitPageAfterItsCountdown) {
   for (int state = 0; state <= ScrExit; ++state) {
     for (int32_t countdown : {0, 1, 300}) {
       game.State().ScreenState = static_cast<uint8_t>(state);
-      game.Form().PromoCountdown = countdown;
+      game.Form().PromoScreen->Countdown = countdown;
       EXPECT_EQ(game.Form().FormCloseQuery(), state == ScrExit && countdown == 0)
           << "state " << state << ", countdown " << countdown;
     }
@@ -138,9 +138,9 @@ TEST(FormSpine, AWindowManagerCloseRequestEndsTheLoopOnlyWhenAllowed) {
   EXPECT_FALSE(game.RequestClose());
   game.StepFrame();  // the game runs on
   game.State().ScreenState = ScrExit;
-  game.Form().PromoCountdown = 2;
+  game.Form().PromoScreen->Countdown = 2;
   EXPECT_FALSE(game.RequestClose());
-  game.Form().PromoCountdown = 0;
+  game.Form().PromoScreen->Countdown = 0;
   EXPECT_TRUE(game.RequestClose());
 }
 
