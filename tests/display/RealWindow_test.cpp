@@ -191,3 +191,27 @@ TEST_F(InProcessGame, AClickOnAGuiButtonFiresItsOnClickWindowedAndInFullScreen) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(InProcessGame, TheExitPageIsLeftWithTheMouseOnceItsCountdownHasRunOut) {
+  ASSERT_TRUE(form_->PromoScreen->Valid);
+  form_->EnterScreen(ScrExit);
+  // The shipped exit button spans 250..550 x 448..504.
+  RunBesideGame(*form_, {"xdotool", "mousemove", "--window", windowId_, "400", "476"});
+  RunBesideGame(*form_, {"xdotool", "click", "1"});
+  EXPECT_FALSE(PumpUntil(
+      *form_, [&] { return form_->Loop.QuitRequested(); }, 300ms))
+      << "closed during the countdown";
+
+  ASSERT_TRUE(PumpUntil(*form_, [&] { return form_->PromoScreen->Countdown == 0; }));
+  PumpUntil(
+      *form_, [] { return false; }, 100ms);  // a frame enables the exit button
+  RunBesideGame(*form_, {"xdotool", "mousemove", "--window", windowId_, "402", "478"});
+  PumpUntil(
+      *form_, [] { return false; }, 100ms);  // and one sees the pointer over it
+  RunBesideGame(*form_, {"xdotool", "click", "1"});
+  EXPECT_TRUE(PumpUntil(*form_, [&] { return form_->Loop.QuitRequested(); }));
+}
+
+}  // namespace
