@@ -1,9 +1,16 @@
 #include "race/RaceParts.h"
 
 #include "race/CheckLine.h"
+#include "race/EnemyCar.h"
 #include "race/FinishLine.h"
 
 void UseRaceWorldParts(RaceContext& race) {
+  race.Parts.CreateOpponent = [&race](const OpponentStart& s) {
+    auto* car = new TEnemyCar(race, s.UsesMenuImages, s.Slot.Angle, s.Index, "enemy", s.CarKind,
+                              s.Slot.X, s.Slot.Y);
+    car->Driving = s.DrivesAtOnce;
+    return car;
+  };
   race.Parts.CreateCheckLine = [&race](int32_t index, double centreX, double centreY) {
     new TCheckLine(race, index, centreX, centreY);
   };
