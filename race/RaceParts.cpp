@@ -3,6 +3,7 @@
 #include "race/CheckLine.h"
 #include "race/EnemyCar.h"
 #include "race/FinishLine.h"
+#include "race/Instruments.h"
 
 void UseRaceWorldParts(RaceContext& race) {
   race.Parts.CreateOpponent = [&race](const OpponentStart& s) {
@@ -17,4 +18,5 @@ void UseRaceWorldParts(RaceContext& race) {
   race.Parts.CreateFinishLine = [&race](double angle, double x, double centreY) {
     new TFinishLine(race, angle, x, centreY);
   };
+  race.Parts.CreateInstruments = [&race] { CreateRaceInstruments(race); };
 }

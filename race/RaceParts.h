@@ -2,5 +2,5 @@
 #include "race/RaceContext.h"
 
 // Sets every part of the race world a builder asks for to the game's own: computer cars,
-// check and finish lines.
+// check and finish lines, and the instruments.
 void UseRaceWorldParts(RaceContext& race);
