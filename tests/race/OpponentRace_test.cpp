@@ -1,0 +1,82 @@
+// Four computer cars race a whole track built by the game's own parts: every one must pass
+// its checkpoints lap after lap and finish in a results row of its own.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "race/GameProcedures.h"
+#include "race/Opponent.h"
+#include "race/Player.h"
+#include "race/RaceParts.h"
+#include "tests/race/RaceFixture.h"
+
+namespace {
+
+// A 2000-pixel square driven clockwise from (1000, 0), a path point every 100 pixels,
+// checkpoints 1..4 on its four sides, the finish line just past the first point and the
+// start slots before it. The player's slot is inside the square, out of the way.
+std::vector<TrackRecord> SquareTrack() {
+  std::vector<TrackRecord> records;
+  std::vector<std::pair<int32_t, int32_t>> points;
+  for (int x = 1000; x < 2000; x += 100) points.push_back({x, 0});
+  for (int y = 0; y < 2000; y += 100) points.push_back({2000, y});
+  for (int x = 2000; x > 0; x -= 100) points.push_back({x, 2000});
+  for (int y = 2000; y > 0; y -= 100) points.push_back({0, y});
+  for (int x = 0; x < 1000; x += 100) points.push_back({x, 0});
+  for (size_t i = 0; i < points.size(); ++i) {
+    const int32_t checkpoint = i % 20 == 0 ? static_cast<int32_t>(i / 20 + 1) : 0;
+    records.push_back({points[i].second, points[i].first, track_kind::PathPoint, checkpoint,
+                       static_cast<int32_t>(i + 1)});
+  }
+  for (int32_t slot = 1; slot <= 4; ++slot) {
+    records.push_back({0, 800 - 100 * slot, track_kind::StartSlot, 0, slot});
+  }
+  records.push_back({1000, 1000, track_kind::StartSlot, 0, 5});
+  records.push_back({0, 1045, track_kind::FinishLine, 0, 0});
+  return records;
+}
+
+}  // namespace
+
+TEST(OpponentRace, EveryComputerCarFinishesAndGetsItsOwnRow) {
+  RaceFixture f;
+  f.state.SelectedTrack = 0;  // five laps, four opponents
+  const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                     ("bk-opponent-race-" + std::to_string(getpid()) + ".prd");
+  {
+    const std::vector<uint8_t> bytes = EncodeTrackRecords(SquareTrack());
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  }
+  f.files["Data\\data4.prd"] = file;
+  UseRaceWorldParts(f.race);
+  StartRace(f.race);
+  std::filesystem::remove(file);
+  ASSERT_EQ(f.race.Opponents.size(), 4u);
+  for (TOpponentCar* car : f.race.Opponents) car->Driving = true;
+
+  const int32_t laps = f.race.Course.Laps;
+  auto allFinished = [&] {
+    return std::all_of(f.race.Opponents.begin(), f.race.Opponents.end(),
+                       [laps](const TOpponentCar* car) { return car->Lap > laps; });
+  };
+  int frame = 0;
+  for (; frame < 60000 && !allFinished(); ++frame) {
+    f.engine.MoveAll(0);
+    MoveCourse(f.race);
+    f.engine.KillDead();
+  }
+  ASSERT_TRUE(allFinished()) << "after " << frame << " frames";
+  // Five 8000-pixel laps at no more than 10 pixels a frame: no lap was skipped.
+  EXPECT_GT(frame, laps * 800) << "frames";
+  EXPECT_EQ(f.state.NextFinishPlace, 5);
+  std::vector<int32_t> ids;
+  for (int row = 1; row <= 4; ++row) ids.push_back(f.state.FinishRows[row].Id);
+  std::sort(ids.begin(), ids.end());
+  EXPECT_EQ(ids, (std::vector<int32_t>{0, 1, 2, 3}));
+  for (const TOpponentCar* car : f.race.Opponents) EXPECT_FALSE(car->Driving);
+}
