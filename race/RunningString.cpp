@@ -1,0 +1,56 @@
+#include "race/RunningString.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/GameState.h"
+
+namespace {
+
+constexpr size_t kVisibleLength = 100;
+constexpr double kFramesForWideCharacter = 9;
+constexpr int32_t kLastUnlockStep = 8;
+
+}  // namespace
+
+std::string TRunningString::MarqueeText(const GameState& state) {
+  std::string text(kVisibleLength, ' ');
+  text += "\xCF\xF0\xE8\xE2\xE5\xF2, " + state.PlayerName +
+          "!         \xC2\xE0\xF8 \xF1\xF7\xE5\xF2:  " + std::to_string(state.Score);
+  if (state.UnlockStep > kLastUnlockStep) {
+    text += "           \xC8\xE3\xF0\xE0 \xEF\xF0\xEE\xE9\xE4\xE5\xED\xE0!!!    ";
+  } else {
+    text += "           \xCD\xE5\xEE\xE1\xF5\xEE\xE4\xE8\xEC\xEE \xED\xE0\xE1\xF0\xE0\xF2\xFC :  " +
+            std::to_string(state.PointsNeeded);
+  }
+  text += "           \xCC\xE0\xF8\xE8\xED \xE4\xEE\xF1\xF2\xF3\xEF\xED\xEE: " +
+          std::to_string(state.CarsAvailable) +
+          "           \xD2\xF0\xE5\xEA\xEE\xE2 \xE4\xEE\xF1\xF2\xF3\xEF\xED\xEE: " +
+          std::to_string(state.TracksAvailable);
+  text += std::string(state.UnlockStep > kLastUnlockStep ? 60 : 94, ' ');
+  return text;
+}
+
+TRunningString::TRunningString(TKaltoSprite& engine, const GameState& state, MeasureText measure)
+    : TSprite(engine),
+      Text(MarqueeText(state)),
+      VisibleText(Text.substr(0, kVisibleLength)),
+      measure_(std::move(measure)),
+      wideWidth_(measure_("W")),
+      lastWidth_(measure_(" ")) {
+  SetZ(0);
+}
+
+void TRunningString::Move(int32_t) {
+  const double frames =
+      wideWidth_ > 0 ? std::nearbyint(kFramesForWideCharacter * lastWidth_ / wideWidth_) : 1;
+  const int32_t period = std::max(1, static_cast<int32_t>(frames));
+  if (counter_ % period == 0) {
+    const std::string moved = Text.substr(0, 1);
+    Text = Text.substr(1) + moved;
+    VisibleText = Text.substr(0, kVisibleLength);
+    lastWidth_ = measure_(moved);
+    counter_ = 0;
+  }
+  counter_ += 1;
+}

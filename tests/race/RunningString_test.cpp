@@ -1,0 +1,54 @@
+#include "race/RunningString.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/GameState.h"
+
+namespace {
+
+// The frames (1-based) on which the marquee scrolled, over the first moves.
+std::vector<int> ScrollFrames(TRunningString& marquee, int moves) {
+  std::vector<int> frames;
+  for (int frame = 1; frame <= moves; ++frame) {
+    const std::string before = marquee.Text;
+    marquee.Move(0);
+    if (marquee.Text != before) frames.push_back(frame);
+  }
+  return frames;
+}
+
+}  // namespace
+
+TEST(RunningString, ACharacterStaysInProportionToItsWidthAndAtLeastOneFrame) {
+  GameState state;
+  TKaltoSprite engine;
+  // Spaces half as wide as "W" stay nint(4.5) = 4 frames (ties to even).
+  auto* marquee = new TRunningString(engine, state, [](const std::string& s) {
+    return s == "W" ? 10 : s == " " ? 5 : 20;
+  });
+  EXPECT_EQ(ScrollFrames(*marquee, 12), (std::vector<int>{1, 5, 9}));
+  EXPECT_EQ(marquee->VisibleText.size(), 100u);
+  // A font that measures nothing still scrolls a character a frame.
+  auto* blank = new TRunningString(engine, state, [](const std::string&) { return 0; });
+  EXPECT_EQ(ScrollFrames(*blank, 3), (std::vector<int>{1, 2, 3}));
+}
+
+TEST(RunningString, GreetsWithTheScoreAndWhatIsLeftToUnlock) {
+  GameState state;
+  state.PlayerName = "Ann";
+  state.Score = 120;
+  state.PointsNeeded = 300;
+  state.TracksAvailable = 4;
+  const std::string open = TRunningString::MarqueeText(state);
+  EXPECT_EQ(open.substr(0, 100), std::string(100, ' '));
+  EXPECT_NE(open.find("Ann!         "), std::string::npos);
+  EXPECT_NE(open.find(":  300           "), std::string::npos);
+  EXPECT_EQ(open.substr(open.size() - 95), "4" + std::string(94, ' '));
+  state.UnlockStep = 9;  // everything unlocked
+  const std::string done = TRunningString::MarqueeText(state);
+  EXPECT_EQ(done.find(":  300"), std::string::npos);
+  EXPECT_NE(done.find("!!!    "), std::string::npos);
+  EXPECT_EQ(done.substr(done.size() - 61), "4" + std::string(60, ' '));
+}
