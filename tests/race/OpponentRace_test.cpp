@@ -11,14 +11,16 @@
 #include "race/Opponent.h"
 #include "race/Player.h"
 #include "race/RaceParts.h"
+#include "race/RaceRunner.h"
 #include "tests/race/RaceFixture.h"
 
 namespace {
 
 // A 2000-pixel square driven clockwise from (1000, 0), a path point every 100 pixels,
-// checkpoints 1..4 on its four sides, the finish line just past the first point and the
-// start slots before it. The player's slot is inside the square, out of the way.
-std::vector<TrackRecord> SquareTrack() {
+// checkpoints 1..4 and check lines 0..2 on its sides, the finish line just past the first point and the
+// start slots before it. The player starts behind the others, or inside the square, out of
+// the way.
+std::vector<TrackRecord> SquareTrack(bool playerOnTrack) {
   std::vector<TrackRecord> records;
   std::vector<std::pair<int32_t, int32_t>> points;
   for (int x = 1000; x < 2000; x += 100) points.push_back({x, 0});
@@ -34,8 +36,12 @@ std::vector<TrackRecord> SquareTrack() {
   for (int32_t slot = 1; slot <= 4; ++slot) {
     records.push_back({0, 800 - 100 * slot, track_kind::StartSlot, 0, slot});
   }
-  records.push_back({1000, 1000, track_kind::StartSlot, 0, 5});
+  records.push_back(playerOnTrack ? TrackRecord{0, 300, track_kind::StartSlot, 0, 5}
+                                  : TrackRecord{1000, 1000, track_kind::StartSlot, 0, 5});
   records.push_back({0, 1045, track_kind::FinishLine, 0, 0});
+  records.push_back({1000, 2000, track_kind::CheckLine, 0, 0});
+  records.push_back({2000, 1000, track_kind::CheckLine, 0, 1});
+  records.push_back({1000, 0, track_kind::CheckLine, 0, 2});
   return records;
 }
 
@@ -47,7 +53,7 @@ TEST(OpponentRace, EveryComputerCarFinishesAndGetsItsOwnRow) {
   const std::filesystem::path file = std::filesystem::temp_directory_path() /
                                      ("bk-opponent-race-" + std::to_string(getpid()) + ".prd");
   {
-    const std::vector<uint8_t> bytes = EncodeTrackRecords(SquareTrack());
+    const std::vector<uint8_t> bytes = EncodeTrackRecords(SquareTrack(false));
     std::ofstream(file, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
@@ -79,4 +85,29 @@ TEST(OpponentRace, EveryComputerCarFinishesAndGetsItsOwnRow) {
   std::sort(ids.begin(), ids.end());
   EXPECT_EQ(ids, (std::vector<int32_t>{0, 1, 2, 3}));
   for (const TOpponentCar* car : f.race.Opponents) EXPECT_FALSE(car->Driving);
+}
+
+TEST(RaceRunner, TheAutopilotAndFourComputerCarsAllFinishThreeLaps) {
+  const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                     ("bk-runner-race-" + std::to_string(getpid()) + ".prd");
+  {
+    const std::vector<uint8_t> bytes = EncodeTrackRecords(SquareTrack(true));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  }
+  RaceSetup setup;
+  setup.TrackFile = file;
+  setup.Opponents = 4;
+  setup.Laps = 3;
+  const RaceOutcome outcome = RunRace(setup);
+  std::filesystem::remove(file);
+  EXPECT_TRUE(outcome.AllFinished) << outcome.Frames << " frames";
+  ASSERT_EQ(outcome.Rows.size(), 5u);
+  EXPECT_EQ(outcome.PlayerLaps.size(), 3u);
+  // Race times run with the clock: 90 frames are 100 hundredths.
+  const RaceTime& last = outcome.Rows.back().Time;
+  const int64_t hundredths = (last.Minutes * 60 + last.Seconds) * 100 + last.Hundredths;
+  EXPECT_LE(hundredths, outcome.Frames * 10 / 9);
+  EXPECT_GT(hundredths, 0);
 }

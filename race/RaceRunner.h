@@ -1,0 +1,30 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/GameState.h"
+#include "core/RaceTime.h"
+
+// A whole race run headless on a virtual clock of 90 frames a second, the player driven by
+// the autopilot and the computer cars by their own driver. No pictures, no platform.
+struct RaceSetup {
+  std::filesystem::path TrackFile;
+  int32_t Opponents = 4;
+  int32_t Laps = 3;
+  int32_t CarKind = 0;
+  uint32_t Seed = 1;
+  int64_t FrameLimit = 90 * 60 * 30;  // half an hour of race
+};
+
+struct RaceOutcome {
+  bool AllFinished = false;
+  int64_t Frames = 0;
+  std::vector<FinishRow> Rows;       // in finishing order
+  std::vector<int32_t> RowCarKinds;  // the car kind of each row
+  std::vector<RaceTime> PlayerLaps;
+};
+
+// Throws TrackFileError for a track that cannot become a race.
+RaceOutcome RunRace(const RaceSetup& setup);

@@ -1,0 +1,82 @@
+// race-sim TRACK.prd [--opponents N] [--laps L] [--car K] [--seed S]
+// Races the track headless with the autopilot at the wheel and prints the results table,
+// the player's lap times and the frame count. Exits 0 only when every car finished.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "race/GameConstants.h"
+#include "race/RaceRunner.h"
+#include "race/TrackFile.h"
+
+namespace {
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: race-sim TRACK.prd [--opponents N] [--laps L] [--car K] [--seed S]\n");
+  return 2;
+}
+
+bool ReadNumber(const char* text, long low, long high, long& value) {
+  char* end = nullptr;
+  value = std::strtol(text, &end, 10);
+  return end != text && *end == '\0' && value >= low && value <= high;
+}
+
+std::string Format(const RaceTime& t) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%d:%02d.%02d", t.Minutes, t.Seconds, t.Hundredths);
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  RaceSetup setup;
+  setup.TrackFile = argv[1];
+  for (int i = 2; i < argc; i += 2) {
+    if (i + 1 >= argc) return Usage();
+    const std::string option = argv[i];
+    long value = 0;
+    bool ok = false;
+    if (option == "--opponents") {
+      ok = ReadNumber(argv[i + 1], 0, race::kMaxOpponents - 1, value);
+      setup.Opponents = static_cast<int32_t>(value);
+    } else if (option == "--laps") {
+      ok = ReadNumber(argv[i + 1], 1, 99, value);
+      setup.Laps = static_cast<int32_t>(value);
+    } else if (option == "--car") {
+      ok = ReadNumber(argv[i + 1], 0, race::kCarCount - 1, value);
+      setup.CarKind = static_cast<int32_t>(value);
+    } else if (option == "--seed") {
+      ok = ReadNumber(argv[i + 1], 0, 0xFFFFFFFFL, value);
+      setup.Seed = static_cast<uint32_t>(value);
+    }
+    if (!ok) return Usage();
+  }
+  RaceOutcome outcome;
+  try {
+    outcome = RunRace(setup);
+  } catch (const TrackFileError& e) {
+    std::fprintf(stderr, "race-sim: %s\n", e.what());
+    return 1;
+  }
+  std::printf("place  car  kind  race time\n");
+  for (size_t i = 0; i < outcome.Rows.size(); ++i) {
+    const FinishRow& row = outcome.Rows[i];
+    const std::string car = row.Id == kPlayerFinishId ? "you" : std::to_string(row.Id + 1);
+    std::printf("%5zu  %3s  %4d  %s\n", i + 1, car.c_str(), outcome.RowCarKinds[i],
+                Format(row.Time).c_str());
+  }
+  for (size_t i = 0; i < outcome.PlayerLaps.size(); ++i) {
+    std::printf("lap %zu: %s\n", i + 1, Format(outcome.PlayerLaps[i]).c_str());
+  }
+  std::printf("frames: %lld\n", static_cast<long long>(outcome.Frames));
+  if (!outcome.AllFinished) {
+    std::fprintf(stderr, "race-sim: not every car finished within %lld frames\n",
+                 static_cast<long long>(setup.FrameLimit));
+    return 1;
+  }
+  return 0;
+}
