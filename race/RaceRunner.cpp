@@ -58,6 +58,7 @@ RaceOutcome RunRace(const RaceSetup& setup) {
 
   Autopilot pilot(race);
   RaceOutcome outcome;
+  outcome.SpritesAtStart = engine.SpriteCount();
   int64_t frame = 0;
   while (frame < setup.FrameLimit && !EveryCarFinished(race)) {
     const int32_t lap = race.Player->Lap;

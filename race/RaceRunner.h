@@ -21,6 +21,7 @@ struct RaceSetup {
 struct RaceOutcome {
   bool AllFinished = false;
   int64_t Frames = 0;
+  int32_t SpritesAtStart = 0;        // the world's size, for measurements
   std::vector<FinishRow> Rows;       // in finishing order
   std::vector<int32_t> RowCarKinds;  // the car kind of each row
   std::vector<RaceTime> PlayerLaps;
