@@ -39,13 +39,13 @@ bool EveryCarFinished(const RaceContext& race) {
 RaceOutcome RunRace(const RaceSetup& setup) {
   GameState state;
   state.CarsAvailable = race::kCarCount;
-  state.SelectedTrack = 0;
-  state.SelectedCar = setup.CarKind;
   state.ScreenState = ScrRace;
   TKaltoSprite engine;
   RaceContext race(state, engine, setup.Seed);
   InitTrackCatalogue(race.Tracks, state);
-  InitCarCatalogue(race.Cars, state);
+  InitCarCatalogue(race.Cars, state);  // the catalogues reset the selection
+  state.SelectedTrack = 0;
+  state.SelectedCar = std::clamp(setup.CarKind, 0, race::kCarCount - 1);
   TrackInfo& track = race.Tracks.Tracks[0];
   track.DataFile = kTrackName;
   track.Opponents = std::clamp(setup.Opponents, 0, race::kMaxOpponents);

@@ -17,9 +17,9 @@
 namespace {
 
 // A 2000-pixel square driven clockwise from (1000, 0), a path point every 100 pixels,
-// checkpoints 1..4 and check lines 0..2 on its sides, the finish line just past the first point and the
-// start slots before it. The player starts behind the others, or inside the square, out of
-// the way.
+// checkpoints 1..4 and check lines 0..2 on its sides, the finish line just past the first point and
+// the start slots before it. The player starts behind the others, or inside the square, out of the
+// way.
 std::vector<TrackRecord> SquareTrack(bool playerOnTrack) {
   std::vector<TrackRecord> records;
   std::vector<std::pair<int32_t, int32_t>> points;
@@ -100,11 +100,16 @@ TEST(RaceRunner, TheAutopilotAndFourComputerCarsAllFinishThreeLaps) {
   setup.TrackFile = file;
   setup.Opponents = 4;
   setup.Laps = 3;
+  setup.CarKind = 1;
   const RaceOutcome outcome = RunRace(setup);
   std::filesystem::remove(file);
   EXPECT_TRUE(outcome.AllFinished) << outcome.Frames << " frames";
   ASSERT_EQ(outcome.Rows.size(), 5u);
   EXPECT_EQ(outcome.PlayerLaps.size(), 3u);
+  const auto player = std::find_if(outcome.Rows.begin(), outcome.Rows.end(),
+                                   [](const FinishRow& r) { return r.Id == kPlayerFinishId; });
+  ASSERT_NE(player, outcome.Rows.end());
+  EXPECT_EQ(outcome.RowCarKinds[static_cast<size_t>(player - outcome.Rows.begin())], 1);
   // Race times run with the clock: 90 frames are 100 hundredths.
   const RaceTime& last = outcome.Rows.back().Time;
   const int64_t hundredths = (last.Minutes * 60 + last.Seconds) * 100 + last.Hundredths;
