@@ -12,6 +12,7 @@ TKaltoButton::TKaltoButton(TKaltoGUIList& page) : TKaltoGUIComponent(page) {
 
 void TKaltoButton::KeyPress(uint16_t& key, TGUIKeyKind kind) {
   TKaltoGUIComponent::KeyPress(key, kind);
+  if (Page->Freed) return;
   if (kind == TGUIKeyKind::KeyDown && (key == 13 || key == 32)) Click();
 }
 

@@ -42,7 +42,7 @@ void TKaltoEdit::ClearFocus() {
 
 void TKaltoEdit::Click() {
   TKaltoGUIComponent::Click();
-  GUI().Pointer.FocusId = Id;
+  if (!Page->Freed) GUI().Pointer.FocusId = Id;
 }
 
 void TKaltoEdit::KeyPress(uint16_t& key, TGUIKeyKind kind) {

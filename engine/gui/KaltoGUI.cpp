@@ -79,8 +79,10 @@ void TKaltoGUI::FreePage(TKaltoGUIList* page) {
       if (state->FocusId == id) state->FocusId = 0;
     }
   }
+  page->Freed = true;
   std::unique_ptr<TKaltoGUIList> owned = std::move(*it);
   Pages.erase(it);
+  if (handlingDepth_ > 0) freedWhileHandling_.push_back(std::move(owned));
 }
 
 void TKaltoGUI::BringToFront(TKaltoGUIList& page) {
@@ -102,6 +104,13 @@ int32_t TKaltoGUI::Register(TKaltoGUIComponent* widget) {
 }
 
 bool TKaltoGUI::HookInput(const InputEvent& event) {
+  ++handlingDepth_;
+  const bool handled = HandleInput(event);
+  if (--handlingDepth_ == 0) freedWhileHandling_.clear();
+  return handled;
+}
+
+bool TKaltoGUI::HandleInput(const InputEvent& event) {
   switch (event.Kind) {
     case InputKind::MouseMove:
       return MouseMoved(event.X, event.Y, true);

@@ -63,7 +63,9 @@ class TKaltoGUI : public InputHook, public DeviceResourceOwner {
 
   TKaltoGUIList& CreatePage(const std::string& name);
   // Frees the page's widgets and the page. Hover, press and focus ids of its widgets are
-  // cleared, so no later event reaches a freed widget.
+  // cleared, so no later event reaches a freed widget. Called from a widget's event
+  // handler (a click that leaves the screen), the page is taken out at once but destroyed
+  // only when the event has been handled, so the widget that fired it is never freed under it.
   void FreePage(TKaltoGUIList* page);
   void BringToFront(TKaltoGUIList& page);
   // The live widget with that Id, or null.
@@ -89,8 +91,12 @@ class TKaltoGUI : public InputHook, public DeviceResourceOwner {
   void DispatchKey(uint16_t key, TGUIKeyKind kind);
   uint8_t ShiftState() const;
 
+  bool HandleInput(const InputEvent& event);
+
   const Clock& clock_;
   TKaltoScreen* screen_ = nullptr;
+  int handlingDepth_ = 0;
+  std::vector<std::unique_ptr<TKaltoGUIList>> freedWhileHandling_;
   bool anyMoveAccepted_ = false;
   int64_t lastMoveTicks_ = 0;
 };

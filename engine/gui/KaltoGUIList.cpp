@@ -51,6 +51,7 @@ void TKaltoGUIList::UpdateHover() {
     } else if (previousHover == w.Id) {
       w.MouseLeave();
     }
+    if (Freed) return;  // a handler freed this page
   }
 }
 

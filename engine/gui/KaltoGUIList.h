@@ -22,6 +22,7 @@ class TKaltoGUIList {
   TKaltoGUI* GUI = nullptr;
   bool Enabled = true;  // takes hover and keys
   bool Visible = true;  // drawn and hover-tested
+  bool Freed = false;   // taken out of its GUI, waiting for the event in hand to finish
 
   TKaltoButton& CreateButton();
   TKaltoEdit& CreateEdit();

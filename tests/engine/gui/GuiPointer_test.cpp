@@ -191,6 +191,50 @@ TEST_F(GuiFixture, FreeingAPageClearsTheIdsOfItsWidgetsAndNeverReusesThem) {
   EXPECT_TRUE(Log.empty());
 }
 
+// Handlers that leave the screen free the page of the widget that fired them.
+TEST_F(GuiFixture, AHandlerMayFreeItsOwnPage) {
+  for (int handler = 0; handler < 4; ++handler) {
+    TKaltoGUIList& page = gui.CreatePage("GUI2");
+    TKaltoButton& first = AddButton(page, "A", 0, 0, 100, 100);
+    TKaltoButton& second = AddButton(page, "B", 50, 50, 100, 100);
+    TKaltoEdit& edit = page.CreateEdit();
+    edit.SetX(300);
+    edit.SetWidth(100);
+    edit.SetHeight(100);
+    const auto freePage = [this, &page](TKaltoGUIComponent&) { gui.FreePage(&page); };
+    const int32_t editId = edit.Id;
+    switch (handler) {
+      case 0:  // the hover pass goes on with the page's other widgets
+        first.OnMouseEnter = freePage;
+        Move(60, 60);
+        break;
+      case 1:
+        second.OnClick = freePage;
+        Move(60, 60);
+        Button(InputKind::MouseDown);
+        Button(InputKind::MouseUp);
+        break;
+      case 2:
+        edit.OnClick = freePage;
+        Move(310, 10);
+        Button(InputKind::MouseDown);
+        Button(InputKind::MouseUp);
+        break;
+      default:
+        second.OnKeyPress = [this, &page](TKaltoGUIComponent&, uint16_t&, uint8_t) {
+          gui.FreePage(&page);
+        };
+        gui.Pointer.FocusId = second.Id;
+        Key(13);
+        break;
+    }
+    EXPECT_TRUE(gui.Pages.empty()) << handler;
+    EXPECT_NE(gui.Pointer.FocusId, editId) << handler;
+    EXPECT_EQ(gui.WidgetById(editId), nullptr) << handler;
+    Move(0, 0);
+  }
+}
+
 TEST_F(GuiFixture, ButtonClickedByEnterOrSpaceWhileFocused) {
   TKaltoGUIList& page = gui.CreatePage("GUI2");
   TKaltoButton& b = AddButton(page, "A", 0, 0, 50, 50);
