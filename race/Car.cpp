@@ -278,3 +278,18 @@ void TCar::UpdatePlace() {
   }
   Place = 1 + ahead;
 }
+
+void TCar::TurnAwayFrom(const TCar& other) {
+  const Vec2 d = Direction(MoveHeading);
+  const Vec2 e = Direction(other.MoveHeading);
+  const Vec2 mine{Speed * d.X, Speed * d.Y};
+  const Vec2 theirs{other.Speed * e.X, other.Speed * e.Y};
+  const double k = mine.X * theirs.Y - mine.Y * theirs.X;
+  if (k > 0) {
+    MoveHeading += 1.5;
+    Heading += 1.5;
+  } else if (k < 0) {
+    MoveHeading -= 1.5;
+    Heading -= 1.5;
+  }
+}

@@ -93,6 +93,9 @@ class TCar : public TSprite {
   void LeaveSkidMarks();  // while drifting above speed 2, a pair every fifth frame
   void FollowHeading();   // MoveHeading catches up with Heading unless drifting
   void ClearDrift();
+  // After a bump: both headings turn 1.5 degrees by the sign of the cross product of the
+  // two cars' velocities (no turn when they are parallel).
+  void TurnAwayFrom(const TCar& other);
 
   RaceContext& Race;
 

@@ -30,11 +30,6 @@ bool Aligned(double target, double own) {
   return t == Nint(own) || t == Nint(own + 1) || t == Nint(own - 1);
 }
 
-Vec2 Velocity(const TCar& car) {
-  const Vec2 d = Direction(car.MoveHeading);
-  return {car.Speed * d.X, car.Speed * d.Y};
-}
-
 // Positive when the point lies clockwise of (to the right of) the heading.
 double SideOf(double headingDegrees, Vec2 from, Vec2 to) {
   const Vec2 v = UnitVector(from, to);
@@ -248,16 +243,7 @@ void TEnemyCar::BumpFrom(const TCar& other) {
   SetX(static_cast<float>(X() + (std::fabs(u.X / 2) + 0.5) * 2 * n.X));
   SetY(static_cast<float>(Y() + (std::fabs(u.Y / 2) + 0.5) * 2 * n.Y));
   Speed *= 0.95;
-  const Vec2 mine = Velocity(*this);
-  const Vec2 theirs = Velocity(other);
-  const double k = mine.X * theirs.Y - mine.Y * theirs.X;
-  if (k > 0) {
-    MoveHeading += 1.5;
-    Heading += 1.5;
-  } else if (k < 0) {
-    MoveHeading -= 1.5;
-    Heading -= 1.5;
-  }
+  TurnAwayFrom(other);
 }
 
 void TEnemyCar::MoveArrows() {

@@ -6,15 +6,6 @@
 #include "core/GameState.h"
 #include "race/Opponent.h"
 
-namespace {
-
-Vec2 Velocity(const TCar& car) {
-  const Vec2 d = Direction(car.MoveHeading);
-  return {car.Speed * d.X, car.Speed * d.Y};
-}
-
-}  // namespace
-
 TPlayer::TPlayer(RaceContext& race, bool usesMenuImages, double startAngle, const std::string& name,
                  int32_t carKind, double centreX, double centreY)
     : TCar(race, usesMenuImages, startAngle, name, carKind, centreX, centreY) {}
@@ -110,14 +101,5 @@ void TPlayer::BumpFrom(const TCar& other) {
   PushX -= (std::fabs(u.X / 2) + 0.5) * 2 * n.X;
   PushY -= (std::fabs(u.Y / 2) + 0.5) * 2 * n.Y;
   Speed *= 0.99;
-  const Vec2 mine = Velocity(*this);
-  const Vec2 theirs = Velocity(other);
-  const double k = mine.X * theirs.Y - mine.Y * theirs.X;
-  if (k > 0) {
-    MoveHeading += 1.5;
-    Heading += 1.5;
-  } else if (k < 0) {
-    MoveHeading -= 1.5;
-    Heading -= 1.5;
-  }
+  TurnAwayFrom(other);
 }
