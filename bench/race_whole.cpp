@@ -10,30 +10,19 @@
 
 #include "race/RaceRunner.h"
 #include "race/TrackFile.h"
+#include "tests/race/SquareCourse.h"
 
 namespace {
 
+// The square course with road under every path point, eight start slots and a bed of flowers.
 std::vector<TrackRecord> LargeSquareTrack() {
-  std::vector<TrackRecord> records;
-  std::vector<std::pair<int32_t, int32_t>> points;
-  for (int x = 1000; x < 2000; x += 100) points.push_back({x, 0});
-  for (int y = 0; y < 2000; y += 100) points.push_back({2000, y});
-  for (int x = 2000; x > 0; x -= 100) points.push_back({x, 2000});
-  for (int y = 2000; y > 0; y -= 100) points.push_back({0, y});
-  for (int x = 0; x < 1000; x += 100) points.push_back({x, 0});
-  for (size_t i = 0; i < points.size(); ++i) {
-    const int32_t checkpoint = i % 20 == 0 ? static_cast<int32_t>(i / 20 + 1) : 0;
-    records.push_back({points[i].second, points[i].first, track_kind::PathPoint, checkpoint,
-                       static_cast<int32_t>(i + 1)});
-    records.push_back({points[i].second, points[i].first, track_kind::FirstRoadPart, 0, 0});
+  std::vector<TrackRecord> records = SquareCourse();
+  for (const auto& [x, y] : SquarePathPoints()) {
+    records.push_back({y, x, track_kind::FirstRoadPart, 0, 0});
   }
   for (int32_t slot = 1; slot <= 8; ++slot) {
     records.push_back({0, 900 - 100 * slot, track_kind::StartSlot, 0, slot});
   }
-  records.push_back({0, 1045, track_kind::FinishLine, 0, 0});
-  records.push_back({1000, 2000, track_kind::CheckLine, 0, 0});
-  records.push_back({2000, 1000, track_kind::CheckLine, 0, 1});
-  records.push_back({1000, 0, track_kind::CheckLine, 0, 2});
   for (int i = 0; i < 1600; ++i) {  // flowers inside the square
     records.push_back({300 + (i / 40) * 35, 300 + (i % 40) * 35, track_kind::Flowers, 0, 0});
   }

@@ -13,35 +13,19 @@
 #include "race/RaceParts.h"
 #include "race/RaceRunner.h"
 #include "tests/race/RaceFixture.h"
+#include "tests/race/SquareCourse.h"
 
 namespace {
 
-// A 2000-pixel square driven clockwise from (1000, 0), a path point every 100 pixels,
-// checkpoints 1..4 and check lines 0..2 on its sides, the finish line just past the first point and
-// the start slots before it. The player starts behind the others, or inside the square, out of the
-// way.
+// The square course with start slots before the finish line. The player starts behind the
+// others, or inside the square, out of the way.
 std::vector<TrackRecord> SquareTrack(bool playerOnTrack) {
-  std::vector<TrackRecord> records;
-  std::vector<std::pair<int32_t, int32_t>> points;
-  for (int x = 1000; x < 2000; x += 100) points.push_back({x, 0});
-  for (int y = 0; y < 2000; y += 100) points.push_back({2000, y});
-  for (int x = 2000; x > 0; x -= 100) points.push_back({x, 2000});
-  for (int y = 2000; y > 0; y -= 100) points.push_back({0, y});
-  for (int x = 0; x < 1000; x += 100) points.push_back({x, 0});
-  for (size_t i = 0; i < points.size(); ++i) {
-    const int32_t checkpoint = i % 20 == 0 ? static_cast<int32_t>(i / 20 + 1) : 0;
-    records.push_back({points[i].second, points[i].first, track_kind::PathPoint, checkpoint,
-                       static_cast<int32_t>(i + 1)});
-  }
+  std::vector<TrackRecord> records = SquareCourse();
   for (int32_t slot = 1; slot <= 4; ++slot) {
     records.push_back({0, 800 - 100 * slot, track_kind::StartSlot, 0, slot});
   }
   records.push_back(playerOnTrack ? TrackRecord{0, 300, track_kind::StartSlot, 0, 5}
                                   : TrackRecord{1000, 1000, track_kind::StartSlot, 0, 5});
-  records.push_back({0, 1045, track_kind::FinishLine, 0, 0});
-  records.push_back({1000, 2000, track_kind::CheckLine, 0, 0});
-  records.push_back({2000, 1000, track_kind::CheckLine, 0, 1});
-  records.push_back({1000, 0, track_kind::CheckLine, 0, 2});
   return records;
 }
 
