@@ -68,22 +68,6 @@ void Window::ShowCursor(bool visible) {
   SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 
-void Window::MousePosition(int& x, int& y) const {
-  int wx = 0;
-  int wy = 0;
-  SDL_GetMouseState(&wx, &wy);
-  x = wx;
-  y = wy;
-  // With a renderer the picture may be scaled and letterboxed inside the window.
-  if (SDL_Renderer* renderer = SDL_GetRenderer(window_)) {
-    float lx = 0;
-    float ly = 0;
-    SDL_RenderWindowToLogical(renderer, wx, wy, &lx, &ly);
-    x = static_cast<int>(lx);
-    y = static_cast<int>(ly);
-  }
-}
-
 void Window::Dispatch(const InputEvent& event) {
   switch (event.Kind) {
     case InputKind::KeyDown:
@@ -101,6 +85,8 @@ void Window::Dispatch(const InputEvent& event) {
     case InputKind::MouseDown:
     case InputKind::MouseUp:
     case InputKind::MouseDoubleClick:
+      pointerX_ = event.X;
+      pointerY_ = event.Y;
       if (hook_ && hook_->HookInput(event)) break;
       if (handler_) handler_->Mouse(event);
       break;

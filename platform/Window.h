@@ -45,8 +45,10 @@ class Window {
 
   void SetTitle(const std::string& titleCp1251);
   void ShowCursor(bool visible);
-  // The pointer's position in picture coordinates (the client area's top-left is 0,0).
-  void MousePosition(int& x, int& y) const;
+  // The pointer's position in picture coordinates (the client area's top-left is 0,0), as
+  // the last mouse event delivered here gave it, whether or not the hook took that event.
+  int PointerX() const { return pointerX_; }
+  int PointerY() const { return pointerY_; }
 
   // Delivers one event: mouse and Char go to the hook, then (when not handled) to the
   // handler; KeyDown goes to the hook and always to the handler; KeyUp to the handler only.
@@ -65,4 +67,6 @@ class Window {
   int clientHeight_ = 0;
   InputHook* hook_ = nullptr;
   WindowHandler* handler_ = nullptr;
+  int pointerX_ = 0;
+  int pointerY_ = 0;
 };

@@ -22,7 +22,7 @@ void ExitPageScreen::RunFrame() {
   screen.BeginScene();
   form_.ShareList.BeginDraw();
   for (TShareScreen::TButton& button : page.PromoButtons) {
-    page.UpdateHover(button, form_.PointerX, form_.PointerY);
+    page.UpdateHover(button, form_.MainWindow.PointerX(), form_.MainWindow.PointerY());
   }
   page.Draw();
   // The menu pointer sprite: with the menu sprites.

@@ -3,9 +3,12 @@
 #include "engine/audio/GameAudio.h"
 #include "engine/graphics/PictureTable.h"
 #include "online/GoToLink.h"
+#include "platform/GamePaths.h"
 #include "platform/MessageBox.h"
 #include "race/GameConstants.h"
+#include "race/RaceParts.h"
 #include "shell/ExitPageScreen.h"
+#include "shell/MenuSprites.h"
 #include "shell/Settings.h"
 
 namespace {
@@ -56,7 +59,8 @@ TForm1::TForm1(const GameSetup& setup)
       RaceTimer(setup.GameClock, 10),
       Sound3D(setup.GameClock),
       KaltoMusic1(Sound3D.Mixer()),
-      KaltoGUI1(setup.GameClock) {
+      KaltoGUI1(setup.GameClock),
+      Race(State, KaltoSprite1, setup.RandomSeed) {
   KaltoScreen1.Width = 800;
   KaltoScreen1.Height = 600;
   KaltoScreen1.CenterX = 400;
@@ -89,6 +93,11 @@ TForm1::TForm1(const GameSetup& setup)
   KaltoGUI1.SetKaltoScreen(&KaltoScreen1);
   KaltoGUI1.KaltoBitmapFont = &KaltoBitmapFont1;
 
+  Race.MenuImages = &KaltoImageList1;
+  Race.GameImages = &GameImageList;
+  Race.DataFile = [](const std::string& gameName) { return DataPath(gameName); };
+  UseRaceWorldParts(Race);
+
   MainWindow.SetHandler(this);
   FormCreate();
 }
@@ -102,7 +111,7 @@ TForm1::~TForm1() {
 // The state record already holds the defaults of every field; the steps below change only
 // what differs from them.
 void TForm1::FormCreate() {
-  // The race world's random source is seeded with Setup.RandomSeed (with the race context).
+  // The race world's random source is seeded with Setup.RandomSeed (with Race).
   ResetRecords(State);
   // Menu pictures "Data\data1.oil": with the image lists.
   KaltoGUI1.Activate();
@@ -111,12 +120,12 @@ void TForm1::FormCreate() {
   KaltoScreen1.Height = MainWindow.ClientHeight();
   LoadPictureList(KaltoImageList1, kMenuList);  // stops the game when the file is damaged
   KaltoScreen1.Initialize();                    // also builds the menu pictures' textures
-  // Track and car catalogues: with the race world.
+  InitTrackCatalogue(Race.Tracks, State);
+  InitCarCatalogue(Race.Cars, State);
   KaltoScreen1.SetTextureFilter(true);
-  // Mouse-cursor sprite: with the menu sprites.
+  Cursor = new TCursor(*this);
   LoadSettings();
-  // Unlocked catalogue entries (UnlockedFlags of TracksAvailable and CarsAvailable): with
-  // the catalogues.
+  MarkUnlockedEntries();
   KaltoFont1.SetFont("Friday13", 30, 0);
   Sound3D.CreateAudioPaths();  // effects and modules load on their first play
   PromoScreen = std::make_unique<TShareScreen>(ShareList, KaltoFont4);
@@ -131,6 +140,31 @@ void TForm1::LoadSettings() {
     if (problem) ShowMessageBox("Brindle Karts", *problem);
   }
   if (State.FullScreenActive) KaltoScreen1.ToggleFullScreen();
+  for (int track = 0; track < race::kTrackCount; ++track) {
+    Race.Tracks.Tracks[track].BestTime = TrackBestTimes[track];
+  }
+}
+
+void TForm1::MarkUnlockedEntries() {
+  const std::vector<bool> tracks = UnlockedFlags(State.TracksAvailable, Race.Tracks.Tracks.size());
+  for (size_t track = 0; track < tracks.size(); ++track) {
+    Race.Tracks.Tracks[track].Unlocked = tracks[track];
+  }
+  const std::vector<bool> cars = UnlockedFlags(State.CarsAvailable, Race.Cars.Cars.size());
+  for (size_t car = 0; car < cars.size(); ++car) Race.Cars.Cars[car].Unlocked = cars[car];
+}
+
+void TForm1::SaveConfigFile() {
+  if (SettingsProblem problem = SaveConfig(State)) ShowMessageBox("Brindle Karts", *problem);
+}
+
+void TForm1::SaveProgressFile() {
+  for (int track = 0; track < race::kTrackCount; ++track) {
+    TrackBestTimes[track] = Race.Tracks.Tracks[track].BestTime;
+  }
+  if (SettingsProblem problem = SaveProgress(State, TrackBestTimes)) {
+    ShowMessageBox("Brindle Karts", *problem);
+  }
 }
 
 void TForm1::FormShow() {
@@ -222,8 +256,6 @@ void TForm1::KeyUp(int key, uint8_t /*modifiers*/) {
 }
 
 void TForm1::Mouse(const InputEvent& event) {
-  PointerX = event.X;
-  PointerY = event.Y;
   // The second press of a double click is a press as well.
   if (event.Kind == InputKind::MouseDown || event.Kind == InputKind::MouseDoubleClick) {
     FormMouseDown(event.Button);

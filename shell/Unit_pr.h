@@ -12,16 +12,25 @@
 #include "engine/graphics/KaltoFont.h"
 #include "engine/graphics/KaltoImageList.h"
 #include "engine/graphics/KaltoScreen.h"
+#include "engine/graphics/KaltoSprite.h"
 #include "engine/graphics/KaltoTimer.h"
+#include "engine/gui/KaltoButton.h"
+#include "engine/gui/KaltoEdit.h"
 #include "engine/gui/KaltoGUI.h"
+#include "engine/gui/KaltoGUIList.h"
 #include "online/Share.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"
 #include "platform/InputEvent.h"
 #include "platform/Window.h"
 #include "platform/WindowTimer.h"
+#include "race/RaceContext.h"
 #include "shell/GameScreen.h"
 #include "shell/SettingsFiles.h"
+
+class TCursor;
+class TLight;
+class TRunningString;
 
 // What the game is built with. main() gives the real clock and a seed taken from it; the
 // headless harness gives a virtual clock, a fixed seed and no display. The data and save
@@ -68,6 +77,10 @@ class TForm1 : private WindowHandler {
   void Close();
   // One hundredth of race time: advances every clock connected to RaceClockTicks.
   void RaceTimerTimer();
+  // Write "Config.cfg" / "Configdat.cfg" (the catalogue's best times in their track slots);
+  // a failure is shown to the player in a message box and the game goes on.
+  void SaveConfigFile();
+  void SaveProgressFile();
 
   const GameSetup Setup;
   GameState State;
@@ -85,8 +98,9 @@ class TForm1 : private WindowHandler {
   TKaltoSound3D Sound3D;
   // The song player; it has no songs.
   TKaltoMusic KaltoMusic1;
-  // The best times kept in "Configdat.cfg", one per track slot: the first race::kTrackCount
-  // slots are the catalogue's tracks, the others belong to no track.
+  // The best times of "Configdat.cfg" as read, one per track slot. The first race::kTrackCount
+  // slots are copied into the track catalogue at start, whose best times count from then on;
+  // the other slots belong to no track and are written back as they came.
   TrackSlotTimes TrackBestTimes{};
   // Pictures: the menus' list ("Data\data1.oil", loaded before the device exists) and the
   // race list ("Data\data2.oil", loaded on the loading screen's first frame).
@@ -103,15 +117,34 @@ class TForm1 : private WindowHandler {
   // The exit page's pictures, and the page itself (made by FormCreate); its countdown
   // decides when the window may close.
   TKaltoImageList ShareList;
+  // Every sprite of every screen.
+  TKaltoSprite KaltoSprite1;
+  // The race world: the catalogues, the course, the cars of the race or the demo race.
+  RaceContext Race;
+  // The objects of the current screen: its enter handler makes them, its leave handler
+  // frees them and sets the slot back to null. Sprites belong to KaltoSprite1.
+  TKaltoGUIList* GuiPage = nullptr;
+  std::array<TKaltoButton*, 7> Buttons{};  // slots 1..6
+  int32_t ButtonCount = 0;
+  TKaltoEdit* EditBox = nullptr;
+  bool EditTouched = false;  // the player clicked into EditBox
+  TSprite* TitleSprite = nullptr;
+  TSprite* SecondSprite = nullptr;
+  TSprite* PictureSprite = nullptr;
+  TSprite* PanelSprite = nullptr;
+  // The menus' lamps and greeting marquee, alive while a menu or selection screen shows.
+  std::array<TLight*, 3> MenuLights{};
+  TRunningString* RunningText = nullptr;
+  // The drawn mouse pointer, made once at start and kept across every screen.
+  TCursor* Cursor = nullptr;
   std::unique_ptr<TShareScreen> PromoScreen;
-  // Where the pointer was at the last mouse event, in picture coordinates.
-  int PointerX = 0;
-  int PointerY = 0;
 
  private:
   void FormCreate();
   // Reads both settings files; a file that could not be used is reported in a message box.
   void LoadSettings();
+  // The first TracksAvailable tracks and CarsAvailable cars of the catalogues are open.
+  void MarkUnlockedEntries();
   void FormDestroy();
   // The frame of a screen state whose screen is not built yet: a black picture.
   void DrawEmptyFrame();
