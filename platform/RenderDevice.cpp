@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/PictureFit.h"
 #include "platform/Window.h"
 
 namespace {
@@ -116,25 +117,44 @@ std::unique_ptr<RenderDevice> RenderDevice::Create(Window& window, const std::st
     const Uint32 flags = name == "software" ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED;
     SDL_Renderer* renderer = SDL_CreateRenderer(window.Handle(), -1, flags);
     SDL_RendererInfo info{};
-    if (renderer != nullptr && SDL_GetRendererInfo(renderer, &info) == 0 && name == info.name) {
-      return std::unique_ptr<RenderDevice>(
-          new RenderDevice(window, renderer, logicalWidth, logicalHeight));
-    }
-    if (renderer != nullptr) {
-      reasons += name + ": got " + info.name + " instead; ";
-      SDL_DestroyRenderer(renderer);
-    } else {
+    if (renderer == nullptr) {
       reasons += name + ": " + SDL_GetError() + "; ";
+      continue;
     }
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || name != info.name) {
+      reasons += name + ": got " + info.name + " instead; ";
+    } else if (SDL_Texture* picture = CreatePicture(renderer, logicalWidth, logicalHeight)) {
+      return std::unique_ptr<RenderDevice>(
+          new RenderDevice(window, renderer, picture, logicalWidth, logicalHeight));
+    } else {
+      reasons += name + ": cannot draw into a picture: " + SDL_GetError() + "; ";
+    }
+    SDL_DestroyRenderer(renderer);
   }
   if (error) *error = reasons;
   return nullptr;
 }
 
-RenderDevice::RenderDevice(Window& window, SDL_Renderer* renderer, int logicalWidth,
-                           int logicalHeight)
+SDL_Texture* RenderDevice::CreatePicture(SDL_Renderer* renderer, int width, int height) {
+  // No alpha channel: the picture is opaque, as a window's back buffer is.
+  SDL_Texture* picture =
+      SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_TARGET, width, height);
+  if (picture == nullptr) return nullptr;
+  if (SDL_SetRenderTarget(renderer, picture) != 0) {
+    SDL_DestroyTexture(picture);
+    return nullptr;
+  }
+  SDL_SetTextureBlendMode(picture, SDL_BLENDMODE_NONE);
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+  SDL_RenderClear(renderer);
+  return picture;
+}
+
+RenderDevice::RenderDevice(Window& window, SDL_Renderer* renderer, SDL_Texture* picture,
+                           int logicalWidth, int logicalHeight)
     : window_(window),
       renderer_(renderer),
+      picture_(picture),
       logicalWidth_(logicalWidth),
       logicalHeight_(logicalHeight),
       blendCache_(kFactorCount * kFactorCount, -1) {
@@ -142,7 +162,7 @@ RenderDevice::RenderDevice(Window& window, SDL_Renderer* renderer, int logicalWi
   SDL_GetRendererInfo(renderer_, &info);
   driverName_ = info.name;
   pixelCentreShift_ = PixelCentreShift(driverName_);
-  SDL_RenderSetLogicalSize(renderer_, logicalWidth_, logicalHeight_);
+  window_.SetPictureSize(logicalWidth_, logicalHeight_);
   SDL_AddEventWatch(&RenderDevice::OnSdlEvent, this);
 }
 
@@ -153,6 +173,7 @@ RenderDevice::~RenderDevice() {
     texture->device_ = nullptr;
     texture->texture_ = nullptr;
   }
+  SDL_DestroyTexture(picture_);
   SDL_DestroyRenderer(renderer_);
 }
 
@@ -195,16 +216,30 @@ bool RenderDevice::Reset() {
   batchColor_.clear();
   batchTexture_ = nullptr;
   texture_ = nullptr;
-  SDL_RenderSetLogicalSize(renderer_, logicalWidth_, logicalHeight_);
+  // A device reset takes every texture with it, the picture as well.
+  RemakePicture();
   state_ = DeviceState::Ok;
   return true;
 }
 
+void RenderDevice::RemakePicture() {
+  SDL_SetRenderTarget(renderer_, nullptr);
+  SDL_DestroyTexture(picture_);
+  picture_ = CreatePicture(renderer_, logicalWidth_, logicalHeight_);
+  if (picture_ == nullptr) {
+    std::fprintf(stderr, "render device: cannot make a %dx%d picture: %s\n", logicalWidth_,
+                 logicalHeight_, SDL_GetError());
+    state_ = DeviceState::NeedsReset;
+  }
+  window_.SetPictureSize(logicalWidth_, logicalHeight_);
+}
+
 void RenderDevice::SetLogicalSize(int width, int height) {
   Flush();
+  if (width == logicalWidth_ && height == logicalHeight_ && picture_ != nullptr) return;
   logicalWidth_ = width;
   logicalHeight_ = height;
-  SDL_RenderSetLogicalSize(renderer_, width, height);
+  RemakePicture();
 }
 
 void RenderDevice::SetVSync(bool on) {
@@ -381,7 +416,18 @@ PixelImage RenderDevice::ReadPixels() {
 
 void RenderDevice::Present() {
   Flush();
-  if (!rasterize_) return;
+  if (!rasterize_ || picture_ == nullptr) return;
   if (keepPresented_) lastPresented_ = ReadPixels();
+  SDL_SetRenderTarget(renderer_, nullptr);
+  int width = 0;
+  int height = 0;
+  SDL_GetRendererOutputSize(renderer_, &width, &height);
+  const PictureFit fit = FitPicture(width, height, logicalWidth_, logicalHeight_);
+  SDL_SetTextureScaleMode(picture_, fit.WholeMultiple ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  const SDL_Rect place{fit.X, fit.Y, fit.Width, fit.Height};
+  SDL_RenderCopy(renderer_, picture_, nullptr, &place);
   SDL_RenderPresent(renderer_);
+  SDL_SetRenderTarget(renderer_, picture_);
 }

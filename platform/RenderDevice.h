@@ -68,8 +68,10 @@ class DeviceTexture {
   int blendSet_ = -1;    // SDL blend mode last applied to the SDL texture
 };
 
-// The drawing device over an SDL renderer on the main window, with a logical picture size
-// (scaled and letterboxed when the window is larger, as in full screen). Quads are batched:
+// The drawing device over an SDL renderer on the main window. Everything is drawn into a
+// picture of the logical size; Present shows it scaled into the window as it is now (see
+// PictureFit): sharp pixels at whole multiples, smoothed at any other scale, black bars
+// round it. Quads are batched:
 // consecutive quads with the same texture, blend and filter go to SDL in one geometry call;
 // any state change, Clear, Present or ReadPixels flushes. Quads wholly outside the picture
 // are skipped.
@@ -88,7 +90,7 @@ class RenderDevice {
   const std::string& DriverName() const { return driverName_; }
   int LogicalWidth() const { return logicalWidth_; }
   int LogicalHeight() const { return logicalHeight_; }
-  // Changes the logical picture size (the window's content is scaled to fit it).
+  // Changes the logical picture size (a new, black picture).
   void SetLogicalSize(int width, int height);
   void SetVSync(bool on);
   // The largest texture side the renderer accepts (16384 when SDL names no limit).
@@ -110,7 +112,8 @@ class RenderDevice {
   // Fills the whole picture with the colour (no blending).
   void Clear(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha);
   void Present();
-  // The picture drawn so far (call before Present).
+  // The picture drawn so far, at its logical size whatever the window's (call before
+  // Present).
   PixelImage ReadPixels();
 
   // When set, Present first reads the finished picture into LastPresented() (for the
@@ -131,7 +134,12 @@ class RenderDevice {
 
  private:
   friend class DeviceTexture;
-  RenderDevice(Window& window, SDL_Renderer* renderer, int logicalWidth, int logicalHeight);
+  RenderDevice(Window& window, SDL_Renderer* renderer, SDL_Texture* picture, int logicalWidth,
+               int logicalHeight);
+  // A render-target texture of the logical size; null when SDL refused.
+  static SDL_Texture* CreatePicture(SDL_Renderer* renderer, int width, int height);
+  // Replaces the picture by a new one of the logical size and draws into it.
+  void RemakePicture();
   static int OnSdlEvent(void* self, union SDL_Event* event);
   void Flush();
   int SdlBlendFor(BlendFactor source, BlendFactor destination, bool opaqueTexture);
@@ -141,6 +149,7 @@ class RenderDevice {
 
   Window& window_;
   SDL_Renderer* renderer_;
+  SDL_Texture* picture_;  // where everything is drawn; the render target except in Present
   std::string driverName_;
   float pixelCentreShift_ = 0.5f;
   int logicalWidth_;

@@ -2,8 +2,8 @@
 
 #include <SDL.h>
 
-#include "core/GameState.h"
 #include "platform/Cp1251.h"
+#include "platform/KeyEvents.h"
 #include "platform/KeyMap.h"
 
 namespace {
@@ -36,20 +36,6 @@ bool ButtonOf(uint8_t sdlButton, MouseButton& button) {
   }
 }
 
-// Keys whose press also types a control character in a Windows edit field.
-bool ControlCharacterOf(int key, uint8_t& ch) {
-  switch (key) {
-    case vk::Backspace:
-    case vk::Tab:
-    case vk::Enter:
-    case vk::Escape:
-      ch = static_cast<uint8_t>(key);
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 std::vector<InputEvent> TranslateSdlEvent(const SDL_Event& event) {
@@ -58,19 +44,9 @@ std::vector<InputEvent> TranslateSdlEvent(const SDL_Event& event) {
   switch (event.type) {
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
-      e.Key = VirtualKeyFromScancode(event.key.keysym.scancode);
-      if (e.Key == 0) break;
-      e.Kind = event.type == SDL_KEYDOWN ? InputKind::KeyDown : InputKind::KeyUp;
-      e.Modifiers = ModifiersOf(event.key.keysym.mod);
-      out.push_back(e);
-      uint8_t ch = 0;
-      if (event.type == SDL_KEYDOWN && ControlCharacterOf(e.Key, ch)) {
-        InputEvent c;
-        c.Kind = InputKind::Char;
-        c.Char = ch;
-        c.Modifiers = e.Modifiers;
-        out.push_back(c);
-      }
+      const int key = VirtualKeyFromScancode(event.key.keysym.scancode);
+      if (key == 0) break;
+      AppendKeyEvents(out, key, event.type == SDL_KEYDOWN, ModifiersOf(event.key.keysym.mod));
       break;
     }
     case SDL_TEXTINPUT:

@@ -10,7 +10,9 @@
 Window::Window(const WindowConfig& config)
     : headless_(config.Headless),
       clientWidth_(config.ClientWidth),
-      clientHeight_(config.ClientHeight) {
+      clientHeight_(config.ClientHeight),
+      pictureWidth_(config.ClientWidth),
+      pictureHeight_(config.ClientHeight) {
   if (headless_) {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
     // The software renderer then draws into the driver's own memory surface instead of
@@ -25,21 +27,26 @@ Window::Window(const WindowConfig& config)
   const std::string title = Cp1251ToUtf8(config.Title);
   // Made ready for OpenGL from the start: otherwise SDL re-creates the window when the
   // opengl renderer arrives, and each hide/show waits on the window manager.
-  const Uint32 flags = SDL_WINDOW_SHOWN | (headless_ ? 0 : SDL_WINDOW_OPENGL);
+  const Uint32 plain = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
+  const Uint32 flags = plain | (headless_ ? 0 : SDL_WINDOW_OPENGL);
   window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              clientWidth_, clientHeight_, flags);
-  if (window_ == nullptr && flags != SDL_WINDOW_SHOWN) {
+  if (window_ == nullptr && flags != plain) {
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               clientWidth_, clientHeight_, SDL_WINDOW_SHOWN);
+                               clientWidth_, clientHeight_, plain);
   }
   if (window_ == nullptr) {
     const std::string reason = SDL_GetError();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     throw std::runtime_error("cannot open the window: " + reason);
   }
+  // Larger only: below its opening size the picture's texts would not be readable.
+  SDL_SetWindowMinimumSize(window_, clientWidth_, clientHeight_);
+  pads_ = std::make_unique<Gamepads>();
 }
 
 Window::~Window() {
+  pads_.reset();
   SDL_DestroyWindow(window_);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
@@ -66,6 +73,22 @@ void Window::SetTitle(const std::string& titleCp1251) {
 
 void Window::ShowCursor(bool visible) {
   SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void Window::SetPictureSize(int width, int height) {
+  pictureWidth_ = width;
+  pictureHeight_ = height;
+}
+
+PictureFit Window::PicturePlace() const {
+  int width = 0;
+  int height = 0;
+  SDL_GetWindowSize(window_, &width, &height);
+  return FitPicture(width, height, pictureWidth_, pictureHeight_);
+}
+
+void Window::ToPicture(int& x, int& y) const {
+  AreaToPicture(PicturePlace(), pictureWidth_, pictureHeight_, x, y, x, y);
 }
 
 void Window::Dispatch(const InputEvent& event) {
@@ -104,6 +127,16 @@ bool Window::HandleSdlEvent(const SDL_Event& event) {
   // SDL_QUIT now only comes from a termination signal (Ctrl+C, kill): that ends the
   // program without asking.
   if (event.type == SDL_QUIT) return false;
-  for (const InputEvent& e : TranslateSdlEvent(event)) Dispatch(e);
+  std::vector<InputEvent> padEvents;
+  if (pads_->Translate(event, padEvents)) {
+    for (const InputEvent& e : padEvents) Dispatch(e);
+    return true;
+  }
+  for (InputEvent e : TranslateSdlEvent(event)) {
+    if (e.Kind != InputKind::Char && e.Kind != InputKind::KeyDown && e.Kind != InputKind::KeyUp) {
+      ToPicture(e.X, e.Y);  // a mouse event
+    }
+    Dispatch(e);
+  }
   return true;
 }

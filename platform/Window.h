@@ -1,8 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "platform/Gamepads.h"
 #include "platform/InputEvent.h"
+#include "platform/PictureFit.h"
 
 struct SDL_Window;
 union SDL_Event;
@@ -17,9 +20,12 @@ struct WindowConfig {
   bool Headless = false;
 };
 
-// The game's main window: fixed client size, centred, not resizable. Owns SDL's video
-// subsystem for its lifetime. Events reach it through Dispatch (from the event loop, or
-// straight from a test), which routes them through the hook and to the handler.
+// The game's main window: opens centred with the configured client size, which is also the
+// size of the game's picture; the player may enlarge it (its edge, maximise) or go full
+// screen, and the picture is then scaled into it (see PictureFit). Mouse events reach the
+// handlers in picture coordinates at every size. Owns SDL's video subsystem for its
+// lifetime. Events reach it through Dispatch (from the event loop, or straight from a test),
+// which routes them through the hook and to the handler.
 class Window {
  public:
   // Opens the window; throws std::runtime_error with SDL's reason when it cannot.
@@ -31,6 +37,11 @@ class Window {
   bool Headless() const { return headless_; }
   int ClientWidth() const { return clientWidth_; }
   int ClientHeight() const { return clientHeight_; }
+  // The picture shown in the window (the render device's picture size); the client size
+  // until set.
+  void SetPictureSize(int width, int height);
+  // Where the picture lies in the window now, in window coordinates.
+  PictureFit PicturePlace() const;
   SDL_Window* Handle() const { return window_; }
 
   // Neither is owned; either may be null. The hook sees events first (see InputHook).
@@ -38,8 +49,9 @@ class Window {
   InputHook* GetInputHook() const { return hook_; }
   void SetHandler(WindowHandler* handler) { handler_ = handler; }
 
-  // Desktop full screen: the picture keeps its logical size, scaled and letterboxed by the
-  // render device. Leaving it puts the window back, centred. Returns false when SDL refused.
+  // Desktop full screen: the picture keeps its size, scaled and letterboxed by the render
+  // device. Leaving it puts the window back at its opening size, centred. Returns false when
+  // SDL refused.
   bool SetFullScreen(bool on);
   bool FullScreen() const;
 
@@ -50,14 +62,19 @@ class Window {
   int PointerX() const { return pointerX_; }
   int PointerY() const { return pointerY_; }
 
-  // Delivers one event: mouse and Char go to the hook, then (when not handled) to the
-  // handler; KeyDown goes to the hook and always to the handler; KeyUp to the handler only.
+  // Delivers one event (mouse positions in picture coordinates): mouse and Char go to the hook,
+  // then (when not handled) to the handler; KeyDown goes to the hook and always to the handler;
+  // KeyUp to the handler only.
   void Dispatch(const InputEvent& event);
   // A close request: true when the handler (if any) agreed; the caller then quits.
   bool RequestClose();
 
-  // Translates one SDL event and dispatches what it yields; returns false for a close
-  // request that the handler accepted (time to quit). Other SDL events are ignored here.
+  // The game controllers: their controls arrive as key events, like the keyboard's.
+  const Gamepads& Pads() const { return *pads_; }
+
+  // Translates one SDL event (keyboard, mouse, text, game controller) and dispatches what it
+  // yields; returns false for a close request that the handler accepted (time to quit).
+  // Other SDL events are ignored here.
   bool HandleSdlEvent(const SDL_Event& event);
 
  private:
@@ -65,8 +82,14 @@ class Window {
   bool headless_ = false;
   int clientWidth_ = 0;
   int clientHeight_ = 0;
+  int pictureWidth_ = 0;
+  int pictureHeight_ = 0;
   InputHook* hook_ = nullptr;
   WindowHandler* handler_ = nullptr;
   int pointerX_ = 0;
   int pointerY_ = 0;
+  std::unique_ptr<Gamepads> pads_;  // made after the video subsystem, gone before it
+
+  // Window coordinates to picture coordinates.
+  void ToPicture(int& x, int& y) const;
 };

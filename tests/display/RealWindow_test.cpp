@@ -190,6 +190,59 @@ TEST_F(InProcessGame, AClickOnAGuiButtonFiresItsOnClickWindowedAndInFullScreen) 
   form_->KaltoGUI1.FreePage(&page);
 }
 
+// The player enlarges the window: the picture is scaled into it, shape kept, and the pointer
+// still lands where it is drawn. The window is resized as a window manager does it, the
+// pointer moved and clicked by the X server.
+TEST_F(InProcessGame, AClickLandsOnTheGuiButtonInAWindowEnlargedTo1600x1200And1000x600) {
+  TKaltoGUIList& page = form_->KaltoGUI1.CreatePage("GUI2");
+  TKaltoButton& button = page.CreateButton();
+  button.SetX(300);
+  button.SetY(200);
+  button.SetWidth(200);
+  button.SetHeight(50);
+  int clicks = 0;
+  button.OnClick = [&clicks](TKaltoGUIComponent&) { ++clicks; };
+
+  struct Size {
+    int Width, Height;
+  };
+  for (const Size size : {Size{1600, 1200}, Size{1000, 600}}) {
+    SCOPED_TRACE(std::to_string(size.Width) + "x" + std::to_string(size.Height));
+    RunBesideGame(*form_, {"xdotool", "windowsize", "--sync", windowId_, std::to_string(size.Width),
+                           std::to_string(size.Height)});
+    ASSERT_TRUE(PumpUntil(*form_, [&] {
+      const PictureFit place = form_->MainWindow.PicturePlace();
+      return place.X * 2 + place.Width == size.Width && place.Y * 2 + place.Height == size.Height;
+    })) << Output("xwininfo -id " + windowId_);
+    const std::string info = Output("xwininfo -id " + windowId_);
+    ASSERT_EQ(Field(info, "Width:"), size.Width) << info;
+    ASSERT_EQ(Field(info, "Height:"), size.Height) << info;
+    // Where the picture point lies in the window, by the picture's expected place.
+    const double scale = std::min(size.Width / 800.0, size.Height / 600.0);
+    const auto windowPoint = [&](int x, int y) {
+      return std::vector<std::string>{
+          std::to_string(static_cast<int>((size.Width - 800 * scale) / 2 + (x + 0.5) * scale)),
+          std::to_string(static_cast<int>((size.Height - 600 * scale) / 2 + (y + 0.5) * scale))};
+    };
+    const int before = clicks;
+    const std::vector<std::string> inside = windowPoint(490, 245);  // near the corner
+    RunBesideGame(*form_, {"xdotool", "mousemove", "--window", windowId_, inside[0], inside[1]});
+    // The menus draw their own pointer where the GUI believes the pointer is.
+    const TGUIPointerState& pointer = form_->KaltoGUI1.Pointer;
+    EXPECT_TRUE(PumpUntil(*form_, [&] { return pointer.MouseX == 490 && pointer.MouseY == 245; }))
+        << pointer.MouseX << "," << pointer.MouseY;
+    RunBesideGame(*form_, {"xdotool", "click", "1"});
+    EXPECT_TRUE(PumpUntil(*form_, [&] { return clicks == before + 1; }));
+    const std::vector<std::string> outside = windowPoint(505, 225);  // just right of it
+    RunBesideGame(*form_, {"xdotool", "mousemove", "--window", windowId_, outside[0], outside[1],
+                           "click", "1"});
+    EXPECT_FALSE(PumpUntil(
+        *form_, [&] { return clicks != before + 1; }, 500ms))
+        << "a click beside it";
+  }
+  form_->KaltoGUI1.FreePage(&page);
+}
+
 }  // namespace
 
 namespace {
