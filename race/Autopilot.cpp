@@ -31,10 +31,11 @@ void Autopilot::Hold(int key, bool down) {
   }
 }
 
-void Autopilot::PressKeys() {
+AutopilotControls Autopilot::Decide() {
+  AutopilotControls controls;
   TPlayer* player = race_.Player;
   const RaceCourse& course = race_.Course;
-  if (!player || course.PointCount < 1) return;
+  if (!player || course.PointCount < 1) return controls;
   const Vec2 m = player->Centre();
   if (target_ < 1 || target_ > course.PointCount) target_ = 1;
   const PathPoint* t = &course.Points[target_];
@@ -45,8 +46,18 @@ void Autopilot::PressKeys() {
   const double bearing = std::atan2(t->Y - m.Y, t->X - m.X) * kDegreesPerRadian;
   const double off = AngleBetween(player->Heading, bearing);
   const bool brake = std::fabs(off) > kSharpTurn && player->Speed > kCorneringSpeed;
-  Hold(vk::Up, !brake);
-  Hold(vk::Down, brake);
-  Hold(vk::Right, off > kSteerDeadZone);
-  Hold(vk::Left, off < -kSteerDeadZone);
+  controls.Throttle = !brake;
+  controls.Brake = brake;
+  controls.Right = off > kSteerDeadZone;
+  controls.Left = off < -kSteerDeadZone;
+  return controls;
+}
+
+void Autopilot::PressKeys() {
+  if (!race_.Player || race_.Course.PointCount < 1) return;
+  const AutopilotControls controls = Decide();
+  Hold(vk::Up, controls.Throttle);
+  Hold(vk::Down, controls.Brake);
+  Hold(vk::Right, controls.Right);
+  Hold(vk::Left, controls.Left);
 }

@@ -37,7 +37,8 @@ bool EveryCarFinished(const RaceContext& race) {
 }  // namespace
 
 RaceOutcome RunRace(const RaceSetup& setup) {
-  GameState state;
+  GameState freshState;
+  GameState& state = setup.State ? *setup.State : freshState;
   state.CarsAvailable = race::kCarCount;
   state.ScreenState = ScrRace;
   TKaltoSprite engine;
@@ -64,7 +65,11 @@ RaceOutcome RunRace(const RaceSetup& setup) {
     const int32_t lap = race.Player->Lap;
     const RaceTime lapTime = race.Player->LapTime;
     const bool wasFinished = state.RaceFinished;
-    pilot.PressKeys();
+    if (setup.Drive) {
+      setup.Drive(pilot.Decide());
+    } else {
+      pilot.PressKeys();
+    }
     engine.MoveAll(0);
     MoveCourse(race);
     engine.KillDead();
