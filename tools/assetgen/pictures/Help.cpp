@@ -17,6 +17,9 @@ namespace {
 constexpr double kPageX = 96, kPageY = 149;
 constexpr double kSocketRadius = 8;
 constexpr double kDescriptionX = 404;
+// The gamepad column on the right of the descriptions (screen x of its centre).
+constexpr double kPadColumnX = 648;
+constexpr double kPadBadgeWidth = 72, kPadBadgeHeight = 24;
 
 // A key icon and where its centre sits on the screen.
 struct KeyIcon {
@@ -81,6 +84,36 @@ void paintKey(cairo_t* cr, const TileRequest& t, const KeyIcon& key) {
   cairo_restore(cr);
   setColour(cr, ink);
   cairo_fill(cr);
+}
+
+// A gamepad control's name on a small dark plate, centred on x, y.
+void drawPadBadge(cairo_t* cr, const char* name, double x, double y) {
+  const double left = x - kPadBadgeWidth / 2, top = y - kPadBadgeHeight / 2;
+  auto plate = [&](cairo_t* c) {
+    roundedRect(c, left, top, kPadBadgeWidth, kPadBadgeHeight, kPadBadgeHeight / 2);
+  };
+  softShadow(cr, plate, 1, 2, 3, 0.5);
+  fillLit(cr, plate, kNavyDeep.shade(0.15), left, top, left, top + kPadBadgeHeight, 0.2);
+  outline(cr, plate, kGold, 1.5, 0.9);
+  TextStyle label = panelLabelStyle(14, kWhite);
+  label = fitText(cr, name, label, kPadBadgeWidth - 12);
+  drawText(cr, name, label, x, y, Align::Centre, Align::Centre);
+}
+
+// A description centred on y; a text with a line break becomes two smaller lines. Each line
+// shrinks to the width when it must.
+void drawRowText(cairo_t* cr, const std::string& text, TextStyle style, double x, double y,
+                 double width) {
+  const size_t breakAt = text.find('\n');
+  if (breakAt == std::string::npos) {
+    drawText(cr, text, fitText(cr, text, style, width), x, y, Align::Start, Align::Centre);
+    return;
+  }
+  style.sizePx -= 2;
+  const double half = style.sizePx * 0.6;
+  const std::string first = text.substr(0, breakAt), second = text.substr(breakAt + 1);
+  drawText(cr, first, fitText(cr, first, style, width), x, y - half, Align::Start, Align::Centre);
+  drawText(cr, second, fitText(cr, second, style, width), x, y + half, Align::Start, Align::Centre);
 }
 
 double drawHelpPage(cairo_t* cr, const TileRequest& t, const char* heading) {
@@ -150,22 +183,32 @@ void paintControlsPage(cairo_t* cr, const TileRequest& t) {
   const struct {
     double y;
     const char* text;
-  } rows[] = {{233, "газ"},
-              {279, "тормоз / задний ход"},
-              {325, "поворот влево / вправо"},
-              {372, "P или F1 — пауза"},
-              {419, "Ctrl или Пробел — ручной тормоз"},
-              {463, "Esc — выход из гонки"}};
+    const char* pad;  // the gamepad control that does the same
+  } rows[] = {{233, "газ", "RT"},
+              {279, "тормоз / задний ход", "LT"},
+              {325, "поворот влево / вправо", "стик"},
+              {372, "P или F1 — пауза", "Start"},
+              {419, "Ctrl или Пробел —\nручной тормоз", "X"},
+              {463, "Esc — выход из гонки", "B"}};
+  const double padX = kPadColumnX - kPageX;
+  const double descriptionWidth = padX - kPadBadgeWidth / 2 - 10 - (kDescriptionX - kPageX);
   TextStyle text = panelLabelStyle(17, kWhite);
   text.outlineWidth = 1.2;
   text.outlineColour = kNavyDeep;
   for (const auto& row : rows) {
-    cairo_arc(cr, kDescriptionX - kPageX - 8, row.y - kPageY, 3, 0, 2 * M_PI);
+    const double y = row.y - kPageY;
+    cairo_arc(cr, kDescriptionX - kPageX - 8, y, 3, 0, 2 * M_PI);
     setColour(cr, kGold);
     cairo_fill(cr);
-    drawText(cr, row.text, text, kDescriptionX - kPageX, row.y - kPageY, Align::Start,
-             Align::Centre);
+    drawRowText(cr, row.text, text, kDescriptionX - kPageX, y, descriptionWidth);
+    drawPadBadge(cr, row.pad, padX, y);
   }
+  TextStyle heading = panelLabelStyle(13, kGold);
+  drawText(cr, "геймпад", heading, padX, rows[0].y - kPageY - 26, Align::Centre, Align::Centre);
+  // Below the column, clear of the key icons on the left.
+  const char* noteText = "крестовина — как стрелки, A — Enter";
+  const TextStyle note = panelLabelStyle(13, kCream);
+  drawText(cr, noteText, note, padX + kPadBadgeWidth / 2, t.height - 22, Align::End, Align::Centre);
 }
 
 void paintScorePage(cairo_t* cr, const TileRequest& t) {
