@@ -227,10 +227,15 @@ TEST_F(InProcessGame, AClickLandsOnTheGuiButtonInAWindowEnlargedTo1600x1200And10
     const int before = clicks;
     const std::vector<std::string> inside = windowPoint(490, 245);  // near the corner
     RunBesideGame(*form_, {"xdotool", "mousemove", "--window", windowId_, inside[0], inside[1]});
-    // The menus draw their own pointer where the GUI believes the pointer is.
-    const TGUIPointerState& pointer = form_->KaltoGUI1.Pointer;
-    EXPECT_TRUE(PumpUntil(*form_, [&] { return pointer.MouseX == 490 && pointer.MouseY == 245; }))
-        << pointer.MouseX << "," << pointer.MouseY;
+    // The game draws its own pointer where the window says it is; the GUI hovers there too.
+    const Window& window = form_->MainWindow;
+    const TGUIPointerState& gui = form_->KaltoGUI1.Pointer;
+    EXPECT_TRUE(PumpUntil(*form_,
+                          [&] {
+                            return window.PointerX() == 490 && window.PointerY() == 245 &&
+                                   gui.MouseX == 490 && gui.MouseY == 245;
+                          }))
+        << window.PointerX() << "," << window.PointerY();
     RunBesideGame(*form_, {"xdotool", "click", "1"});
     EXPECT_TRUE(PumpUntil(*form_, [&] { return clicks == before + 1; }));
     const std::vector<std::string> outside = windowPoint(505, 225);  // just right of it
