@@ -33,7 +33,7 @@ int GamepadKeys::KeyOf(Source source) {
   return 0;
 }
 
-bool GamepadKeys::KeyHeld(int key) const {
+bool GamepadKeys::Holds(int key) const {
   for (const auto& [pad, sources] : held_) {
     for (int s = 0; s < kSourceCount; ++s) {
       if (sources[s] && KeyOf(static_cast<Source>(s)) == key) return true;
@@ -46,9 +46,9 @@ void GamepadKeys::Set(int pad, Source source, bool on, std::vector<InputEvent>& 
   Sources& sources = held_[pad];
   if (sources[source] == on) return;
   const int key = KeyOf(source);
-  const bool before = KeyHeld(key);
+  const bool before = Holds(key);
   sources[source] = on;
-  const bool after = KeyHeld(key);
+  const bool after = Holds(key);
   if (before != after) AppendKeyEvents(out, key, after, 0);
 }
 

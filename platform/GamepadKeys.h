@@ -29,6 +29,8 @@ class GamepadKeys {
   std::vector<InputEvent> Axis(int pad, PadAxis axis, int value);
   // The pad is gone: every key only it held is released.
   std::vector<InputEvent> Unplugged(int pad);
+  // Whether any control of any pad holds the key now.
+  bool Holds(int key) const;
 
  private:
   enum Source : uint8_t {
@@ -51,7 +53,6 @@ class GamepadKeys {
   using Sources = std::bitset<kSourceCount>;
 
   static int KeyOf(Source source);
-  bool KeyHeld(int key) const;
   // Sets one source and appends the key event when its key changes state.
   void Set(int pad, Source source, bool on, std::vector<InputEvent>& out);
   // A stick half or a trigger: pressed beyond the travel, released inside the dead zone.

@@ -24,6 +24,8 @@ class Gamepads {
   // True for the SDL events that belong to controllers; `out` gets the key events they
   // stand for.
   bool Translate(const SDL_Event& event, std::vector<InputEvent>& out);
+  // Whether a pad holds the key now.
+  bool Holds(int key) const { return keys_.Holds(key); }
 
  private:
   bool available_ = false;

@@ -127,13 +127,22 @@ bool Window::HandleSdlEvent(const SDL_Event& event) {
   // SDL_QUIT now only comes from a termination signal (Ctrl+C, kill): that ends the
   // program without asking.
   if (event.type == SDL_QUIT) return false;
+  // A key held both on the keyboard and on a pad goes up only when both let go.
   std::vector<InputEvent> padEvents;
   if (pads_->Translate(event, padEvents)) {
-    for (const InputEvent& e : padEvents) Dispatch(e);
+    for (const InputEvent& e : padEvents) {
+      if (e.Kind == InputKind::KeyUp && keyboardHeld_[e.Key]) continue;
+      Dispatch(e);
+    }
     return true;
   }
   for (InputEvent e : TranslateSdlEvent(event)) {
-    if (e.Kind != InputKind::Char && e.Kind != InputKind::KeyDown && e.Kind != InputKind::KeyUp) {
+    if (e.Kind == InputKind::KeyDown) {
+      keyboardHeld_[e.Key] = true;
+    } else if (e.Kind == InputKind::KeyUp) {
+      keyboardHeld_[e.Key] = false;
+      if (pads_->Holds(e.Key)) continue;
+    } else if (e.Kind != InputKind::Char) {
       ToPicture(e.X, e.Y);  // a mouse event
     }
     Dispatch(e);

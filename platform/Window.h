@@ -1,4 +1,5 @@
 #pragma once
+#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -89,6 +90,7 @@ class Window {
   int pointerX_ = 0;
   int pointerY_ = 0;
   std::unique_ptr<Gamepads> pads_;  // made after the video subsystem, gone before it
+  std::bitset<256> keyboardHeld_;   // by virtual-key code
 
   // Window coordinates to picture coordinates.
   void ToPicture(int& x, int& y) const;

@@ -103,3 +103,35 @@ TEST(FormGamepad, UnpluggingThePadReleasesEveryKeyItHeld) {
 }
 
 }  // namespace
+
+namespace {
+
+// A key held on the keyboard and on the pad at once stays down until both let go, in
+// either order.
+TEST(FormGamepad, AKeyHeldOnTheKeyboardAndOnThePadIsReleasedWhenBothLetGo) {
+  PadGame game;
+  game.Game.KeyDown(vk::Up);
+  game.Pad.SetAxis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);
+  game.Game.StepFrame();
+  game.Pad.SetAxis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 0);
+  game.Game.StepFrame();
+  EXPECT_EQ(game.Held(vk::Up), 1);
+  EXPECT_EQ(game.Released(vk::Up), 0);
+  game.Game.KeyUp(vk::Up);
+  game.Game.StepFrame();
+  EXPECT_EQ(game.Held(vk::Up), 0);
+  EXPECT_EQ(game.Released(vk::Up), 1);
+
+  game.Pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, 32767);
+  game.Game.StepFrame();
+  game.Game.PressKey(vk::Right);
+  game.Game.StepFrame();
+  EXPECT_EQ(game.Held(vk::Right), 1);
+  EXPECT_EQ(game.Released(vk::Right), 0);
+  game.Pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, 0);
+  game.Game.StepFrame();
+  EXPECT_EQ(game.Held(vk::Right), 0);
+  EXPECT_EQ(game.Released(vk::Right), 1);
+}
+
+}  // namespace
