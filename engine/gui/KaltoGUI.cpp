@@ -42,7 +42,7 @@ void TKaltoGUI::Deactivate() {
 }
 
 // The window delivers pointer positions in the picture the device draws (the back buffer,
-// already scaled and letterboxed in full screen); the factors map that to the screen size.
+// however the window scales and letterboxes it); the factors map that to the screen size.
 void TKaltoGUI::ComputeScale() {
   if (!screen_) return;
   const int backWidth = screen_->BackBufferWidth();
