@@ -9,6 +9,9 @@
 #include "core/RaceTime.h"
 #include "race/Autopilot.h"
 
+class TKaltoImageList;
+struct RaceContext;
+
 // A whole race run headless on a virtual clock of 90 frames a second, the player driven by
 // the autopilot (or by what the setup's Drive makes of its wishes) and the computer cars by
 // their own driver. No pictures, no platform.
@@ -25,6 +28,12 @@ struct RaceSetup {
   // autopilot's own key presses: it must bring those controls into the key tables (for
   // example as input events, the way a player's keys or pad arrive).
   std::function<void(const AutopilotControls&)> Drive;
+  // The race list to take sprite pictures from (for drawing the race); without one every
+  // sprite gets its picture's size from the picture table and nothing can be drawn.
+  TKaltoImageList* Pictures = nullptr;
+  // Called at the start of every frame, before the keys and the move pass, with the frame's
+  // number from 0: where a watcher draws the world as it stands.
+  std::function<void(RaceContext&, int64_t frame)> OnFrame;
 };
 
 struct RaceOutcome {
@@ -34,6 +43,13 @@ struct RaceOutcome {
   std::vector<FinishRow> Rows;       // in finishing order
   std::vector<int32_t> RowCarKinds;  // the car kind of each row
   std::vector<RaceTime> PlayerLaps;
+  // Per computer car, by index: its car kind and the frames each of its laps took (the
+  // crossing that starts the race counts no lap).
+  std::vector<int32_t> OpponentKinds;
+  std::vector<std::vector<int64_t>> OpponentLapFrames;
+  // The longest run of frames in which a driving computer car got no further along the
+  // course: a car stuck on scenery or lost shows here.
+  int64_t LongestStall = 0;
 };
 
 // Throws TrackFileError for a track that cannot become a race.

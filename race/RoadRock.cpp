@@ -55,6 +55,10 @@ bool CornerOnScreen(const TSprite& s) {
 
 }  // namespace
 
+const char* ObstaclePicture(int32_t type) {
+  return LookOf(type).Picture;
+}
+
 TRoadRock::TRoadRock(RaceContext& race, int32_t type, double centreX, double centreY)
     : TWorldSprite(race), ObstacleType(type) {
   const ObstacleLook look = LookOf(type);

@@ -6,6 +6,9 @@
 
 class TCar;
 
+// The picture an obstacle type shows (its size is the obstacle's box); none for unknown types.
+const char* ObstaclePicture(int32_t type);
+
 // An obstacle: tree, fir, house, rock, arch or wall, centred on a point. It pushes an
 // overlapping car out, turns and slows it, and marks the front sensors of computer cars
 // that come near it.

@@ -214,6 +214,16 @@ void RequireCompletePictureList(const TKaltoImageList& images, PictureListMask l
   if (!problems.empty()) StopOnDamagedFile(PictureListFile(list), problems);
 }
 
+void FillSizedPictureList(TKaltoImageList& images, PictureListMask list) {
+  for (const PictureEntry& entry : kPictures) {
+    if (!(entry.Lists & list)) continue;
+    TImageListItem& item = images.ImageList().Add();
+    item.Name = entry.Name;
+    item.SetTileWidth(entry.TileWidth);
+    item.SetTileHeight(entry.TileHeight);
+  }
+}
+
 void LoadPictureList(TKaltoImageList& images, PictureListMask list) {
   images.LoadFromFile(DataPath(PictureListFile(list)).string());
   RequireCompletePictureList(images, list);

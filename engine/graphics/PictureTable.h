@@ -45,6 +45,10 @@ std::vector<std::string> PictureProblems(const TKaltoImageList& images, PictureL
 // what is wrong (file and pictures) and end the program with exit code 1.
 void RequireCompletePictureList(const TKaltoImageList& images, PictureListMask list);
 
+// Every picture of the table for the list as an item without pixels, its tiles the table's
+// size: enough for sprites to take their real sizes where nothing is drawn (simulations).
+void FillSizedPictureList(TKaltoImageList& images, PictureListMask list);
+
 // Loads the game's list from its data file, then requires it complete (above).
 void LoadPictureList(TKaltoImageList& images, PictureListMask list);
 

@@ -1,6 +1,7 @@
 // race-sim TRACK.prd [--opponents N] [--laps L] [--car K] [--seed S]
 // Races the track headless with the autopilot at the wheel and prints the results table,
 // the player's lap times and the frame count. Exits 0 only when every car finished.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -72,6 +73,14 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < outcome.PlayerLaps.size(); ++i) {
     std::printf("lap %zu: %s\n", i + 1, Format(outcome.PlayerLaps[i]).c_str());
   }
+  for (size_t i = 0; i < outcome.OpponentLapFrames.size(); ++i) {
+    const auto& laps = outcome.OpponentLapFrames[i];
+    int64_t best = 0;
+    for (int64_t frames : laps) best = best == 0 ? frames : std::min(best, frames);
+    std::printf("car %zu (kind %d): best lap %.2f s over %zu laps\n", i + 1,
+                outcome.OpponentKinds[i], best / 90.0, laps.size());
+  }
+  std::printf("longest stall: %lld frames\n", static_cast<long long>(outcome.LongestStall));
   std::printf("frames: %lld\n", static_cast<long long>(outcome.Frames));
   if (!outcome.AllFinished) {
     std::fprintf(stderr, "race-sim: not every car finished within %lld frames\n",

@@ -1,0 +1,197 @@
+#include "tools/trackc/lib/RoadLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <utility>
+
+#include "race/TrackFile.h"
+
+namespace {
+
+// Road-part kinds by the edges they open.
+constexpr int32_t kHorizontal = 1;
+constexpr int32_t kVertical = 2;
+constexpr int32_t kTurnEastNorth = 11;  // "roadroters" tile 3
+constexpr int32_t kTurnWestNorth = 12;  // tile 2
+constexpr int32_t kTurnWestSouth = 13;  // tile 1
+constexpr int32_t kTurnEastSouth = 14;  // tile 0
+
+std::string Position(const GridFrame& frame, const GridTile& t) {
+  return "(" + std::to_string(static_cast<long>(frame.Left(t))) + ", " +
+         std::to_string(static_cast<long>(frame.Top(t))) + ")";
+}
+
+bool Opens(int32_t kind, Side side) {
+  Side a, b;
+  OpenSides(kind, a, b);
+  return a == side || b == side;
+}
+
+}  // namespace
+
+Side Opposite(Side side) {
+  switch (side) {
+    case Side::North:
+      return Side::South;
+    case Side::East:
+      return Side::West;
+    case Side::South:
+      return Side::North;
+    case Side::West:
+      return Side::East;
+  }
+  return Side::North;
+}
+
+const char* SideName(Side side) {
+  switch (side) {
+    case Side::North:
+      return "north";
+    case Side::East:
+      return "east";
+    case Side::South:
+      return "south";
+    case Side::West:
+      return "west";
+  }
+  return "?";
+}
+
+int StepColumns(Side side) {
+  return side == Side::East ? 1 : side == Side::West ? -1 : 0;
+}
+
+int StepRows(Side side) {
+  return side == Side::South ? 1 : side == Side::North ? -1 : 0;
+}
+
+bool IsRoadPieceKind(int32_t kind) {
+  return kind == kHorizontal || kind == kVertical ||
+         (kind >= kTurnEastNorth && kind <= kTurnEastSouth);
+}
+
+bool IsTurn(int32_t kind) {
+  return kind >= kTurnEastNorth && kind <= kTurnEastSouth;
+}
+
+void OpenSides(int32_t kind, Side& a, Side& b) {
+  switch (kind) {
+    case kHorizontal:
+      a = Side::West, b = Side::East;
+      return;
+    case kVertical:
+      a = Side::North, b = Side::South;
+      return;
+    case kTurnEastNorth:
+      a = Side::East, b = Side::North;
+      return;
+    case kTurnWestNorth:
+      a = Side::West, b = Side::North;
+      return;
+    case kTurnWestSouth:
+      a = Side::West, b = Side::South;
+      return;
+    default:
+      a = Side::East, b = Side::South;
+      return;
+  }
+}
+
+int LoopTile::Turn() const {
+  if (!IsTurn(Tile.Kind)) return 0;
+  // Driving direction in, then out; the cross product's sign is the turn (y grows down).
+  const int inX = -StepColumns(In), inY = -StepRows(In);
+  const int outX = StepColumns(Out), outY = StepRows(Out);
+  return inX * outY - inY * outX > 0 ? 1 : -1;
+}
+
+void GridFrame::CentreLinePoint(const GridTile& t, double& x, double& y) const {
+  const double left = Left(t), top = Top(t);
+  x = left + Size / 2;
+  y = top + Size / 2;
+  if (!IsTurn(t.Kind)) return;
+  Side a, b;
+  OpenSides(t.Kind, a, b);
+  // The turn's inner corner is where its two open edges meet.
+  const double cornerX = (a == Side::East || b == Side::East) ? left + Size : left;
+  const double cornerY = (a == Side::South || b == Side::South) ? top + Size : top;
+  const double r = Size / 2 / std::sqrt(2.0);
+  x = cornerX + (x > cornerX ? r : -r);
+  y = cornerY + (y > cornerY ? r : -r);
+}
+
+double GridFrame::DistanceToRoad(const GridTile& t, double x, double y) const {
+  const double left = Left(t), top = Top(t);
+  const double dx = std::max({left - x, 0.0, x - (left + Size)});
+  const double dy = std::max({top - y, 0.0, y - (top + Size)});
+  const double toBox = std::hypot(dx, dy);
+  if (!IsTurn(t.Kind)) return toBox;
+  Side a, b;
+  OpenSides(t.Kind, a, b);
+  const double cornerX = (a == Side::East || b == Side::East) ? left + Size : left;
+  const double cornerY = (a == Side::South || b == Side::South) ? top + Size : top;
+  return std::max(toBox, std::hypot(x - cornerX, y - cornerY) - Size);
+}
+
+std::optional<std::vector<LoopTile>> TraceLoop(const std::vector<GridTile>& tiles, size_t first,
+                                               Side out, const GridFrame& frame,
+                                               std::string& problem) {
+  std::map<std::pair<int, int>, size_t> at;
+  for (size_t i = 0; i < tiles.size(); ++i) {
+    if (!at.emplace(std::make_pair(tiles[i].Column, tiles[i].Row), i).second) {
+      problem = "two road parts at " + Position(frame, tiles[i]);
+      return std::nullopt;
+    }
+  }
+  std::vector<LoopTile> loop;
+  std::vector<bool> seen(tiles.size(), false);
+  size_t current = first;
+  Side in = Opposite(out);
+  {
+    Side a, b;
+    OpenSides(tiles[first].Kind, a, b);
+    if (a != out && b != out) {
+      problem = "the start piece at " + Position(frame, tiles[first]) + " is not open to the " +
+                SideName(out);
+      return std::nullopt;
+    }
+    in = a == out ? b : a;
+  }
+  while (true) {
+    const GridTile& t = tiles[current];
+    seen[current] = true;
+    loop.push_back({t, in, out});
+    const auto next = at.find({t.Column + StepColumns(out), t.Row + StepRows(out)});
+    if (next == at.end()) {
+      problem = "open loop: the road part at " + Position(frame, t) + " has no road beyond its " +
+                SideName(out) + " edge";
+      return std::nullopt;
+    }
+    const GridTile& n = tiles[next->second];
+    const Side nextIn = Opposite(out);
+    if (!Opens(n.Kind, nextIn)) {
+      problem = "open loop: the road part at " + Position(frame, n) + " does not open to the " +
+                SideName(nextIn) + " where the road from " + Position(frame, t) + " arrives";
+      return std::nullopt;
+    }
+    if (next->second == first) break;
+    if (seen[next->second]) {
+      problem = "the road crosses itself at " + Position(frame, n);
+      return std::nullopt;
+    }
+    Side a, b;
+    OpenSides(n.Kind, a, b);
+    in = nextIn;
+    out = a == nextIn ? b : a;
+    current = next->second;
+  }
+  const auto off = std::find(seen.begin(), seen.end(), false);
+  if (off != seen.end()) {
+    problem = "the road part at " +
+              Position(frame, tiles[static_cast<size_t>(off - seen.begin())]) +
+              " is not on the loop";
+    return std::nullopt;
+  }
+  return loop;
+}

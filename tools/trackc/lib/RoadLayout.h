@@ -1,0 +1,62 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Road pieces on a square grid and the closed loop they form. A piece is one of the six
+// road-part kinds of the track file; each opens two of its four edges, and a loop is a
+// chain of pieces whose open edges meet, back to the first one.
+
+enum class Side { North, East, South, West };
+
+Side Opposite(Side side);
+const char* SideName(Side side);
+// Grid step toward the side: North is row - 1, East is column + 1.
+int StepColumns(Side side);
+int StepRows(Side side);
+
+// Whether the kind is a road-part kind that forms road (straights and quarter turns).
+bool IsRoadPieceKind(int32_t kind);
+// The two open edges of a road-part kind.
+void OpenSides(int32_t kind, Side& a, Side& b);
+bool IsTurn(int32_t kind);
+
+struct GridTile {
+  int Column = 0;
+  int Row = 0;
+  int32_t Kind = 0;
+};
+
+// A piece of the loop as it is driven: entered on one side, left on the other.
+struct LoopTile {
+  GridTile Tile;
+  Side In = Side::West;
+  Side Out = Side::East;
+  // +1 for a right-hand (clockwise) turn, -1 for a left-hand one, 0 on a straight.
+  int Turn() const;
+};
+
+// The grid's placement in pixels: tile (c, r) has its top-left corner at
+// (OriginX + c * Size, OriginY + r * Size).
+struct GridFrame {
+  double OriginX = 0;
+  double OriginY = 0;
+  double Size = 256;
+
+  double Left(const GridTile& t) const { return OriginX + t.Column * Size; }
+  double Top(const GridTile& t) const { return OriginY + t.Row * Size; }
+  // The point of the road's centre line in the middle of the piece: the tile centre on a
+  // straight, the middle of the quarter arc on a turn.
+  void CentreLinePoint(const GridTile& t, double& x, double& y) const;
+  // Distance from a point to the piece's road surface (0 inside it): the whole tile for a
+  // straight, the quarter disc around the turn's inner corner for a turn.
+  double DistanceToRoad(const GridTile& t, double x, double y) const;
+};
+
+// Follows the loop from the first tile, leaving it on its side `out`, until it returns.
+// On failure returns nothing and says why (an edge with no road beyond it, a piece that
+// does not open toward the piece it comes from, a piece off the loop).
+std::optional<std::vector<LoopTile>> TraceLoop(const std::vector<GridTile>& tiles, size_t first,
+                                               Side out, const GridFrame& frame,
+                                               std::string& problem);

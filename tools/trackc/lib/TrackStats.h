@@ -1,0 +1,23 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "race/TrackFile.h"
+
+// What makes a course hard: its turns, the S-bends among them (two turns of opposite hand
+// with at most one straight piece between), the walls, and how close scenery comes to the
+// road; with its lap length in the catalogue's unit.
+struct TrackStats {
+  int Turns = 0;
+  int SBends = 0;
+  int Walls = 0;
+  std::optional<double> NarrowestGap;  // pixels between an obstacle and the road; none without
+  double LapLength = 0;
+  // One figure that grows with every hardship above.
+  double Difficulty() const;
+  // The road grid as text, the same for two tracks exactly when their road pieces are.
+  std::string RoadSignature;
+};
+
+TrackStats MeasureTrack(const std::vector<TrackRecord>& records);
