@@ -3,6 +3,9 @@
 //   assetgen --pictures DATADIR        DATADIR/data1.oil (menus) and DATADIR/data2.oil (race)
 //   assetgen --contact-sheet FILE.png  every picture of both lists on one sheet, for review
 //   assetgen --picture-pngs DIR        every picture as its own PNG file, for review
+//   assetgen --tracks DATADIR          where the compiled tracks (dataN.prd) are read from for
+//                                      the pictures drawn from them; DATADIR of --pictures
+//                                      when not given
 //   assetgen --exit-page GAMEDIR       GAMEDIR/wdata (the exit page) and GAMEDIR/website.url
 // Options combine; each runs once.
 #include <cstdio>
@@ -15,6 +18,7 @@
 #include <vector>
 
 #include "online/ScoreServerAddress.h"
+#include "tools/assetgen/pictures/CompiledTracks.h"
 #include "tools/assetgen/pictures/ContactSheet.h"
 #include "tools/assetgen/pictures/ExitPage.h"
 #include "tools/assetgen/pictures/PictureSet.h"
@@ -25,7 +29,8 @@ namespace {
 
 int Usage() {
   std::cerr << "usage: assetgen [--sounds OUTDIR] [--pictures DATADIR] "
-               "[--contact-sheet FILE.png] [--picture-pngs DIR] [--exit-page GAMEDIR]\n";
+               "[--contact-sheet FILE.png] [--picture-pngs DIR] [--tracks DATADIR] "
+               "[--exit-page GAMEDIR]\n";
   return 2;
 }
 
@@ -79,6 +84,7 @@ int main(int argc, char** argv) {
   std::string soundDir;
   std::string exitPageDir;
   PictureOutputs pictures;
+  std::string trackDir;
   for (int i = 1; i < argc; ++i) {
     if (i + 1 >= argc) return Usage();
     const char* option = argv[i];
@@ -91,6 +97,8 @@ int main(int argc, char** argv) {
       pictures.contactSheet = value;
     } else if (std::strcmp(option, "--picture-pngs") == 0) {
       pictures.pngDir = value;
+    } else if (std::strcmp(option, "--tracks") == 0) {
+      trackDir = value;
     } else if (std::strcmp(option, "--exit-page") == 0) {
       exitPageDir = value;
     } else {
@@ -104,6 +112,7 @@ int main(int argc, char** argv) {
       // The build's own server: a player's "Server.cfg" is not known when the game is built.
       writeExitPage(exitPageDir, WorldHighScoresUrl(DefaultScoreServerAddress()));
     }
+    setCompiledTrackFolder(trackDir.empty() ? pictures.dataDir : trackDir);
     if (pictures.any()) WritePictures(pictures);
     if (pictures.any() || !exitPageDir.empty()) releaseTextCaches();
   } catch (const std::exception& e) {

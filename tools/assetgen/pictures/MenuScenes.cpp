@@ -2,6 +2,9 @@
 // screen overlays, pointer, lamps, glass glint and stat bar.
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "engine/graphics/RoadGrid.h"
 #include "tools/assetgen/pictures/ArtBook.h"
@@ -13,15 +16,13 @@
 #include "tools/assetgen/pictures/SceneryPieces.h"
 #include "tools/assetgen/pictures/Text.h"
 #include "tools/assetgen/pictures/Themes.h"
+#include "tools/assetgen/pictures/CompiledTracks.h"
+#include "tools/trackc/lib/TrackCompiler.h"
 #include "tools/assetgen/pictures/UiKit.h"
 
 using namespace palette;
 
 namespace {
-
-// The demo course behind the menus: a 4 x 3 loop of race pieces drawn at 3/4 scale with
-// its grid's top-left corner at (16, 24).
-constexpr double kDemoScale = 0.75, kDemoX = 16, kDemoY = 24;
 
 void paintGrassArea(cairo_t* cr, double w, double h) {
   Canvas grass(kRoadTileSize, kRoadTileSize);
@@ -34,40 +35,41 @@ void paintGrassArea(cairo_t* cr, double w, double h) {
   cairo_pattern_destroy(pattern);
 }
 
+// The demo course the menus' computer cars drive (Data/data1.prd, screen coordinates): its
+// road pieces, found from its path, and a chequered line just ahead of the start grid.
+void paintDemoCourse(cairo_t* cr) {
+  const std::vector<TrackRecord>& records = compiledTrack(1);
+  std::vector<std::pair<int32_t, std::pair<double, double>>> ordered;
+  const TrackRecord* firstSlot = nullptr;
+  for (const TrackRecord& r : records) {
+    if (r.Kind == track_kind::PathPoint) ordered.push_back({r.B, {r.X, r.Y}});
+    if (r.Kind == track_kind::StartSlot && r.B == 1) firstSlot = &r;
+  }
+  std::sort(ordered.begin(), ordered.end());
+  std::vector<std::pair<double, double>> path;
+  for (const auto& p : ordered) path.push_back(p.second);
+  GridFrame frame;
+  const std::vector<GridTile> tiles = RoadFromPath(path, frame);
+  if (tiles.empty() || !firstSlot) {
+    throw std::runtime_error("the demo course data1.prd is not a loop of road pieces with a start");
+  }
+  paintRoadTiles(cr, tiles, frame);
+  const double scale = frame.Size / kRoadTileSize;
+  const double heading = firstSlot->A * M_PI / 180;
+  const bool upright = std::fabs(std::cos(heading)) > 0.5;  // the road runs east-west
+  double x = firstSlot->X + std::cos(heading) * kFirstSlotBehindLine * scale;
+  double y = firstSlot->Y + std::sin(heading) * kFirstSlotBehindLine * scale;
+  // Across the road's whole width: centred on the piece's middle line.
+  const GridTile at{static_cast<int>(std::floor((x - frame.OriginX) / frame.Size)),
+                    static_cast<int>(std::floor((y - frame.OriginY) / frame.Size)), 1};
+  if (upright) y = frame.Top(at) + frame.Size / 2;
+  else x = frame.Left(at) + frame.Size / 2;
+  paintChequeredLine(cr, x, y, frame.Size - 2 * kRoadKerbWidth * scale, 20, upright);
+}
+
 void paintMainBackground(cairo_t* cr, const TileRequest& t) {
   paintGrassArea(cr, t.width, t.height);
-  const RoadPiece H = RoadPiece::Horizontal, V = RoadPiece::Vertical;
-  const RoadPiece layout[3][4] = {{RoadPiece::TurnRightBottom, H, H, RoadPiece::TurnLeftBottom},
-                                  {V, V, V, V},
-                                  {RoadPiece::TurnRightTop, H, H, RoadPiece::TurnLeftTop}};
-  Canvas piece(kRoadTileSize, kRoadTileSize);
-  for (int row = 0; row < 3; ++row) {
-    for (int col = 0; col < 4; ++col) {
-      if (row == 1 && (col == 1 || col == 2)) continue;  // the infield
-      cairo_save(piece.cr());
-      cairo_set_operator(piece.cr(), CAIRO_OPERATOR_CLEAR);
-      cairo_paint(piece.cr());
-      cairo_restore(piece.cr());
-      paintRoadPiece(piece.cr(), layout[row][col]);
-      cairo_save(cr);
-      cairo_translate(cr, kDemoX + col * kRoadTileSize * kDemoScale,
-                      kDemoY + row * kRoadTileSize * kDemoScale);
-      cairo_scale(cr, kDemoScale, kDemoScale);
-      cairo_set_source_surface(cr, piece.surface(), 0, 0);
-      cairo_paint(cr);
-      cairo_restore(cr);
-    }
-  }
-  // Start line across the top straight.
-  const double cell = kRoadTileSize * kDemoScale;
-  const double lineX = kDemoX + cell * 2 - 10, lineY = kDemoY + kRoadKerbWidth * kDemoScale;
-  for (int row = 0; row * 10 < cell - 2 * kRoadKerbWidth * kDemoScale; ++row) {
-    for (int col = 0; col < 2; ++col) {
-      setColour(cr, (row + col) % 2 ? kKerbWhite : Rgb::hex(0x15161a));
-      cairo_rectangle(cr, lineX + col * 10, lineY + row * 10, 10, 10);
-      cairo_fill(cr);
-    }
-  }
+  paintDemoCourse(cr);
   // Trees in the infield and outside the corners.
   const struct {
     SceneryKind kind;

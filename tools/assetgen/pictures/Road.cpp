@@ -3,9 +3,12 @@
 // the road grid meet without seams.
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <memory>
 
 #include "engine/graphics/RoadGrid.h"
 #include "tools/assetgen/pictures/ArtBook.h"
+#include "tools/assetgen/pictures/Canvas.h"
 #include "tools/assetgen/pictures/Effects.h"
 #include "tools/assetgen/pictures/Noise.h"
 #include "tools/assetgen/pictures/PixelFill.h"
@@ -163,6 +166,45 @@ void paintRoadPiece(cairo_t* cr, RoadPiece piece) {
     case RoadPiece::TurnRightTop:
       paintTurn(cr, kGrid, 0);
       break;
+  }
+}
+
+void paintRoadTiles(cairo_t* cr, const std::vector<GridTile>& tiles, const GridFrame& frame) {
+  static std::map<int32_t, std::unique_ptr<Canvas>> pieces;
+  for (const GridTile& t : tiles) {
+    auto& piece = pieces[t.Kind];
+    if (!piece) {
+      static const std::map<int32_t, RoadPiece> kByKind = {
+          {1, RoadPiece::Horizontal},      {2, RoadPiece::Vertical},
+          {11, RoadPiece::TurnRightTop},   {12, RoadPiece::TurnLeftTop},
+          {13, RoadPiece::TurnLeftBottom}, {14, RoadPiece::TurnRightBottom}};
+      piece = std::make_unique<Canvas>(kRoadTileSize, kRoadTileSize);
+      paintRoadPiece(piece->cr(), kByKind.at(t.Kind));
+    }
+    cairo_save(cr);
+    cairo_translate(cr, frame.Left(t), frame.Top(t));
+    cairo_scale(cr, frame.Size / kRoadTileSize, frame.Size / kRoadTileSize);
+    cairo_set_source_surface(cr, piece->surface(), 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+  }
+}
+
+void paintChequeredLine(cairo_t* cr, double cx, double cy, double length, double depth,
+                        bool upright) {
+  const int cells = std::max(2, static_cast<int>(std::lround(length / (depth / 2))));
+  const double cell = length / cells;
+  for (int i = 0; i < cells; ++i) {
+    for (int j = 0; j < 2; ++j) {
+      setColour(cr, (i + j) % 2 ? kKerbWhite : Rgb::hex(0x15161a));
+      const double along = -depth / 2 + j * depth / 2, across = -length / 2 + i * cell;
+      if (upright) {
+        cairo_rectangle(cr, cx + along, cy + across, depth / 2, cell);
+      } else {
+        cairo_rectangle(cr, cx + across, cy + along, cell, depth / 2);
+      }
+      cairo_fill(cr);
+    }
   }
 }
 

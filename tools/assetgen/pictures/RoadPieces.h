@@ -1,6 +1,10 @@
 #pragma once
 #include <cairo.h>
 
+#include <vector>
+
+#include "tools/trackc/lib/RoadLayout.h"
+
 // The road pieces and grass as the race shows them, for pictures that show a piece of
 // track outside a race (menu background, track previews).
 enum class RoadPiece {
@@ -16,3 +20,10 @@ enum class RoadPiece {
 void paintRoadPiece(cairo_t* cr, RoadPiece piece);
 // A seamless w x h grass tile at the context's origin.
 void paintGrassTile(cairo_t* cr, int w, int h);
+
+// Road pieces of a track's grid, each drawn at the grid's step in the context's units.
+void paintRoadTiles(cairo_t* cr, const std::vector<GridTile>& tiles, const GridFrame& frame);
+// A chequered line across the road, centred on (cx, cy): `length` long across the road,
+// `depth` along it; across is true when the road runs east-west (the line stands upright).
+void paintChequeredLine(cairo_t* cr, double cx, double cy, double length, double depth,
+                        bool upright);

@@ -1,12 +1,20 @@
 // Previews of the twelve tracks on the track screen, and the picture of a locked track.
-// Each preview shows a closed circuit of its own shape seen from above, with its number.
+// Each preview shows the compiled track the catalogue pairs with it, seen from above: its
+// road pieces, scenery and start, with the number the catalogue shows.
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "engine/graphics/RoadGrid.h"
+#include "race/GameConstants.h"
 #include "tools/assetgen/pictures/ArtBook.h"
+#include "tools/assetgen/pictures/CompiledTracks.h"
+#include "tools/trackc/lib/Obstacles.h"
+#include "tools/trackc/lib/TrackView.h"
 #include "tools/assetgen/pictures/Effects.h"
 #include "tools/assetgen/pictures/Noise.h"
 #include "tools/assetgen/pictures/RoadPieces.h"
@@ -16,9 +24,6 @@
 using namespace palette;
 
 namespace {
-
-// The track number the catalogue shows for each preview picture tr_track1..tr_track12.
-constexpr std::array<int, 12> kShownNumbers = {4, 10, 1, 3, 8, 7, 6, 9, 12, 11, 5, 2};
 
 // A smooth closed loop: a wobbly ellipse whose wobble depends on the seed.
 std::vector<std::array<double, 2>> circuitPoints(uint64_t seed, double w, double h) {
@@ -121,9 +126,88 @@ void drawFrameAndLabel(cairo_t* cr, double w, double h, const std::string& label
   outline(cr, frame, kNavyDeep, 2);
 }
 
-void paintPreview(cairo_t* cr, const TileRequest& t, int shownNumber) {
-  paintCircuit(cr, t.width, t.height, 500 + static_cast<uint64_t>(shownNumber));
-  drawFrameAndLabel(cr, t.width, t.height, "Трек " + std::to_string(shownNumber));
+// How an obstacle shows from above at preview size.
+void paintObstacleMark(cairo_t* cr, const TrackRecord& r, double scale) {
+  const Footprint f = ObstacleFootprint(r.B, r.X, r.Y);
+  if (IsWallType(r.B)) {
+    cairo_rectangle(cr, f.X - f.HalfWidth, f.Y - f.HalfHeight, 2 * f.HalfWidth, 2 * f.HalfHeight);
+    setColour(cr, kSteel);
+    cairo_fill(cr);
+    return;
+  }
+  const double radius = std::max(f.HalfWidth, 2.5 / scale);
+  cairo_arc(cr, f.X, f.Y, radius * 0.8, 0, 2 * M_PI);
+  const bool rock = r.B == 8, house = r.B == 5 || r.B == 9;
+  setColour(cr, rock ? Rgb::hex(0x9a9aa2) : house ? Rgb::hex(0xc0643c) : Rgb::hex(0x1d4f1d));
+  cairo_fill_preserve(cr);
+  setColour(cr, kInk, 0.6);
+  cairo_set_line_width(cr, 1 / scale);
+  cairo_stroke(cr);
+}
+
+// The compiled track of the catalogue entry fitted into the picture above its label.
+void paintTrackLayout(cairo_t* cr, double w, double h, const std::vector<TrackRecord>& records) {
+  const TrackView view = ViewTrack(records);
+  if (view.Road.empty()) throw std::runtime_error("a track without road cannot be previewed");
+  int minC = view.Road[0].Column, maxC = minC, minR = view.Road[0].Row, maxR = minR;
+  for (const GridTile& t : view.Road) {
+    minC = std::min(minC, t.Column), maxC = std::max(maxC, t.Column);
+    minR = std::min(minR, t.Row), maxR = std::max(maxR, t.Row);
+  }
+  const double s = view.Frame.Size, margin = 10, labelRoom = 30;
+  const double spanX = (maxC - minC + 1) * s, spanY = (maxR - minR + 1) * s;
+  const double scale = std::min((w - 2 * margin) / spanX, (h - 2 * margin - labelRoom) / spanY);
+  cairo_save(cr);
+  cairo_scale(cr, 0.5, 0.5);
+  paintGrassTile(cr, static_cast<int>(w * 2), static_cast<int>(h * 2));
+  cairo_restore(cr);
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 0, w, h);
+  cairo_clip(cr);
+  cairo_translate(cr, (w - spanX * scale) / 2, margin + (h - 2 * margin - labelRoom - spanY * scale) / 2);
+  cairo_scale(cr, scale, scale);
+  GridTile corner{minC, minR, 1};
+  cairo_translate(cr, -view.Frame.Left(corner), -view.Frame.Top(corner));
+  paintRoadTiles(cr, view.Road, view.Frame);
+  for (const TrackRecord& r : view.Obstacles) paintObstacleMark(cr, r, scale);
+  // The start: the finish line across the road and the grid's slots behind it.
+  for (const TrackRecord& f : view.FinishLines) {
+    const double half = s / 2 - kRoadKerbWidth;
+    paintChequeredLine(cr, f.X + s / 2, f.Y, 2 * half, 8 / scale, f.A % 180 != 0);
+  }
+  for (int slot = 1; slot <= race::kStartSlotCount; ++slot) {
+    if (!view.SlotGiven[static_cast<size_t>(slot)]) continue;
+    const StartSlot& p = view.Course.Slots[static_cast<size_t>(slot)];
+    cairo_arc(cr, p.X, p.Y, 2 / scale, 0, 2 * M_PI);
+    setColour(cr, kWhite, 0.9);
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+}
+
+// The catalogue entry showing preview picture `name`, or none.
+const race::TrackConstants* catalogueEntry(const std::string& name, int& shownNumber) {
+  for (size_t i = 0; i < race::kTracks.size(); ++i) {
+    if (name == race::kTracks[i].PreviewImage) {
+      shownNumber = static_cast<int>(i) + 1;
+      return &race::kTracks[i];
+    }
+  }
+  return nullptr;
+}
+
+// "Data\\data4.prd" -> 4.
+int dataFileNumber(const std::string& gameName) {
+  const size_t digits = gameName.find_first_of("0123456789");
+  return digits == std::string::npos ? 0 : std::atoi(gameName.c_str() + digits);
+}
+
+void paintPreview(cairo_t* cr, const TileRequest& t, const std::string& name) {
+  int shown = 0;
+  const race::TrackConstants* entry = catalogueEntry(name, shown);
+  if (!entry) throw std::runtime_error("no catalogue track shows " + name);
+  paintTrackLayout(cr, t.width, t.height, compiledTrack(dataFileNumber(entry->DataFile)));
+  drawFrameAndLabel(cr, t.width, t.height, "Трек " + std::to_string(shown));
 }
 
 // A locked track: a greyed, veiled circuit with a padlock.
@@ -163,10 +247,9 @@ void paintLocked(cairo_t* cr, const TileRequest& t) {
 }  // namespace
 
 void addTrackPreviewArt(ArtBook& book) {
-  for (size_t i = 0; i < kShownNumbers.size(); ++i) {
-    const int shown = kShownNumbers[i];
-    book.add("tr_track" + std::to_string(i + 1),
-             [shown](cairo_t* cr, const TileRequest& t) { paintPreview(cr, t, shown); });
+  for (size_t i = 1; i <= race::kTracks.size(); ++i) {
+    const std::string name = "tr_track" + std::to_string(i);
+    book.add(name, [name](cairo_t* cr, const TileRequest& t) { paintPreview(cr, t, name); });
   }
   book.add("tr_notav", paintLocked);
 }

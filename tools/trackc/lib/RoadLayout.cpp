@@ -195,3 +195,67 @@ std::optional<std::vector<LoopTile>> TraceLoop(const std::vector<GridTile>& tile
   }
   return loop;
 }
+
+namespace {
+
+int32_t KindOpening(Side a, Side b) {
+  for (int32_t kind : {kHorizontal, kVertical, kTurnEastNorth, kTurnWestNorth, kTurnWestSouth,
+                       kTurnEastSouth}) {
+    Side x, y;
+    OpenSides(kind, x, y);
+    if ((x == a && y == b) || (x == b && y == a)) return kind;
+  }
+  return 0;
+}
+
+bool SideToward(int dc, int dr, Side& side) {
+  for (Side s : {Side::North, Side::East, Side::South, Side::West}) {
+    if (StepColumns(s) == dc && StepRows(s) == dr) {
+      side = s;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+std::vector<GridTile> RoadFromPath(const std::vector<std::pair<double, double>>& points,
+                                   GridFrame& frame) {
+  const size_t n = points.size();
+  if (n < 4) return {};
+  double size = 0, minX = points[0].first, minY = points[0].second;
+  for (size_t i = 0; i < n; ++i) {
+    const auto& a = points[i];
+    const auto& b = points[(i + 1) % n];
+    size = std::max(size, std::hypot(b.first - a.first, b.second - a.second));
+    minX = std::min(minX, a.first);
+    minY = std::min(minY, a.second);
+  }
+  // Every point lies within 0.36 of a step of its piece's middle, so a grid whose first
+  // column and row are centred on the extreme points puts each in its own piece.
+  frame = {minX - size / 2, minY - size / 2, size};
+  std::vector<GridTile> tiles(n);
+  for (size_t i = 0; i < n; ++i) {
+    tiles[i].Column = static_cast<int>(std::floor((points[i].first - frame.OriginX) / size));
+    tiles[i].Row = static_cast<int>(std::floor((points[i].second - frame.OriginY) / size));
+  }
+  for (size_t i = 0; i < n; ++i) {
+    const GridTile& prev = tiles[(i + n - 1) % n];
+    const GridTile& next = tiles[(i + 1) % n];
+    Side in, out;
+    if (!SideToward(prev.Column - tiles[i].Column, prev.Row - tiles[i].Row, in) ||
+        !SideToward(next.Column - tiles[i].Column, next.Row - tiles[i].Row, out) || in == out) {
+      return {};
+    }
+    tiles[i].Kind = KindOpening(in, out);
+  }
+  // Line the grid up with a straight's point, which sits in its piece's very middle.
+  for (size_t i = 0; i < n; ++i) {
+    if (IsTurn(tiles[i].Kind)) continue;
+    frame.OriginX = points[i].first - (tiles[i].Column + 0.5) * size;
+    frame.OriginY = points[i].second - (tiles[i].Row + 0.5) * size;
+    break;
+  }
+  return tiles;
+}

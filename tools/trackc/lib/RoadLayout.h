@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Road pieces on a square grid and the closed loop they form. A piece is one of the six
@@ -60,3 +61,11 @@ struct GridFrame {
 std::optional<std::vector<LoopTile>> TraceLoop(const std::vector<GridTile>& tiles, size_t first,
                                                Side out, const GridFrame& frame,
                                                std::string& problem);
+
+// The pieces a closed path of centre-line points runs through, for a course stored without
+// road parts (the menus' demo course): the grid step is the longest step between points
+// (two straights in a row), each point names its piece, and its neighbours give the edges
+// the piece opens. Fills frame with the grid's placement; empty when the path does not
+// step from piece to neighbouring piece.
+std::vector<GridTile> RoadFromPath(const std::vector<std::pair<double, double>>& points,
+                                   GridFrame& frame);

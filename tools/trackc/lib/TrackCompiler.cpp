@@ -12,7 +12,6 @@ namespace {
 namespace kind = track_kind;
 
 constexpr double kLineFromEdge = 60;     // finish line to the start piece's leading edge
-constexpr double kFirstSlotBack = 45;    // slot 1 behind the finish line
 constexpr double kSlotRowStep = 70;      // one car length and a gap
 constexpr double kSlotStagger = 35;      // the right-hand column sits half a row back
 constexpr double kSlotSideOffset = 56;   // from the centre line
@@ -185,7 +184,7 @@ class Builder {
     const int slots = source_.Demo ? kDemoStartSlots : kRaceStartSlots;
     for (int slot = 1; slot <= slots; ++slot) {
       const int row = (slot - 1) / 2, column = (slot - 1) % 2;
-      const double back = (kFirstSlotBack + kSlotRowStep * row + kSlotStagger * column) * scale_;
+      const double back = (kFirstSlotBehindLine + kSlotRowStep * row + kSlotStagger * column) * scale_;
       const double side = (column == 0 ? -kSlotSideOffset : kSlotSideOffset) * scale_;
       const int32_t x = Round(lineX - fx * back + rightX * side);
       const int32_t y = Round(lineY - fy * back + rightY * side);

@@ -17,3 +17,6 @@ std::vector<TrackRecord> CompileTrack(const TrackSource& source);
 // the player), four on the demo course.
 constexpr int kRaceStartSlots = 8;
 constexpr int kDemoStartSlots = 4;
+// Slot 1's centre lies this far behind the finish line, on a 256-pixel grid (in proportion
+// on a smaller one).
+constexpr double kFirstSlotBehindLine = 45;
