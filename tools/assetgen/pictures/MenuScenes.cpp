@@ -10,15 +10,15 @@
 #include "tools/assetgen/pictures/ArtBook.h"
 #include "tools/assetgen/pictures/Canvas.h"
 #include "tools/assetgen/pictures/CarModels.h"
+#include "tools/assetgen/pictures/CompiledTracks.h"
 #include "tools/assetgen/pictures/Effects.h"
 #include "tools/assetgen/pictures/Noise.h"
 #include "tools/assetgen/pictures/RoadPieces.h"
 #include "tools/assetgen/pictures/SceneryPieces.h"
 #include "tools/assetgen/pictures/Text.h"
 #include "tools/assetgen/pictures/Themes.h"
-#include "tools/assetgen/pictures/CompiledTracks.h"
-#include "tools/trackc/lib/TrackCompiler.h"
 #include "tools/assetgen/pictures/UiKit.h"
+#include "tools/trackc/lib/TrackCompiler.h"
 
 using namespace palette;
 
@@ -62,8 +62,10 @@ void paintDemoCourse(cairo_t* cr) {
   // Across the road's whole width: centred on the piece's middle line.
   const GridTile at{static_cast<int>(std::floor((x - frame.OriginX) / frame.Size)),
                     static_cast<int>(std::floor((y - frame.OriginY) / frame.Size)), 1};
-  if (upright) y = frame.Top(at) + frame.Size / 2;
-  else x = frame.Left(at) + frame.Size / 2;
+  if (upright)
+    y = frame.Top(at) + frame.Size / 2;
+  else
+    x = frame.Left(at) + frame.Size / 2;
   paintChequeredLine(cr, x, y, frame.Size - 2 * kRoadKerbWidth * scale, 20, upright);
 }
 

@@ -13,13 +13,13 @@
 #include "race/GameConstants.h"
 #include "tools/assetgen/pictures/ArtBook.h"
 #include "tools/assetgen/pictures/CompiledTracks.h"
-#include "tools/trackc/lib/Obstacles.h"
-#include "tools/trackc/lib/TrackView.h"
 #include "tools/assetgen/pictures/Effects.h"
 #include "tools/assetgen/pictures/Noise.h"
 #include "tools/assetgen/pictures/RoadPieces.h"
 #include "tools/assetgen/pictures/Text.h"
 #include "tools/assetgen/pictures/Themes.h"
+#include "tools/trackc/lib/Obstacles.h"
+#include "tools/trackc/lib/TrackView.h"
 
 using namespace palette;
 
@@ -164,7 +164,8 @@ void paintTrackLayout(cairo_t* cr, double w, double h, const std::vector<TrackRe
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, w, h);
   cairo_clip(cr);
-  cairo_translate(cr, (w - spanX * scale) / 2, margin + (h - 2 * margin - labelRoom - spanY * scale) / 2);
+  cairo_translate(cr, (w - spanX * scale) / 2,
+                  margin + (h - 2 * margin - labelRoom - spanY * scale) / 2);
   cairo_scale(cr, scale, scale);
   GridTile corner{minC, minR, 1};
   cairo_translate(cr, -view.Frame.Left(corner), -view.Frame.Top(corner));

@@ -14,8 +14,7 @@ constexpr int32_t kVerticalWall = 11;
 constexpr double kBareSpriteSize = 10;
 constexpr double kEdgeStep = 4;  // pixels between the points tested along a box's edge
 
-double NearestRoad(double x, double y, const std::vector<GridTile>& road,
-                   const GridFrame& frame) {
+double NearestRoad(double x, double y, const std::vector<GridTile>& road, const GridFrame& frame) {
   double best = std::numeric_limits<double>::infinity();
   for (const GridTile& t : road) best = std::min(best, frame.DistanceToRoad(t, x, y));
   return best;

@@ -5,7 +5,6 @@
 #include <map>
 #include <utility>
 
-#include "race/TrackFile.h"
 
 namespace {
 
@@ -199,8 +198,8 @@ std::optional<std::vector<LoopTile>> TraceLoop(const std::vector<GridTile>& tile
 namespace {
 
 int32_t KindOpening(Side a, Side b) {
-  for (int32_t kind : {kHorizontal, kVertical, kTurnEastNorth, kTurnWestNorth, kTurnWestSouth,
-                       kTurnEastSouth}) {
+  for (int32_t kind :
+       {kHorizontal, kVertical, kTurnEastNorth, kTurnWestNorth, kTurnWestSouth, kTurnEastSouth}) {
     Side x, y;
     OpenSides(kind, x, y);
     if ((x == a && y == b) || (x == b && y == a)) return kind;

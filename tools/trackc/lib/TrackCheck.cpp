@@ -53,11 +53,12 @@ class Checker {
   void Slots() {
     const int needed = options_.Opponents + 1;
     int given = 0;
-    while (given < race::kStartSlotCount && view_.SlotGiven[static_cast<size_t>(given + 1)]) ++given;
+    while (given < race::kStartSlotCount && view_.SlotGiven[static_cast<size_t>(given + 1)])
+      ++given;
     if (given < needed) {
       problems_.push_back("too few start slots: slots 1.." + std::to_string(given) + " for " +
-                          std::to_string(options_.Opponents) +
-                          " opponents and the player (needs " + std::to_string(needed) + ")");
+                          std::to_string(options_.Opponents) + " opponents and the player (needs " +
+                          std::to_string(needed) + ")");
     }
   }
 
@@ -68,8 +69,8 @@ class Checker {
     }
     for (int i = 1; i <= n_; ++i) {
       if (Point(i).Order != i) {
-        problems_.push_back("path order numbers are not 1.." + std::to_string(n_) +
-                            " (point " + std::to_string(i) + " of the lap has " +
+        problems_.push_back("path order numbers are not 1.." + std::to_string(n_) + " (point " +
+                            std::to_string(i) + " of the lap has " +
                             std::to_string(Point(i).Order) + ")");
         break;
       }
@@ -162,11 +163,12 @@ class Checker {
         return;
       }
       byIndex[static_cast<size_t>(r.B)] = &r;
-      const bool onPiece = std::any_of(view_.Road.begin(), view_.Road.end(), [&](const GridTile& t) {
-        const double cx = view_.Frame.Left(t) + view_.Frame.Size / 2;
-        const double cy = view_.Frame.Top(t) + view_.Frame.Size / 2;
-        return std::fabs(cx - r.X) <= kSlack && std::fabs(cy - r.Y) <= kSlack;
-      });
+      const bool onPiece =
+          std::any_of(view_.Road.begin(), view_.Road.end(), [&](const GridTile& t) {
+            const double cx = view_.Frame.Left(t) + view_.Frame.Size / 2;
+            const double cy = view_.Frame.Top(t) + view_.Frame.Size / 2;
+            return std::fabs(cx - r.X) <= kSlack && std::fabs(cy - r.Y) <= kSlack;
+          });
       if (!onPiece) {
         problems_.push_back("check line " + std::to_string(r.B) + " at " + At(r.X, r.Y) +
                             " is not centred on a road piece, so it does not cover the road");
@@ -205,12 +207,11 @@ class Checker {
                           " does not span a straight piece of road");
       return;
     }
-    const bool painted = std::any_of(view_.StartLines.begin(), view_.StartLines.end(),
-                                     [&](const TrackRecord& s) {
-                                       return std::fabs(s.X - cx) <= kSlack &&
-                                              std::fabs(s.Y - cy) <= kSlack &&
-                                              (s.A - f.A) % 180 == 0;
-                                     });
+    const bool painted =
+        std::any_of(view_.StartLines.begin(), view_.StartLines.end(), [&](const TrackRecord& s) {
+          return std::fabs(s.X - cx) <= kSlack && std::fabs(s.Y - cy) <= kSlack &&
+                 (s.A - f.A) % 180 == 0;
+        });
     if (!painted) problems_.push_back("no painted start line under the finish line");
     if (n_ < 3) return;
     // Forward along the road: from the last path point toward the first.

@@ -11,12 +11,12 @@ namespace {
 
 namespace kind = track_kind;
 
-constexpr double kLineFromEdge = 60;     // finish line to the start piece's leading edge
-constexpr double kSlotRowStep = 70;      // one car length and a gap
-constexpr double kSlotStagger = 35;      // the right-hand column sits half a row back
-constexpr double kSlotSideOffset = 56;   // from the centre line
-constexpr double kJitter = 20;           // grid-letter scenery moves this far at most
-constexpr int kPlacementTries = 300;
+constexpr double kLineFromEdge = 60;    // finish line to the start piece's leading edge
+constexpr double kSlotRowStep = 70;     // one car length and a gap
+constexpr double kSlotStagger = 35;     // the right-hand column sits half a row back
+constexpr double kSlotSideOffset = 56;  // from the centre line
+constexpr double kJitter = 20;          // grid-letter scenery moves this far at most
+constexpr int kPlacementTries = 120;
 constexpr double kFlowerGap = 24;
 
 struct Grid {
@@ -57,9 +57,12 @@ bool RoadKind(char c, int32_t& k) {
 }
 
 bool SceneryLetter(char c, ObstacleKind& k) {
-  const char* name = c == 'T' ? "tree" : c == 'F' ? "fir" : c == 'H' ? "house" : c == 'R' ? "rock"
-                     : c == 'A'                                                 ? "arch"
-                                                                                : nullptr;
+  const char* name = c == 'T'   ? "tree"
+                     : c == 'F' ? "fir"
+                     : c == 'H' ? "house"
+                     : c == 'R' ? "rock"
+                     : c == 'A' ? "arch"
+                                : nullptr;
   return name && ObstacleKindByName(name, k);
 }
 
@@ -79,9 +82,10 @@ Grid ReadGrid(const TrackSource& source) {
         if (ch == '<' || ch == '>' || ch == '^' || ch == 'v') {
           ++starts;
           grid.Start = grid.Road.size();
-          grid.StartOut = ch == '>' ? Side::East : ch == '<' ? Side::West
-                          : ch == '^'                        ? Side::North
-                                                             : Side::South;
+          grid.StartOut = ch == '>'   ? Side::East
+                          : ch == '<' ? Side::West
+                          : ch == '^' ? Side::North
+                                      : Side::South;
         }
         grid.Road.push_back({col, rowIndex, k});
       } else if (SceneryLetter(ch, scenery)) {
@@ -148,7 +152,8 @@ class Builder {
     for (int i = 1; i <= n; ++i) {
       double x, y;
       frame_.CentreLinePoint(loop_[static_cast<size_t>(i % n)].Tile, x, y);
-      records_.push_back({Round(y), Round(x), kind::PathPoint, checkpoint[static_cast<size_t>(i)], i});
+      records_.push_back(
+          {Round(y), Round(x), kind::PathPoint, checkpoint[static_cast<size_t>(i)], i});
     }
   }
 
@@ -174,8 +179,9 @@ class Builder {
   void StartSlots() {
     const LoopTile& before = loop_.back();
     if (IsTurn(before.Tile.Kind) || before.Out != loop_.front().Out) {
-      throw TrackSourceError("the piece before the start arrow must be a straight: the start grid "
-                             "stands on it");
+      throw TrackSourceError(
+          "the piece before the start arrow must be a straight: the start grid "
+          "stands on it");
     }
     double fx, fy, lineX, lineY;
     StartFrame(fx, fy, lineX, lineY);
@@ -184,7 +190,8 @@ class Builder {
     const int slots = source_.Demo ? kDemoStartSlots : kRaceStartSlots;
     for (int slot = 1; slot <= slots; ++slot) {
       const int row = (slot - 1) / 2, column = (slot - 1) % 2;
-      const double back = (kFirstSlotBehindLine + kSlotRowStep * row + kSlotStagger * column) * scale_;
+      const double back =
+          (kFirstSlotBehindLine + kSlotRowStep * row + kSlotStagger * column) * scale_;
       const double side = (column == 0 ? -kSlotSideOffset : kSlotSideOffset) * scale_;
       const int32_t x = Round(lineX - fx * back + rightX * side);
       const int32_t y = Round(lineY - fy * back + rightY * side);

@@ -112,10 +112,9 @@ TrackSource ParseTrackSource(const std::string& text) {
       source.GridLine = line + 1;
     } else if (key == "place") {
       Expect(w, 6, "place NAME C R DX DY", line);
-      source.Obstacles.push_back({Kind(w[1], line), Whole(w[2], 0, kMaxGridSide, line),
-                                  Whole(w[3], 0, kMaxGridSide, line),
-                                  Number(w[4], -1000, 1000, line), Number(w[5], -1000, 1000, line),
-                                  line});
+      source.Obstacles.push_back(
+          {Kind(w[1], line), Whole(w[2], 0, kMaxGridSide, line), Whole(w[3], 0, kMaxGridSide, line),
+           Number(w[4], -1000, 1000, line), Number(w[5], -1000, 1000, line), line});
     } else if (key == "wall") {
       Expect(w, 5, "wall C R SIDE GAP", line);
       source.Walls.push_back({Whole(w[1], 0, kMaxGridSide, line),

@@ -78,8 +78,8 @@ struct TrackSource {
 };
 
 // Largest grid and counts a description may ask for.
-constexpr int kMaxGridSide = 64;
-constexpr int kMaxScatter = 400;
+constexpr int kMaxGridSide = 40;
+constexpr int kMaxScatter = 200;
 
 // Throws TrackSourceError naming the line and the problem.
 TrackSource ParseTrackSource(const std::string& text);

@@ -15,12 +15,11 @@ TrackView ViewTrack(const std::vector<TrackRecord>& records) {
       parts.push_back(&r);
     } else if (r.Kind == track_kind::PathPoint && nextPoint <= race::kPathPointCapacity) {
       view.Course.Points[static_cast<size_t>(nextPoint++)] = {static_cast<double>(r.X),
-                                                               static_cast<double>(r.Y), r.B, r.A};
+                                                              static_cast<double>(r.Y), r.B, r.A};
       if (r.A > 0) view.Course.CheckpointCount += 1;
     } else if (r.Kind == track_kind::StartSlot && r.B >= 1 && r.B <= race::kStartSlotCount) {
-      view.Course.Slots[static_cast<size_t>(r.B)] = {static_cast<double>(r.X),
-                                                     static_cast<double>(r.Y),
-                                                     static_cast<double>(r.A)};
+      view.Course.Slots[static_cast<size_t>(r.B)] = {
+          static_cast<double>(r.X), static_cast<double>(r.Y), static_cast<double>(r.A)};
       view.SlotGiven[static_cast<size_t>(r.B)] = true;
     } else if (r.Kind == track_kind::CheckLine) {
       view.CheckLines.push_back(r);
@@ -45,9 +44,8 @@ TrackView ViewTrack(const std::vector<TrackRecord>& records) {
   view.Frame.OriginY = top;
   for (const TrackRecord* p : parts) {
     if ((p->X - left) % kRoadTileSize != 0 || (p->Y - top) % kRoadTileSize != 0) {
-      view.GridProblem = "the road part at (" + std::to_string(p->X) + ", " +
-                         std::to_string(p->Y) + ") is off the road grid of " +
-                         std::to_string(kRoadTileSize) + " pixels";
+      view.GridProblem = "the road part at (" + std::to_string(p->X) + ", " + std::to_string(p->Y) +
+                         ") is off the road grid of " + std::to_string(kRoadTileSize) + " pixels";
       continue;
     }
     view.Road.push_back({(p->X - left) / kRoadTileSize, (p->Y - top) / kRoadTileSize, p->Kind});
@@ -68,4 +66,3 @@ std::optional<std::vector<LoopTile>> TrackView::Loop(std::string& problem) const
   OpenSides(Road.front().Kind, a, b);
   return TraceLoop(Road, 0, b, Frame, problem);
 }
-

@@ -1,0 +1,208 @@
+// The track description and its compiler: what the compiler derives from a road grid, and
+// what it refuses.
+#include "tools/trackc/lib/TrackCompiler.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "race/Course.h"
+#include "race/TrackFile.h"
+#include "tools/trackc/lib/Obstacles.h"
+#include "tools/trackc/lib/TrackCheck.h"
+#include "tools/trackc/lib/TrackSource.h"
+#include "tools/trackc/lib/TrackView.h"
+
+namespace {
+
+namespace kind = track_kind;
+
+std::vector<TrackRecord> Compile(const std::string& text) {
+  return CompileTrack(ParseTrackSource(text));
+}
+
+std::vector<TrackRecord> OfKind(const std::vector<TrackRecord>& records, int32_t k) {
+  std::vector<TrackRecord> out;
+  std::copy_if(records.begin(), records.end(), std::back_inserter(out),
+               [k](const TrackRecord& r) { return r.Kind == k; });
+  return out;
+}
+
+std::string ErrorOf(const std::string& text) {
+  try {
+    Compile(text);
+  } catch (const TrackSourceError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+// A 6 x 4 loop whose start straight runs the way the arrow says.
+struct StartCase {
+  const char* Grid;
+  int Heading;    // degrees: 0 east, 90 south
+  int LineAngle;  // the finish line: 90 stands across an east-west road
+};
+
+const StartCase kStarts[] = {
+    {"r----7\n|....|\n|....|\nL->--J\n", 0, 90},
+    {"r----7\n|....|\n|....|\nL--<-J\n", 180, 90},
+    {"r----7\n^....|\n|....|\nL----J\n", -90, 0},
+    {"r----7\n|....|\n|....v\nL----J\n", 90, 0},
+};
+
+}  // namespace
+
+TEST(TrackCompiler, DerivesPathLinesAndGridFromTheRoad) {
+  for (const StartCase& c : kStarts) {
+    SCOPED_TRACE(c.Grid);
+    const std::vector<TrackRecord> records =
+        Compile(std::string("seed 5\nroad\n") + c.Grid + "end\nscatter 12 30 tree rock\n");
+    EXPECT_EQ(CheckTrack(records, {7, std::nullopt}), std::vector<std::string>{});
+    const TrackView view = ViewTrack(records);
+    const RaceCourse& course = view.Course;
+    const int n = course.PointCount;
+    ASSERT_EQ(n, 16);  // a point a piece
+    EXPECT_EQ(OfKind(records, 1).size() + OfKind(records, 2).size() + OfKind(records, 11).size() +
+                  OfKind(records, 12).size() + OfKind(records, 13).size() +
+                  OfKind(records, 14).size(),
+              16u);
+
+    // Checkpoints 1..K in lap order: 1 on the first point, K on the last.
+    std::vector<int32_t> checkpoints;
+    for (int i = 1; i <= n; ++i) {
+      if (course.Points[i].Checkpoint) checkpoints.push_back(course.Points[i].Checkpoint);
+      const PathPoint& a = course.Points[i];
+      const PathPoint& b = course.Points[i == n ? 1 : i + 1];
+      const double step = std::hypot(b.X - a.X, b.Y - a.Y);
+      EXPECT_GE(step, 150);
+      EXPECT_LE(step, 300);
+    }
+    ASSERT_GE(checkpoints.size(), 4u);
+    for (size_t i = 0; i < checkpoints.size(); ++i) EXPECT_EQ(checkpoints[i], int32_t(i + 1));
+    EXPECT_EQ(course.Points[1].Checkpoint, 1);
+    EXPECT_EQ(course.Points[n].Checkpoint, static_cast<int32_t>(checkpoints.size()));
+
+    // The finish line stands across the start straight, between the last point and the first.
+    const std::vector<TrackRecord> finish = OfKind(records, kind::FinishLine);
+    const std::vector<TrackRecord> paint = OfKind(records, kind::StartLine);
+    ASSERT_EQ(finish.size(), 1u);
+    ASSERT_EQ(paint.size(), 1u);
+    EXPECT_EQ(finish[0].A, c.LineAngle);
+    EXPECT_EQ(paint[0].A, c.LineAngle);
+    const double lineX = finish[0].X + 128, lineY = finish[0].Y;
+    EXPECT_EQ(paint[0].X, lineX);
+    EXPECT_EQ(paint[0].Y, lineY);
+    const double fx = std::cos(c.Heading * M_PI / 180), fy = std::sin(c.Heading * M_PI / 180);
+    auto ahead = [&](double x, double y) { return (x - lineX) * fx + (y - lineY) * fy; };
+    EXPECT_LT(ahead(course.Points[n].X, course.Points[n].Y), 0);
+    EXPECT_GT(ahead(course.Points[1].X, course.Points[1].Y), 0);
+
+    // Eight slots behind it, slot 1 in front, all heading along the road.
+    double previous = 0;
+    for (int slot = 1; slot <= kRaceStartSlots; ++slot) {
+      ASSERT_TRUE(view.SlotGiven[static_cast<size_t>(slot)]) << slot;
+      const StartSlot& s = course.Slots[static_cast<size_t>(slot)];
+      EXPECT_EQ(s.Angle, c.Heading);
+      const double a = ahead(s.X, s.Y);
+      EXPECT_LT(a, 0) << slot;
+      EXPECT_LT(a, previous) << slot;
+      previous = a;
+    }
+    EXPECT_FALSE(view.SlotGiven[9]);
+
+    // Check lines 0..L-1, each on a piece, in lap order after the finish.
+    ASSERT_GE(view.CheckLines.size(), 3u);
+    int lastPosition = 1;
+    for (int32_t index = 0; index < static_cast<int32_t>(view.CheckLines.size()); ++index) {
+      const auto line = std::find_if(view.CheckLines.begin(), view.CheckLines.end(),
+                                     [index](const TrackRecord& r) { return r.B == index; });
+      ASSERT_NE(line, view.CheckLines.end());
+      EXPECT_EQ((line->X - 128) % 256, 0);
+      EXPECT_EQ((line->Y - 128) % 256, 0);
+      int position = 1;
+      for (int i = 1; i <= n; ++i) {
+        if (std::hypot(course.Points[i].X - line->X, course.Points[i].Y - line->Y) <
+            std::hypot(course.Points[position].X - line->X, course.Points[position].Y - line->Y)) {
+          position = i;
+        }
+      }
+      EXPECT_GT(position, lastPosition);
+      lastPosition = position;
+    }
+
+    // Scenery stands off the road.
+    for (const TrackRecord& r : view.Obstacles) {
+      EXPECT_GT(GapToRoad(ObstacleFootprint(r.B, r.X, r.Y), view.Road, view.Frame), 0);
+    }
+  }
+}
+
+TEST(TrackCompiler, TheSeedAloneDecidesTheScatter) {
+  const std::string grid = "road\nr--7\n|..|\nL->J\nend\nscatter 10 20 tree fir\nflowers 4\n";
+  EXPECT_EQ(EncodeTrackRecords(Compile("seed 1\n" + grid)),
+            EncodeTrackRecords(Compile("seed 1\n" + grid)));
+  EXPECT_NE(EncodeTrackRecords(Compile("seed 1\n" + grid)),
+            EncodeTrackRecords(Compile("seed 2\n" + grid)));
+  EXPECT_EQ(OfKind(Compile("seed 1\n" + grid), kind::Obstacle).size(), 10u);
+}
+
+TEST(TrackCompiler, TheDemoCourseHasOnlyItsPathAndFourSlotsInScreenPixels) {
+  const std::vector<TrackRecord> records =
+      Compile("demo\ntile 192\norigin 16 24\nroad\nr->7\n|..|\nL--J\nend\nscatter 5 20 tree\n");
+  for (const TrackRecord& r : records) {
+    EXPECT_TRUE(r.Kind == kind::PathPoint || r.Kind == kind::StartSlot) << r.Kind;
+  }
+  EXPECT_EQ(OfKind(records, kind::StartSlot).size(), 4u);
+  EXPECT_EQ(CheckTrack(records, {3, std::nullopt}), std::vector<std::string>{});
+  // The road the path runs on is found again from the path alone.
+  std::vector<std::pair<double, double>> path;
+  for (const TrackRecord& r : OfKind(records, kind::PathPoint)) path.push_back({r.X, r.Y});
+  GridFrame frame;
+  const std::vector<GridTile> road = RoadFromPath(path, frame);
+  ASSERT_EQ(road.size(), 10u);
+  EXPECT_DOUBLE_EQ(frame.Size, 192);
+  EXPECT_NEAR(frame.OriginX, 16, 0.5);
+  EXPECT_NEAR(frame.OriginY, 24, 0.5);
+  const std::vector<std::pair<std::pair<int, int>, int32_t>> expected = {
+      {{0, 0}, 14}, {{1, 0}, 1}, {{2, 0}, 1}, {{3, 0}, 13}, {{3, 1}, 2},
+      {{3, 2}, 12}, {{2, 2}, 1}, {{1, 2}, 1}, {{0, 2}, 11}, {{0, 1}, 2}};
+  for (const auto& e : expected) {
+    EXPECT_TRUE(std::any_of(road.begin(), road.end(),
+                            [&](const GridTile& t) {
+                              return t.Column == e.first.first && t.Row == e.first.second &&
+                                     t.Kind == e.second;
+                            }))
+        << e.first.first << "," << e.first.second;
+  }
+}
+
+TEST(TrackCompiler, RefusesDescriptionsThatCannotMakeACourse) {
+  const struct {
+    const char* Text;
+    const char* Problem;
+  } cases[] = {
+      {"road\nr->7\n|..|\nL--.\nend\n", "open loop"},
+      {"road\nr->7\n|..|\nL-|J\nend\n", "open loop"},
+      {"road\nr--7\n|..|\nL--J\nend\n", "exactly one start arrow"},
+      {"road\nr>>7\n|..|\nL--J\nend\n", "exactly one start arrow"},
+      {"road\nr>-7\n|..|\nL--J\nend\n", "must be a straight"},
+      {"road\nr->7\n|..|\nL--J\nend\nwall 1 1 north 10\n", "is not road"},
+      {"road\nr->7\n|..|\nL--J\nend\nplace house 1 0 0 0\n", "line 6: the obstacle"},
+      {"road\nr->7\n|..|\nL-xJ\nend\n", "line 4: unknown grid character 'x'"},
+      {"tile 128\nroad\nr->7\n|..|\nL--J\nend\n", "tile must be 256"},
+      {"road\nr->7\n|..|\nL--J\n", "no \"end\""},
+      {"seed 3\n", "no road grid"},
+      {"road\nr->7\nL--J\nend\nplace bush 1 1 0 0\n", "line 5: unknown obstacle \"bush\""},
+      {"tile big\n", "line 1: \"big\" is not a number"},
+      {"speed 3\n", "line 1: unknown word \"speed\""},
+      {"road\nr->7\n|..|\nL--J\nend\nwall 1 0 up 4\n", "\"up\" is not a side"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_NE(ErrorOf(c.Text).find(c.Problem), std::string::npos)
+        << c.Text << "\ngave: " << ErrorOf(c.Text);
+  }
+}
