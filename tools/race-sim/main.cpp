@@ -1,20 +1,27 @@
 // race-sim TRACK.prd [--opponents N] [--laps L] [--car K] [--seed S]
+//                    [--frames-png DIR --every F]
 // Races the track headless with the autopilot at the wheel and prints the results table,
-// the player's lap times and the frame count. Exits 0 only when every car finished.
+// the player's lap times, the computer cars' best laps and the frame count. Exits 0 only
+// when every car finished. --frames-png draws the race with the game's pictures (run from
+// the game folder, which holds Data/) and saves every F-th frame into DIR.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <memory>
 #include <string>
 
 #include "race/GameConstants.h"
 #include "race/RaceRunner.h"
 #include "race/TrackFile.h"
+#include "tools/race-sim/FrameRecorder.h"
 
 namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: race-sim TRACK.prd [--opponents N] [--laps L] [--car K] [--seed S]\n");
+               "usage: race-sim TRACK.prd [--opponents N] [--laps L] [--car K] [--seed S]\n"
+               "                [--frames-png DIR --every F]\n");
   return 2;
 }
 
@@ -36,6 +43,8 @@ int main(int argc, char** argv) {
   if (argc < 2) return Usage();
   RaceSetup setup;
   setup.TrackFile = argv[1];
+  std::string framesFolder;
+  long every = 0;
   for (int i = 2; i < argc; i += 2) {
     if (i + 1 >= argc) return Usage();
     const std::string option = argv[i];
@@ -53,13 +62,27 @@ int main(int argc, char** argv) {
     } else if (option == "--seed") {
       ok = ReadNumber(argv[i + 1], 0, 0xFFFFFFFFL, value);
       setup.Seed = static_cast<uint32_t>(value);
+    } else if (option == "--frames-png") {
+      framesFolder = argv[i + 1];
+      ok = !framesFolder.empty();
+    } else if (option == "--every") {
+      ok = ReadNumber(argv[i + 1], 1, 1000000, every);
     }
     if (!ok) return Usage();
   }
+  if (framesFolder.empty() != (every == 0)) return Usage();  // the two go together
+  std::unique_ptr<FrameRecorder> recorder;
   RaceOutcome outcome;
   try {
+    if (!framesFolder.empty()) {
+      recorder = std::make_unique<FrameRecorder>(framesFolder, every);
+      setup.Pictures = &recorder->Pictures();
+      setup.OnFrame = [&recorder](RaceContext& race, int64_t frame) {
+        recorder->Frame(race, frame);
+      };
+    }
     outcome = RunRace(setup);
-  } catch (const TrackFileError& e) {
+  } catch (const std::exception& e) {
     std::fprintf(stderr, "race-sim: %s\n", e.what());
     return 1;
   }
@@ -82,6 +105,10 @@ int main(int argc, char** argv) {
   }
   std::printf("longest stall: %lld frames\n", static_cast<long long>(outcome.LongestStall));
   std::printf("frames: %lld\n", static_cast<long long>(outcome.Frames));
+  if (recorder) {
+    std::printf("frames saved: %lld in %s\n", static_cast<long long>(recorder->Saved()),
+                framesFolder.c_str());
+  }
   if (!outcome.AllFinished) {
     std::fprintf(stderr, "race-sim: not every car finished within %lld frames\n",
                  static_cast<long long>(setup.FrameLimit));
