@@ -134,8 +134,8 @@ TEST(TrackCheck, BuildWritesWhatCheckAccepts) {
 TEST(ShippedTracks, EveryCoursePassesAndTheyGetHarderAlongTheCatalogue) {
   std::set<std::string> layouts;
   double previousDifficulty = -1;
-  std::printf("%-8s %-11s %5s %7s %5s %5s %4s %7s\n", "track", "file", "turns", "s-bends", "walls",
-              "gap", "lap", "score");
+  std::printf("%-6s %-11s %5s %7s %5s %5s %6s %9s %7s\n", "track", "file", "turns", "s-bends",
+              "walls", "gap", "lap", "catalogue", "score");
   for (size_t i = 0; i < race::kTracks.size(); ++i) {
     const race::TrackConstants& t = race::kTracks[i];
     SCOPED_TRACE(t.DataFile);
@@ -146,10 +146,9 @@ TEST(ShippedTracks, EveryCoursePassesAndTheyGetHarderAlongTheCatalogue) {
     EXPECT_TRUE(layouts.insert(stats.RoadSignature).second) << "a road grid is shipped twice";
     EXPECT_GT(stats.Difficulty(), previousDifficulty) << "track " << i + 1;
     previousDifficulty = stats.Difficulty();
-    std::printf("%-8zu %-11s %5d %7d %5d %5.0f %4.0f%% %7.1f\n", i + 1,
+    std::printf("%-6zu %-11s %5d %7d %5d %5.0f %6.1f %9s %7.1f\n", i + 1,
                 DataFile(t.DataFile).c_str() + 5, stats.Turns, stats.SBends, stats.Walls,
-                stats.NarrowestGap.value_or(0), 100 * (stats.LapLength - length) / length,
-                stats.Difficulty());
+                stats.NarrowestGap.value_or(0), stats.LapLength, t.LengthText, stats.Difficulty());
   }
   const std::vector<TrackRecord> demo = ReadTrackFile(DataFile(race::kDemoCourseFile));
   EXPECT_EQ(CheckTrack(demo, {race::kDemoOpponents - 1, std::nullopt}), std::vector<std::string>{});
