@@ -10,6 +10,7 @@
 #include "race/GameProcedures.h"
 #include "race/Opponent.h"
 #include "race/Player.h"
+#include "race/RaceContext.h"
 #include "race/RaceParts.h"
 #include "race/RaceRunner.h"
 #include "tests/race/RaceFixture.h"
@@ -85,7 +86,16 @@ TEST(RaceRunner, TheAutopilotAndFourComputerCarsAllFinishThreeLaps) {
   setup.Opponents = 4;
   setup.Laps = 3;
   setup.CarKind = 1;
+  int64_t watched = 0;
+  int32_t worldSprites = 0;
+  setup.OnFrame = [&](RaceContext& race, int64_t frame) {
+    EXPECT_EQ(frame, watched);  // every frame once, in order, before it runs
+    ++watched;
+    worldSprites = race.Engine.SpriteCount();
+  };
   const RaceOutcome outcome = RunRace(setup);
+  EXPECT_EQ(watched, outcome.Frames);
+  EXPECT_GT(worldSprites, 0);
   std::filesystem::remove(file);
   EXPECT_TRUE(outcome.AllFinished) << outcome.Frames << " frames";
   ASSERT_EQ(outcome.Rows.size(), 5u);
@@ -99,4 +109,14 @@ TEST(RaceRunner, TheAutopilotAndFourComputerCarsAllFinishThreeLaps) {
   const int64_t hundredths = (last.Minutes * 60 + last.Seconds) * 100 + last.Hundredths;
   EXPECT_LE(hundredths, outcome.Frames * 10 / 9);
   EXPECT_GT(hundredths, 0);
+  // Each computer car's three laps, none longer than the whole race; none got stuck.
+  ASSERT_EQ(outcome.OpponentLapFrames.size(), 4u);
+  for (const auto& laps : outcome.OpponentLapFrames) {
+    ASSERT_EQ(laps.size(), 3u);
+    for (int64_t frames : laps) {
+      EXPECT_GT(frames, 0);
+      EXPECT_LT(frames, outcome.Frames);
+    }
+  }
+  EXPECT_LT(outcome.LongestStall, 90 * 5);
 }
