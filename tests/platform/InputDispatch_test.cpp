@@ -159,4 +159,46 @@ TEST(WindowDispatch, CloseRequestsAskTheHandler) {
   EXPECT_EQ(r.Log, (std::vector<std::string>{"close?", "close?"}));
 }
 
+// Mouse positions reach the handlers in picture coordinates whatever the window's size:
+// the picture is scaled into the window with its shape kept, points on the bars fall
+// outside it.
+TEST(WindowDispatch, MousePositionsArriveInPictureCoordinatesAtEveryWindowSize) {
+  struct PositionRecorder : WindowHandler {
+    int X = 0, Y = 0;
+    void Mouse(const InputEvent& e) override {
+      X = e.X;
+      Y = e.Y;
+    }
+  };
+  struct Case {
+    int Width, Height;  // the window
+    int WindowX, WindowY;
+    int PictureX, PictureY;
+  };
+  const Case cases[] = {
+      {800, 600, 400, 225, 400, 225},     {1600, 1200, 801, 451, 400, 225},
+      {1000, 600, 500, 225, 400, 225},    {1000, 600, 50, 225, -50, 225},
+      {1024, 768, 512, 288, 400, 225},    {1920, 1080, 960, 405, 400, 225},
+      {1920, 1080, 1679, 1079, 799, 599}, {1920, 1080, 1919, 0, 932, 0},
+  };
+  Window window(Headless());
+  PositionRecorder r;
+  window.SetHandler(&r);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.Width) + "x" + std::to_string(c.Height));
+    SDL_SetWindowSize(window.Handle(), c.Width, c.Height);
+    window.HandleSdlEvent(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 1, c.WindowX, c.WindowY));
+    EXPECT_EQ(r.X, c.PictureX);
+    EXPECT_EQ(r.Y, c.PictureY);
+    SDL_Event move{};
+    move.type = SDL_MOUSEMOTION;
+    move.motion.x = c.WindowX;
+    move.motion.y = c.WindowY;
+    r.X = r.Y = -1000;
+    window.HandleSdlEvent(move);
+    EXPECT_EQ(r.X, c.PictureX);
+    EXPECT_EQ(r.Y, c.PictureY);
+  }
+}
+
 }  // namespace
