@@ -15,6 +15,7 @@
 #include "engine/graphics/PictureTable.h"
 #include "engine/graphics/RoadGrid.h"
 #include "engine/graphics/StoredPicture.h"
+#include "race/TrackFile.h"
 
 namespace {
 
@@ -331,3 +332,41 @@ TEST(PictureLists, TheGlyphSheetHoldsOneDistinctWhiteGlyphPerCharacter) {
 }
 
 }  // namespace
+
+// The menu background is drawn from the demo course the build compiled: the computer cars'
+// path runs on road (no grass near any of its points), and each track preview shows a
+// course of its own.
+TEST(PictureLists, TheDemoPathRunsOnTheDrawnRoadAndEveryPreviewDiffers) {
+  const PixelImage& back = Picture(kMenuList, "mainback");
+  ASSERT_EQ(back.Width, 800);
+  int points = 0;
+  for (const TrackRecord& record : ReadTrackFile("Data/data1.prd")) {
+    if (record.Kind != track_kind::PathPoint) continue;
+    const int px = record.X, py = record.Y;
+    ++points;
+    int grass = 0;
+    for (int dy = -40; dy <= 40; dy += 4) {
+      for (int dx = -40; dx <= 40; dx += 4) {
+        const int x = px + dx, y = py + dy;
+        if (x < 0 || y < 0 || x >= back.Width || y >= back.Height) continue;
+        const auto c = At(back, x, y);
+        if (c[1] > c[0] + 20 && c[1] > c[2] + 20) ++grass;
+      }
+    }
+    EXPECT_EQ(grass, 0) << "grass near the demo path point at " << px << ", " << py;
+  }
+  EXPECT_GE(points, 4);
+  const PictureEntry* preview = FindPictureEntry("tr_track1");
+  ASSERT_TRUE(preview);
+  for (int a = 1; a <= 12; ++a) {
+    for (int b = a + 1; b <= 12; ++b) {
+      const PixelImage& first = Picture(kMenuList, "tr_track" + std::to_string(a));
+      const PixelImage& second = Picture(kMenuList, "tr_track" + std::to_string(b));
+      ASSERT_TRUE(first.Width >= preview->TileWidth && second.Width >= preview->TileWidth);
+      EXPECT_GE(
+          TileDifference(first, 0, 0, second, 0, 0, preview->TileWidth, preview->TileHeight - 40),
+          5.0)
+          << a << " vs " << b;
+    }
+  }
+}
