@@ -9,6 +9,7 @@
 #include "race/RaceParts.h"
 #include "shell/ExitPageScreen.h"
 #include "shell/MenuSprites.h"
+#include "shell/RaceScreens.h"
 #include "shell/Settings.h"
 
 namespace {
@@ -132,6 +133,7 @@ void TForm1::FormCreate() {
   PromoScreen->OnExit = [this] { Close(); };
   PromoScreen->Load();
   SetScreen(ScrExit, std::make_unique<ExitPageScreen>(*this));
+  RegisterRaceScreens(*this);
 }
 
 void TForm1::LoadSettings() {

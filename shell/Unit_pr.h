@@ -21,11 +21,13 @@
 #include "online/Share.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"
+#include "platform/HttpClient.h"
 #include "platform/InputEvent.h"
 #include "platform/Window.h"
 #include "platform/WindowTimer.h"
 #include "race/RaceContext.h"
 #include "shell/GameScreen.h"
+#include "shell/RaceSession.h"
 #include "shell/SettingsFiles.h"
 
 class TCursor;
@@ -138,6 +140,11 @@ class TForm1 : private WindowHandler {
   // The drawn mouse pointer, made once at start and kept across every screen.
   TCursor* Cursor = nullptr;
   std::unique_ptr<TShareScreen> PromoScreen;
+  // The score server's connection, kept for the run so its cookies go back with the report.
+  HttpClient IdHTTP1;
+  // What the race screens share: the start signal, the bonus at the finish, the way out of
+  // the race-over screen, the score report.
+  RaceSession RaceFlow;
 
  private:
   void FormCreate();

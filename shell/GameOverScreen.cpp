@@ -1,0 +1,121 @@
+#include "shell/GameOverScreen.h"
+
+#include "engine/graphics/PictureTable.h"
+#include "shell/GameSounds.h"
+#include "shell/MenuSprites.h"
+#include "shell/PageButton.h"
+#include "shell/RaceFrame.h"
+#include "shell/RaceHud.h"
+#include "shell/RaceSession.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+constexpr int32_t kNameLength = 12;
+
+}  // namespace
+
+void GameOverScreen::Enter() {
+  GameState& state = form_.State;
+  state.KeyReleased.fill(0);
+  state.CaretCounter = 0;
+  state.AnimCounter = 0;
+  SwitchMusic(form_, "gamemusic", "losemusic");
+  while (!state.PlayerName.empty() && state.PlayerName.back() == '%') state.PlayerName.pop_back();
+  state.ScreenState = ScrGameOver;
+  session_.StopGameOverFrames = false;
+  TKaltoImageList& pictures = form_.GameImageList;
+  form_.GuiPage = &form_.KaltoGUI1.CreatePage("GUI2");
+  yesButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_yes1"), 195, 334,
+                              [this](TKaltoGUIComponent&) { answer_(true); });
+  noButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_no1"), 280, 334,
+                             [this](TKaltoGUIComponent&) { answer_(false); });
+  yesButton_->Visible = noButton_->Visible = false;
+  // The field writes with the GUI's bitmap font, drawn here from the field's face in black.
+  TKaltoBitmapFont& font = form_.KaltoBitmapFont1;
+  font.BuildFromSystemFont("Staccato222 BT", TKaltoBitmapFont::DefaultCharacters(), 0, 20);
+  font.SetRed(0);
+  font.SetGreen(0);
+  font.SetBlue(0);
+  TImageListItem& field = RequirePicture(pictures, "editname");
+  form_.EditBox = &form_.GuiPage->CreateEdit();
+  form_.EditBox->Name = "NameEdit";
+  form_.EditBox->SetImage(slNormal, &field);
+  form_.EditBox->SetX(95);
+  form_.EditBox->SetY(351);
+  form_.EditBox->SetWidth(field.TileWidth());
+  form_.EditBox->SetHeight(field.TileHeight());
+  form_.EditBox->MaxLength = kNameLength;
+  form_.EditBox->Text = state.PlayerName;
+  form_.EditBox->Visible = false;
+  form_.PanelSprite =
+      new TGameMenuScreen(form_, 25, 75, 2000, "scr_gameover", "yourscoreis", 255, true);
+  phase_ = Phase::Waiting;
+  form_.KaltoSprite1.MoveAll(0);
+}
+
+void GameOverScreen::RunFrame() {
+  GameState& state = form_.State;
+  if (phase_ == Phase::Waiting) {
+    if (state.AnimCounter < kWaitFrames) state.AnimCounter += 1;
+    if (state.AnimCounter == kWaitFrames) {
+      form_.PanelSprite->SetImage(&RequirePicture(form_.GameImageList, "scr_youlose"));
+      form_.EditBox->Visible = true;
+      form_.EditBox->Click();
+      phase_ = Phase::Name;
+    }
+  } else if (phase_ == Phase::Name) {
+    RunNamePhase();
+  }
+  if (session_.StopGameOverFrames) return;
+  BeginRaceFrame(form_);
+  DrawPageAndPointer(form_);
+  if (phase_ == Phase::Name) {
+    const std::string score = std::to_string(state.Score);
+    form_.KaltoFont1.TextOut(255 - form_.KaltoFont1.TextWidth(score) / 2, 177, score);
+  }
+  DrawRaceHud(form_);
+  EndRaceFrame(form_);
+}
+
+void GameOverScreen::RunNamePhase() {
+  BlinkCaret();
+  auto& released = form_.State.KeyReleased;
+  // The focused field takes Backspace and typing itself.
+  released[vk::Backspace] = 0;
+  if (released[vk::Enter]) {
+    released[vk::Enter] = 0;
+    if (!form_.EditBox->Text.empty()) ConfirmName();
+  }
+}
+
+// The caret shows for 31 frames and hides for 32, and typing always goes to the end.
+void GameOverScreen::BlinkCaret() {
+  GameState& state = form_.State;
+  form_.EditBox->CursorPos = form_.EditBox->TextLength();
+  if (state.CaretCounter % 31 == 0) {
+    form_.EditBox->CursorText.clear();
+  } else if (state.CaretCounter % 63 == 0) {
+    form_.EditBox->CursorText = "_";
+    state.CaretCounter = 0;
+  }
+  state.CaretCounter += 1;
+}
+
+void GameOverScreen::ConfirmName() {
+  form_.State.PlayerName = form_.EditBox->Text;
+  form_.EditBox->ClearFocus();
+  yesButton_->Visible = noButton_->Visible = true;
+  form_.EditBox->Visible = false;
+  form_.PanelSprite->SetImage(&RequirePicture(form_.GameImageList, "scr_send"));
+  phase_ = Phase::Question;
+}
+
+void GameOverScreen::Leave() {
+  if (form_.PanelSprite) form_.PanelSprite->Dead();
+  form_.PanelSprite = nullptr;
+  form_.KaltoGUI1.FreePage(form_.GuiPage);
+  form_.GuiPage = nullptr;
+  form_.EditBox = nullptr;
+  yesButton_ = noButton_ = nullptr;
+}

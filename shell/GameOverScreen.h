@@ -1,0 +1,38 @@
+#pragma once
+#include <functional>
+
+#include "shell/GameScreen.h"
+
+class TForm1;
+class TKaltoButton;
+struct RaceSession;
+
+// The game-over screen (ScrGameOver), after the game-completed picture: the final score is
+// shown for 200 frames, then the player confirms the name (Enter) and answers whether to
+// send the score. Both answers return to the track selection.
+class GameOverScreen : public GameScreen {
+ public:
+  // answer(sendScore) runs an answer of the send question.
+  GameOverScreen(TForm1& form, RaceSession& session, std::function<void(bool)> answer)
+      : form_(form), session_(session), answer_(std::move(answer)) {}
+
+  void Enter() override;
+  void RunFrame() override;
+  void Leave() override;
+
+  static constexpr int kWaitFrames = 200;
+
+ private:
+  enum class Phase { Waiting, Name, Question };
+
+  void RunNamePhase();
+  void BlinkCaret();
+  void ConfirmName();
+
+  TForm1& form_;
+  RaceSession& session_;
+  std::function<void(bool)> answer_;
+  Phase phase_ = Phase::Waiting;
+  TKaltoButton* yesButton_ = nullptr;
+  TKaltoButton* noButton_ = nullptr;
+};

@@ -1,0 +1,38 @@
+#include "shell/PauseScreen.h"
+
+#include "shell/MenuSprites.h"
+#include "shell/RaceFrame.h"
+#include "shell/RaceHud.h"
+#include "shell/RaceSession.h"
+#include "shell/Unit_pr.h"
+
+void PauseScreen::Enter() {
+  GameState& state = form_.State;
+  state.KeyReleased.fill(0);
+  state.ScreenState = ScrPause;
+  form_.RaceTimer.SetEnabled(false);
+  form_.PanelSprite = new TGameMenuScreen(form_, 130, 248, 2000, "scr_pause", "pause", 255, true);
+  form_.Cursor->Visible = true;
+}
+
+void PauseScreen::RunFrame() {
+  auto& released = form_.State.KeyReleased;
+  if (released[vk::Escape] || released[vk::P] || released[vk::F1]) {
+    released[vk::Escape] = released[vk::P] = released[vk::F1] = 0;
+    if (session_.Started) form_.RaceTimer.SetEnabled(true);
+    form_.LeaveScreen(ScrPause);
+    form_.State.ScreenState = ScrRace;
+    return;
+  }
+  BeginRaceFrame(form_);
+  form_.Cursor->Move(0);
+  form_.Cursor->Draw();
+  DrawRaceHud(form_);
+  EndRaceFrame(form_);
+}
+
+void PauseScreen::Leave() {
+  if (form_.PanelSprite) form_.PanelSprite->Dead();
+  form_.PanelSprite = nullptr;
+  form_.Cursor->Visible = false;
+}

@@ -1,0 +1,83 @@
+#include "shell/QuitRaceScreen.h"
+
+#include "engine/graphics/PictureTable.h"
+#include "shell/GameSounds.h"
+#include "shell/MenuBackground.h"
+#include "shell/MenuSprites.h"
+#include "shell/PageButton.h"
+#include "shell/RaceFrame.h"
+#include "shell/RaceHud.h"
+#include "shell/RaceSession.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+constexpr int32_t kSlideFrames = 20;
+constexpr int32_t kSlideStep = 40;
+
+}  // namespace
+
+void QuitRaceScreen::Enter() {
+  GameState& state = form_.State;
+  state.KeyReleased.fill(0);
+  state.ScreenState = ScrQuitRace;
+  form_.RaceTimer.SetEnabled(false);
+  form_.GuiPage = &form_.KaltoGUI1.CreatePage("GUI2");
+  resumeButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(form_.GameImageList, "b_no1"), -245,
+                                 434, [this](TKaltoGUIComponent&) { Resume(); });
+  quitButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(form_.GameImageList, "b_yes1"), -380,
+                               434, [this](TKaltoGUIComponent&) { Quit(); });
+  form_.PanelSprite =
+      new TGameMenuScreen(form_, -693, 97, 2000, "scr_exitgame", "menuexitgame", 255, true);
+  state.PhaseCounter = 0;
+  form_.Cursor->Visible = true;
+}
+
+void QuitRaceScreen::RunFrame() {
+  GameState& state = form_.State;
+  if (state.KeyReleased[vk::Escape]) {
+    state.KeyReleased[vk::Escape] = 0;
+    PlayEffect(form_, "check2");
+    Resume();
+    return;
+  }
+  if (state.KeyReleased[vk::Enter]) {
+    state.KeyReleased[vk::Enter] = 0;
+    Quit();
+    return;
+  }
+  if (state.PhaseCounter >= 0 && state.PhaseCounter < kSlideFrames) {
+    resumeButton_->X += kSlideStep;
+    quitButton_->X += kSlideStep;
+    form_.PanelSprite->SetX(form_.PanelSprite->X() + kSlideStep);
+    state.PhaseCounter += 1;
+  }
+  BeginRaceFrame(form_);
+  DrawPageAndPointer(form_);
+  DrawRaceHud(form_);
+  EndRaceFrame(form_);
+}
+
+void QuitRaceScreen::Resume() {
+  form_.LeaveScreen(ScrQuitRace);
+  PlayEffect(form_, "check");
+  form_.State.ScreenState = ScrRace;
+  if (session_.Started) form_.RaceTimer.SetEnabled(true);
+  form_.Cursor->Visible = false;
+}
+
+void QuitRaceScreen::Quit() {
+  SwitchMusic(form_, "gamemusic", "menumusic");
+  form_.LeaveScreen(ScrQuitRace);
+  form_.LeaveScreen(ScrRace);
+  form_.EnterScreen(ScrMainMenu);
+  CreateMenuBackground(form_);
+}
+
+void QuitRaceScreen::Leave() {
+  if (form_.PanelSprite) form_.PanelSprite->Dead();
+  form_.PanelSprite = nullptr;
+  form_.KaltoGUI1.FreePage(form_.GuiPage);
+  form_.GuiPage = nullptr;
+  resumeButton_ = quitButton_ = nullptr;
+}

@@ -1,0 +1,27 @@
+#pragma once
+#include "shell/GameScreen.h"
+
+class TForm1;
+class TKaltoButton;
+struct RaceSession;
+
+// The question whether to leave the race (ScrQuitRace), over the frozen race: the panel and
+// its two buttons slide in from the left. "No" or Escape resumes the race; "yes" or Enter
+// returns to the main menu with the demo race behind it.
+class QuitRaceScreen : public GameScreen {
+ public:
+  QuitRaceScreen(TForm1& form, RaceSession& session) : form_(form), session_(session) {}
+
+  void Enter() override;
+  void RunFrame() override;
+  void Leave() override;
+
+ private:
+  void Resume();
+  void Quit();
+
+  TForm1& form_;
+  RaceSession& session_;
+  TKaltoButton* resumeButton_ = nullptr;
+  TKaltoButton* quitButton_ = nullptr;
+};

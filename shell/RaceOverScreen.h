@@ -1,0 +1,39 @@
+#pragma once
+#include <functional>
+
+#include "shell/GameScreen.h"
+
+class TForm1;
+class TKaltoButton;
+struct RaceSession;
+
+// The race-over screen (ScrRaceOver), over the finished race: the player's place, time,
+// place bonus and score appear one after the other, the bonus is counted into the score a
+// point a frame, and each unlock threshold it crosses opens the next tracks or car. Continue
+// keeps a faster time as the track record, enters the score into the records and saves,
+// then asks whether to send the score. Either answer returns to the track selection, or,
+// when this screen completed the game, goes on to the game-completed screen.
+class RaceOverScreen : public GameScreen {
+ public:
+  // answer(sendScore) runs an answer of the send question.
+  RaceOverScreen(TForm1& form, RaceSession& session, std::function<void(bool)> answer)
+      : form_(form), session_(session), answer_(std::move(answer)) {}
+
+  void Enter() override;
+  void RunFrame() override;
+  void Leave() override;
+
+ private:
+  void CountBonus();
+  void CheckUnlocks();
+  void DrawResults();
+  void DrawUnlockMessage();
+  void Continue();
+
+  TForm1& form_;
+  RaceSession& session_;
+  std::function<void(bool)> answer_;
+  TKaltoButton* continueButton_ = nullptr;  // null once pressed
+  TKaltoButton* yesButton_ = nullptr;
+  TKaltoButton* noButton_ = nullptr;
+};

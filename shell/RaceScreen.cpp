@@ -1,0 +1,150 @@
+#include "shell/RaceScreen.h"
+
+#include "platform/MessageBox.h"
+#include "race/GameProcedures.h"
+#include "race/Instruments.h"
+#include "race/Opponent.h"
+#include "race/Player.h"
+#include "race/TrackFile.h"
+#include "shell/GameSounds.h"
+#include "shell/MenuBackground.h"
+#include "shell/MenuSprites.h"
+#include "shell/RaceFrame.h"
+#include "shell/RaceHud.h"
+#include "shell/RaceSession.h"
+#include "shell/ScreenPicture.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+// The player's car stands at this point of the picture; the start arrows spin round it.
+constexpr double kPlayerScreenX = 396;
+constexpr double kPlayerScreenY = 321;
+constexpr int kRedLightFrame = 50;
+constexpr int kYellowLightFrame = 150;
+constexpr int kLightsGoneFrame = 300;
+// Frames between the player's finish and the race-over screen.
+constexpr int kFinishDelayFrames = 150;
+
+}  // namespace
+
+void RaceScreen::Enter() {
+  GameState& state = form_.State;
+  state.KeyReleased.fill(0);
+  form_.KaltoFont1.SetFont("Arial Black", 11, 0);
+  form_.KaltoFont1.SetColor(0xFFFFFFFF);
+  state.NextFinishPlace = 1;
+  for (int row = 1; row <= kFinishRowCount; ++row) state.FinishRows[row] = FinishRow{};
+  session_.Started = false;
+  try {
+    StartRace(form_.Race);
+  } catch (const TrackFileError& error) {
+    AbandonBrokenTrack(error.what());
+    return;
+  }
+  state.ScreenState = ScrRace;
+  state.PlaceBonus = 0;
+  state.AnimCounter = 0;
+  startArrows_ = new TBegArrows(form_.Race, kPlayerScreenX, kPlayerScreenY);
+  form_.Cursor->Visible = false;
+}
+
+void RaceScreen::AbandonBrokenTrack(const char* problem) {
+  ShowMessageBox("Brindle Karts", problem);
+  Leave();  // what is left of the menus' background goes too: it is made anew below
+  SwitchMusic(form_, "gamemusic", "menumusic");
+  form_.EnterScreen(ScrChooseTrack);
+  CreateMenuBackground(form_);
+}
+
+void RaceScreen::RunFrame() {
+  GameState& state = form_.State;
+  form_.KaltoSprite1.KillDead();
+  BeginRaceFrame(form_);
+  form_.KaltoSprite1.MoveAll(0);
+  RunStartLights();
+  DrawRaceHud(form_);
+  MoveCourse(form_.Race);
+  if (state.RaceFinished) {
+    if (state.PhaseCounter == kFinishDelayFrames) {
+      form_.RaceTimer.SetEnabled(false);
+      form_.EnterScreen(ScrRaceOver);
+    } else {
+      state.PhaseCounter += 1;
+    }
+  }
+  if (static_cast<int32_t>(form_.Race.Opponents.size()) + 2 == state.NextFinishPlace) {
+    form_.RaceTimer.SetEnabled(false);  // every car has finished
+  }
+  EndRaceFrame(form_);
+  if (state.ScreenState == ScrRace) ReadKeys();
+}
+
+void RaceScreen::RunStartLights() {
+  GameState& state = form_.State;
+  const int p = state.AnimCounter;
+  const TKaltoImageList& pictures = form_.GameImageList;
+  if (p > 0 && p < kStartFrame) DrawPicture(pictures, "svetophor", 300, 50);
+  if (p == kRedLightFrame || p == kYellowLightFrame) PlayEffect(form_, "svet1");
+  if (p == kStartFrame) PlayEffect(form_, "svet2");
+  if (p > kRedLightFrame && p < kStartFrame) DrawPicture(pictures, "redlight", 265, 18);
+  if (p > kYellowLightFrame && p < kStartFrame) DrawPicture(pictures, "yellowlight", 335, 18);
+  if (p >= kStartFrame && p < kLightsGoneFrame) {
+    const auto alpha = static_cast<uint8_t>(1505 - 5 * p);  // 255 down to 10
+    DrawPicture(pictures, "svetophor", 300, 50, alpha);
+    DrawPicture(pictures, "redlight", 265, 18, alpha);
+    DrawPicture(pictures, "yellowlight", 335, 18, alpha);
+    DrawPicture(pictures, "greenlight", 404, 18, alpha);
+    if (startArrows_) startArrows_->SetAlpha(startArrows_->Alpha() - 5);
+  }
+  if (p < kStartFrame) {
+    for (TOpponentCar* car : form_.Race.Opponents) {
+      car->Speed = 0;
+      car->Throttle = 0;
+    }
+  }
+  if (p == kStartFrame) GiveStartSignal();
+  if (p == kLightsGoneFrame && startArrows_) {
+    startArrows_->Dead();
+    startArrows_ = nullptr;
+    form_.KaltoSprite1.KillDead();
+  }
+  if (p >= 0 && p <= kLightsGoneFrame) state.AnimCounter += 1;
+}
+
+void RaceScreen::GiveStartSignal() {
+  form_.Race.Player->ControlsEnabled = true;
+  session_.Started = true;
+  form_.RaceTimer.SetEnabled(true);
+  for (TOpponentCar* car : form_.Race.Opponents) car->Driving = true;
+}
+
+void RaceScreen::ReadKeys() {
+  auto& released = form_.State.KeyReleased;
+  if (released[vk::Escape]) {
+    form_.EnterScreen(ScrQuitRace);
+    return;
+  }
+  if (released[vk::P] || released[vk::F1]) {
+    form_.EnterScreen(ScrPause);
+    return;
+  }
+  released[vk::Enter] = 0;
+}
+
+void RaceScreen::Leave() {
+  TKaltoSprite& engine = form_.KaltoSprite1;
+  for (int i = 0; i < engine.SpriteCount(); ++i) {
+    TSprite* sprite = engine.Sprites(i);
+    if (sprite != form_.Cursor) sprite->Dead();
+  }
+  engine.KillDead();
+  form_.Race.ForgetCars();
+  // Whatever the slots held went with the race.
+  form_.MenuLights.fill(nullptr);
+  form_.RunningText = nullptr;
+  form_.TitleSprite = form_.SecondSprite = form_.PictureSprite = form_.PanelSprite = nullptr;
+  startArrows_ = nullptr;
+  session_.Started = false;
+  form_.RaceTimer.SetEnabled(false);
+}

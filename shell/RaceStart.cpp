@@ -1,0 +1,55 @@
+#include "shell/RaceStart.h"
+
+#include "engine/graphics/PictureTable.h"
+#include "race/MenuDecorations.h"
+#include "shell/GameSounds.h"
+#include "shell/ScreenPicture.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+// "ЗАГРУЗКА..."
+constexpr const char* kLoadingText = "\xC7\xC0\xC3\xD0\xD3\xC7\xCA\xC0...";
+
+// The demo race's cars and the three lamps; the rest of the menus' sprites go with the race
+// screen's leave.
+void KillMenuDecorations(TForm1& form) {
+  TKaltoSprite& engine = form.KaltoSprite1;
+  for (int i = 0; i < engine.SpriteCount(); ++i) {
+    TSprite* sprite = engine.Sprites(i);
+    if (sprite->Name() == "enemy") sprite->Dead();
+  }
+  for (TLight*& lamp : form.MenuLights) {
+    if (lamp) lamp->Dead();
+    lamp = nullptr;
+  }
+  engine.KillDead();
+  form.Race.ForgetCars();  // the demo race's cars are gone
+}
+
+// One frame shown while the race pictures load; the loading blocks the loop.
+void DrawLoadingFrame(TForm1& form) {
+  TKaltoScreen& screen = form.KaltoScreen1;
+  screen.Clear(0, 0, 0, 0);
+  screen.BeginScene();
+  DrawPicture(form.KaltoImageList1, "splash_back", 0, 0);
+  form.KaltoFont1.SetFont("Arial Black", 55, 0);
+  form.KaltoFont1.SetColor(0xFFFFFFFF);
+  form.KaltoFont1.TextOut(306, 312, kLoadingText);
+  screen.EndScene();
+}
+
+}  // namespace
+
+void BeginRace(TForm1& form) {
+  SwitchMusic(form, "menumusic", "gamemusic");
+  KillMenuDecorations(form);
+  form.LeaveScreen(ScrChooseCar);
+  if (form.State.GameImagesPending) {
+    DrawLoadingFrame(form);
+    LoadPictureList(form.GameImageList, kRaceList);  // stops the game when the file is damaged
+    form.GameImageList.BuildTextures();
+    form.State.GameImagesPending = false;
+  }
+  form.EnterScreen(ScrRace);
+}

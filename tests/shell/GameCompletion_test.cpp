@@ -1,0 +1,67 @@
+// The race that applies the last unlock step completes the game: the game-completed picture,
+// the game-over screen with the name, then the track selection.
+#include <gtest/gtest.h>
+
+#include "race/Unlocks.h"
+#include "shell/GameCompletedScreen.h"
+#include "shell/GameOverScreen.h"
+#include "tests/shell/RaceScenario.h"
+
+namespace {
+
+const std::string kIvan = "\xC8\xE2\xE0\xED";  // "Иван" in the game's 8-bit text
+
+}  // namespace
+
+TEST(GameCompletion, TheLastUnlockLeadsThroughTheCompletedAndGameOverScreensToTheTracks) {
+  RaceScenario scenario;
+  TForm1& form = scenario.Form();
+  GameState& state = scenario.State();
+  state.PlayerName = kIvan + "%";
+  state.UnlockStep = 8;
+  state.PointsNeeded = 13200;
+  state.Score = 13150;
+  scenario.StartRace(1, 0);
+  ASSERT_TRUE(scenario.DriveUntilRaceOver());
+  ASSERT_EQ(state.ScreenState, ScrRaceOver);
+  const std::set<std::string> loseMusic{"losemusic"};
+  scenario.Game().StepFrames(453 + 100 + 2);
+  EXPECT_EQ(state.UnlockStep, kUnlockStepCount);
+  EXPECT_TRUE(form.Race.Tracks.Tracks[11].Unlocked);
+  scenario.ClickButton("bro_next");
+  scenario.ClickButton("b_no1");
+
+  ASSERT_EQ(state.ScreenState, ScrGameCompleted);
+  EXPECT_EQ(scenario.Log().back(), "leave 15");  // no menu screen was entered
+  EXPECT_EQ(scenario.PlayingMusic(), loseMusic);
+  scenario.Game().StepFrames(100);
+  scenario.SaveScene("game-completed.png");
+  scenario.Game().StepFrames(GameCompletedScreen::kShownFrames - 103);
+  EXPECT_EQ(state.ScreenState, ScrGameCompleted);
+  scenario.Game().StepFrame();  // the 551st frame
+  ASSERT_EQ(state.ScreenState, ScrGameOver);
+  EXPECT_EQ(scenario.CountSprites("gamecompl"), 0);
+  EXPECT_EQ(scenario.PlayingMusic(), loseMusic);
+  EXPECT_EQ(state.PlayerName, kIvan);
+  EXPECT_EQ(form.RaceFlow.StopGameOverFrames, false);
+
+  scenario.Game().StepFrames(GameOverScreen::kWaitFrames + 5);
+  ASSERT_NE(form.GuiPage, nullptr);
+  scenario.Game().TypeText("Ж");  // the field's font has the Cyrillic letters
+  scenario.Game().StepFrame();
+  scenario.SaveScene("game-over.png");
+  scenario.Game().PressKey(vk::Enter);
+  scenario.Game().StepFrame();
+  EXPECT_EQ(state.PlayerName, kIvan + "\xC6");
+  ASSERT_NE(scenario.VisibleButton("b_no1"), nullptr);
+  scenario.ClickButton("b_no1");
+
+  EXPECT_EQ(state.ScreenState, ScrChooseTrack);
+  EXPECT_EQ(scenario.PlayingMusic(), std::set<std::string>{"menumusic"});
+  // One menu background: three lamps, one demo race, one marquee; the game-over panel gone.
+  EXPECT_EQ(scenario.CountSprites("light"), 3);
+  EXPECT_EQ(scenario.CountSprites("enemy"), 4);
+  EXPECT_EQ(scenario.CountSprites("player"), 1);
+  EXPECT_EQ(scenario.CountSprites("yourscoreis"), 0);
+  EXPECT_EQ(form.GuiPage, nullptr);
+}

@@ -1,0 +1,134 @@
+// A whole race driven by the autopilot to the race-over screen: the place bonus counted into
+// the score, unlocks, the track record, the saved progress and the way back to the menus.
+#include <gtest/gtest.h>
+
+#include "race/Player.h"
+#include "shell/Settings.h"
+#include "tests/shell/RaceScenario.h"
+
+namespace {
+
+// Frames from the race-over screen's first frame until the continue button shows, with a
+// bonus of B points: 453 + B.
+constexpr int kContinueFrameWithoutBonus = 453;
+
+// Runs a lone race (the player wins the first prize of the first track: 100 points) and
+// steps the race-over screen until just before its continue button shows.
+void RaceToTheCountUp(RaceScenario& scenario) {
+  scenario.StartRace(1, 0);
+  ASSERT_TRUE(scenario.DriveUntilRaceOver());
+  ASSERT_EQ(scenario.State().ScreenState, ScrRaceOver);
+  ASSERT_EQ(scenario.Form().Race.Player->FinalPlace, 1);
+  ASSERT_EQ(scenario.State().PlaceBonus, 100);
+  scenario.Game().StepFrames(kContinueFrameWithoutBonus + 100 - 1);
+}
+
+}  // namespace
+
+TEST(RaceOver, TheBonusCountsIntoTheScoreAndAThresholdReachedOpensTheNextStep) {
+  struct Case {
+    const char* Name;
+    int32_t Score;
+    int32_t PointsNeeded;
+    int32_t UnlockStep;
+    int32_t StepAfter;  // one step a frame for as long as a threshold was crossed
+    bool NewTracks, NewCars;
+  };
+  const Case cases[] = {
+      {"short of the threshold", 150, 300, 0, 0, false, false},
+      {"ending exactly on it", 200, 300, 0, 1, true, false},
+      {"crossing it", 250, 300, 0, 1, true, false},
+      {"crossing two", 690, 300, 0, 2, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    RaceScenario scenario;
+    GameState& state = scenario.State();
+    state.Score = c.Score;
+    state.PointsNeeded = c.PointsNeeded;
+    state.UnlockStep = c.UnlockStep;
+    RaceToTheCountUp(scenario);
+    EXPECT_EQ(scenario.VisibleButton("bro_next"), nullptr);
+    EXPECT_EQ(state.Score, c.Score + 100);
+    EXPECT_EQ(state.PlaceBonus, 0);
+    scenario.Game().StepFrame();
+    EXPECT_NE(scenario.VisibleButton("bro_next"), nullptr);
+    scenario.Game().StepFrames(5);
+    EXPECT_EQ(state.UnlockStep, c.StepAfter);
+    EXPECT_EQ(state.NewTracksShown, c.NewTracks);
+    EXPECT_EQ(state.NewCarsShown, c.NewCars);
+    EXPECT_EQ(scenario.Form().Race.Tracks.Tracks[3].Unlocked, c.StepAfter >= 1);
+    EXPECT_EQ(scenario.Form().Race.Cars.Cars[2].Unlocked, c.StepAfter >= 2);
+    if (c.StepAfter == 2) scenario.SaveScene("race-over-unlock.png");
+  }
+}
+
+TEST(RaceOver, ContinueKeepsOnlyAFasterTimeAsTheTrackRecordAndSavesTheProgress) {
+  const RaceTime kFast{1, 1, 0};
+  const RaceTime kSlow{0, 0, 59};
+  for (const RaceTime& record : {kFast, kSlow, RaceTime::None()}) {
+    SCOPED_TRACE("record " + std::to_string(record.Minutes) + ":" + std::to_string(record.Seconds));
+    RaceScenario scenario;
+    GameState& state = scenario.State();
+    TForm1& form = scenario.Form();
+    state.PlayerName = "Tester";
+    state.Score = 2000;  // enough for the top of the records
+    TrackInfo& track = form.Race.Tracks.Tracks[state.SelectedTrack];
+    track.BestTime = record;
+    RaceToTheCountUp(scenario);
+    scenario.Game().StepFrame();
+    const RaceTime time = state.FinishRows[1].Time;
+    ASSERT_TRUE(IsNotSlower(kSlow, time)) << "the lap took longer than the slow record";
+    if (record == kSlow) scenario.SaveScene("race-over.png");
+    scenario.ClickButton("bro_next");
+    EXPECT_EQ(track.BestTime, record == kFast ? kFast : time);
+    EXPECT_EQ(scenario.VisibleButton("bro_next"), nullptr);
+    EXPECT_NE(scenario.VisibleButton("b_yes1"), nullptr);
+    EXPECT_NE(scenario.VisibleButton("b_no1"), nullptr);
+    EXPECT_EQ(state.RecordStep, 0);
+    if (record == kSlow) scenario.SaveScene("race-over-send.png");
+    // The score entered the records and the progress is on disk.
+    EXPECT_EQ(state.Records[0].Name, "Tester");
+    GameState saved;
+    TrackSlotTimes times{};
+    ASSERT_FALSE(LoadProgress(saved, times).has_value());
+    EXPECT_EQ(saved.Score, state.Score);
+    EXPECT_EQ(times[static_cast<size_t>(state.SelectedTrack)], track.BestTime);
+  }
+}
+
+TEST(RaceOver, NoReturnsToTheTrackSelectionWithTheMenuMusicAndItsBackground) {
+  RaceScenario scenario;
+  TForm1& form = scenario.Form();
+  RaceToTheCountUp(scenario);
+  scenario.Game().StepFrame();
+  EXPECT_EQ(scenario.PlayingMusic(), std::set<std::string>{"losemusic"});
+  scenario.ClickButton("bro_next");
+  scenario.ClickButton("b_no1");
+  EXPECT_EQ(scenario.State().ScreenState, ScrChooseTrack);
+  EXPECT_EQ(scenario.Log().back(), "enter 14");
+  EXPECT_EQ(scenario.PlayingMusic(), std::set<std::string>{"menumusic"});
+  EXPECT_EQ(scenario.CountSprites("light"), 3);
+  EXPECT_EQ(scenario.CountSprites("enemy"), 4);
+  EXPECT_EQ(scenario.CountSprites("raceover"), 0);
+  EXPECT_EQ(form.GuiPage, nullptr);
+  EXPECT_TRUE(form.RaceFlow.StopGameOverFrames);
+}
+
+TEST(RaceOver, AMissingTrackFileLeadsBackToTheTrackSelectionAndChangesNothing) {
+  RaceScenario scenario;
+  GameState& state = scenario.State();
+  state.Score = 420;
+  scenario.Data().RemoveTrack(scenario.Form().Race.Tracks.Tracks[state.SelectedTrack].DataFile);
+  scenario.StartRace(1, 2);
+  EXPECT_EQ(state.ScreenState, ScrChooseTrack);
+  EXPECT_EQ(scenario.Log().back(), "enter 14");
+  EXPECT_EQ(scenario.PlayingMusic(), std::set<std::string>{"menumusic"});
+  EXPECT_EQ(scenario.CountSprites("light"), 3);
+  EXPECT_EQ(scenario.CountSprites("enemy"), 4);
+  EXPECT_EQ(scenario.CountSprites("player"), 1);  // the demo race's hidden car
+  EXPECT_NE(scenario.Form().RunningText, nullptr);
+  EXPECT_EQ(state.Score, 420);
+  scenario.Game().StepFrames(10);
+  EXPECT_EQ(state.ScreenState, ScrChooseTrack);
+}

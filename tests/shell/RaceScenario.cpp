@@ -1,0 +1,162 @@
+#include "tests/shell/RaceScenario.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "engine/graphics/KaltoImageList.h"
+#include "race/Autopilot.h"
+#include "race/TrackFile.h"
+#include "shell/RaceStart.h"
+#include "tests/race/SquareCourse.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<TrackRecord> SquareTrack() {
+  std::vector<TrackRecord> records = SquareCourse();
+  // Road tiles are 256 pixels square: one centred on every other path point, along the side.
+  const auto points = SquarePathPoints();
+  for (size_t i = 0; i < points.size(); i += 2) {
+    const auto [x, y] = points[i];
+    const bool across = y == 0 || y == 2000;
+    records.push_back({y - 128, x - 128, across ? 1 : 2, 0, 0});
+  }
+  for (int32_t slot = 1; slot <= 8; ++slot) {
+    records.push_back({0, 900 - 100 * slot, track_kind::StartSlot, 0, slot});
+  }
+  return records;
+}
+
+void WriteTrack(const fs::path& file) {
+  const std::vector<uint8_t> bytes = EncodeTrackRecords(SquareTrack());
+  std::ofstream(file, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+}
+
+// Stands in for a menu screen: takes its state and notes the calls.
+class StandInScreen : public GameScreen {
+ public:
+  StandInScreen(GameState& state, uint8_t value, ScreenLog& log)
+      : state_(state), value_(value), log_(log) {}
+  void Enter() override {
+    state_.ScreenState = value_;
+    log_.push_back("enter " + std::to_string(value_));
+  }
+  void RunFrame() override {}
+  void Leave() override { log_.push_back("leave " + std::to_string(value_)); }
+
+ private:
+  GameState& state_;
+  uint8_t value_;
+  ScreenLog& log_;
+};
+
+}  // namespace
+
+RaceDataRoot::RaceDataRoot()
+    : root_(fs::temp_directory_path() / ("bk-race-data-" + std::to_string(::getpid()))) {
+  fs::remove_all(root_);
+  fs::create_directories(root_ / "Data");
+  for (const fs::directory_entry& entry : fs::directory_iterator(fs::current_path())) {
+    if (entry.path().filename() != "Data") {
+      fs::create_symlink(entry.path(), root_ / entry.path().filename());
+    }
+  }
+  for (const fs::directory_entry& entry : fs::directory_iterator(fs::current_path() / "Data")) {
+    if (entry.path().extension() != ".prd") {
+      fs::create_symlink(entry.path(), root_ / "Data" / entry.path().filename());
+    }
+  }
+  for (int track = 1; track <= 13; ++track) {
+    WriteTrack(root_ / "Data" / ("data" + std::to_string(track) + ".prd"));
+  }
+}
+
+RaceDataRoot::~RaceDataRoot() {
+  std::error_code ec;
+  fs::remove_all(root_, ec);
+}
+
+void RaceDataRoot::RemoveTrack(const std::string& gameName) {
+  // "Data\\dataN.prd"
+  fs::remove(root_ / "Data" / gameName.substr(gameName.find('\\') + 1));
+}
+
+RaceScenario::RaceScenario() {
+  HarnessOptions options;
+  options.DataRoot = data_.Path();
+  game_ = std::make_unique<GameHarness>(options);
+  for (uint8_t menu : {ScrMainMenu, ScrChooseTrack, ScrChooseCar}) {
+    Form().SetScreen(menu, std::make_unique<StandInScreen>(State(), menu, log_));
+  }
+}
+
+void RaceScenario::StartRace(int laps, int opponents) {
+  TrackInfo& track = Form().Race.Tracks.Tracks[State().SelectedTrack];
+  track.Laps = laps;
+  track.Opponents = opponents;
+  Form().EnterScreen(ScrChooseCar);
+  BeginRace(Form());
+}
+
+bool RaceScenario::DriveUntilRaceOver(int frameLimit) {
+  Autopilot pilot(Form().Race);
+  for (int frame = 0; frame < frameLimit; ++frame) {
+    if (State().ScreenState != ScrRace) return true;
+    pilot.PressKeys();
+    game_->StepFrame();
+  }
+  return State().ScreenState != ScrRace;
+}
+
+TKaltoButton* RaceScenario::VisibleButton(const std::string& picture) {
+  if (!Form().GuiPage) return nullptr;
+  for (const auto& widget : Form().GuiPage->Widgets) {
+    auto* button = dynamic_cast<TKaltoButton*>(widget.get());
+    const TImageListItem* image = button ? button->Slots[slNormal].Image : nullptr;
+    if (button && button->Visible && image && image->Name == picture) return button;
+  }
+  return nullptr;
+}
+
+void RaceScenario::ClickButton(const std::string& picture) {
+  TKaltoButton* button = VisibleButton(picture);
+  ASSERT_NE(button, nullptr) << "no button shows " << picture;
+  game_->Click(button->X + button->Width / 2, button->Y + button->Height / 2);
+  game_->StepFrame();
+}
+
+PixelImage RaceScenario::SaveScene(const std::string& name) {
+  const PixelImage frame = game_->RenderFrame();
+  const fs::path dir = fs::current_path() / ".." / "scenes";
+  fs::create_directories(dir);
+  EXPECT_TRUE(GameHarness::SaveFrame(frame, (dir / name).string()));
+  return frame;
+}
+
+std::set<std::string> RaceScenario::PlayingMusic() {
+  std::set<std::string> playing;
+  for (const auto& module : Form().Sound3D.ModList) {
+    if (module->Stream() && module->Stream()->IsPlaying()) playing.insert(module->Name);
+  }
+  return playing;
+}
+
+bool RaceScenario::EffectStartedNow(const std::string& effect) {
+  TSoundListItem* sound = Form().Sound3D.FindSound(effect);
+  const TAudioPathListItem* path = sound ? sound->LastPath() : nullptr;
+  return path && path->CurrentSound == sound && path->StartTime == Form().Sound3D.Milliseconds();
+}
+
+int RaceScenario::CountSprites(const std::string& name) {
+  int count = 0;
+  for (int i = 0; i < Form().KaltoSprite1.SpriteCount(); ++i) {
+    const TSprite* sprite = Form().KaltoSprite1.Sprites(i);
+    if (sprite->Name() == name && !sprite->IsDead()) ++count;
+  }
+  return count;
+}

@@ -1,0 +1,69 @@
+#pragma once
+// A headless game set up for race scenarios: a data folder with the built game's pictures
+// and sounds and a small square track in every track slot, and stand-ins that record the
+// menu screens the race flow enters and leaves.
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/gui/KaltoButton.h"
+#include "tests/harness/GameHarness.h"
+
+// The built game's folder, with every track file (and the menus' demo course) replaced by a
+// 2000-pixel square with road under its path and eight start slots before the finish line.
+class RaceDataRoot {
+ public:
+  RaceDataRoot();
+  ~RaceDataRoot();
+  RaceDataRoot(const RaceDataRoot&) = delete;
+  RaceDataRoot& operator=(const RaceDataRoot&) = delete;
+
+  const std::filesystem::path& Path() const { return root_; }
+  // Takes a track file away, as a broken installation would.
+  void RemoveTrack(const std::string& gameName);
+
+ private:
+  std::filesystem::path root_;
+};
+
+// What the menus' stand-in screens saw: "enter 14", "leave 15", ...
+using ScreenLog = std::vector<std::string>;
+
+class RaceScenario {
+ public:
+  RaceScenario();
+
+  GameHarness& Game() { return *game_; }
+  TForm1& Form() { return game_->Form(); }
+  GameState& State() { return game_->State(); }
+  RaceDataRoot& Data() { return data_; }
+  const ScreenLog& Log() const { return log_; }
+
+  // The selected track gets this many laps and computer cars; then the car screen's race
+  // button is pressed.
+  void StartRace(int laps, int opponents);
+  // The autopilot drives until the race screen is left (the race-over screen opens 150
+  // frames after the finish); false when the frame limit ran out first.
+  bool DriveUntilRaceOver(int frameLimit = 20000);
+  // Clicks the middle of the page's button showing that picture; fails the test when no
+  // visible button shows it.
+  void ClickButton(const std::string& picture);
+  // The page's visible button showing that picture, or null.
+  TKaltoButton* VisibleButton(const std::string& picture);
+  // Renders a frame and writes it beside the other review scenes (build/scenes/).
+  PixelImage SaveScene(const std::string& name);
+
+  // The music modules playing now.
+  std::set<std::string> PlayingMusic();
+  // Whether the effect was started at the current moment of the game clock.
+  bool EffectStartedNow(const std::string& effect);
+  // How many live sprites carry the name.
+  int CountSprites(const std::string& name);
+
+ private:
+  RaceDataRoot data_;
+  std::unique_ptr<GameHarness> game_;
+  ScreenLog log_;
+};
