@@ -69,7 +69,7 @@ TForm1::TForm1(const GameSetup& setup)
   KaltoScreen1.SetColor(0xFFFFFFFF);
   KaltoScreen1.ShowMouseCursor = false;
   KaltoScreen1.Pool = plManaged;
-  if (setup.Headless) KaltoScreen1.RenderMode = rmSoftware;
+  if (setup.Headless || setup.SoftwareRenderer) KaltoScreen1.RenderMode = rmSoftware;
 
   KaltoTimer1.SetTargetFPS(90);
   KaltoTimer1.SetMinFPS(10);

@@ -42,6 +42,8 @@ struct GameSetup {
   uint32_t RandomSeed = 0;
   // SDL's offscreen video and the software renderer: runs without a display.
   bool Headless = false;
+  // The software renderer in a real window (benchmarks compare it with the game's pick).
+  bool SoftwareRenderer = false;
 };
 
 // The main window and game controller: owns every engine component and the state record,

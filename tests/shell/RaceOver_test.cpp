@@ -6,25 +6,6 @@
 #include "shell/Settings.h"
 #include "tests/shell/RaceScenario.h"
 
-namespace {
-
-// Frames from the race-over screen's first frame until the continue button shows, with a
-// bonus of B points: 453 + B.
-constexpr int kContinueFrameWithoutBonus = 453;
-
-// Runs a lone race (the player wins the first prize of the first track: 100 points) and
-// steps the race-over screen until just before its continue button shows.
-void RaceToTheCountUp(RaceScenario& scenario) {
-  scenario.StartRace(1, 0);
-  ASSERT_TRUE(scenario.DriveUntilRaceOver());
-  ASSERT_EQ(scenario.State().ScreenState, ScrRaceOver);
-  ASSERT_EQ(scenario.Form().Race.Player->FinalPlace, 1);
-  ASSERT_EQ(scenario.State().PlaceBonus, 100);
-  scenario.Game().StepFrames(kContinueFrameWithoutBonus + 100 - 1);
-}
-
-}  // namespace
-
 TEST(RaceOver, TheBonusCountsIntoTheScoreAndAThresholdReachedOpensTheNextStep) {
   struct Case {
     const char* Name;
@@ -47,9 +28,9 @@ TEST(RaceOver, TheBonusCountsIntoTheScoreAndAThresholdReachedOpensTheNextStep) {
     state.Score = c.Score;
     state.PointsNeeded = c.PointsNeeded;
     state.UnlockStep = c.UnlockStep;
-    RaceToTheCountUp(scenario);
+    scenario.RaceAloneToTheCountUp();
     EXPECT_EQ(scenario.VisibleButton("bro_next"), nullptr);
-    EXPECT_EQ(state.Score, c.Score + 100);
+    EXPECT_EQ(state.Score, c.Score + 100);  // the first track's first prize
     EXPECT_EQ(state.PlaceBonus, 0);
     scenario.Game().StepFrame();
     EXPECT_NE(scenario.VisibleButton("bro_next"), nullptr);
@@ -75,7 +56,7 @@ TEST(RaceOver, ContinueKeepsOnlyAFasterTimeAsTheTrackRecordAndSavesTheProgress) 
     state.Score = 2000;  // enough for the top of the records
     TrackInfo& track = form.Race.Tracks.Tracks[state.SelectedTrack];
     track.BestTime = record;
-    RaceToTheCountUp(scenario);
+    scenario.RaceAloneToTheCountUp();
     scenario.Game().StepFrame();
     const RaceTime time = state.FinishRows[1].Time;
     ASSERT_TRUE(IsNotSlower(kSlow, time)) << "the lap took longer than the slow record";
@@ -100,7 +81,7 @@ TEST(RaceOver, ContinueKeepsOnlyAFasterTimeAsTheTrackRecordAndSavesTheProgress) 
 TEST(RaceOver, NoReturnsToTheTrackSelectionWithTheMenuMusicAndItsBackground) {
   RaceScenario scenario;
   TForm1& form = scenario.Form();
-  RaceToTheCountUp(scenario);
+  scenario.RaceAloneToTheCountUp();
   scenario.Game().StepFrame();
   EXPECT_EQ(scenario.PlayingMusic(), std::set<std::string>{"losemusic"});
   scenario.ClickButton("bro_next");

@@ -1,41 +1,15 @@
 #include "tests/shell/RaceScenario.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <fstream>
 
 #include "engine/graphics/KaltoImageList.h"
 #include "race/Autopilot.h"
-#include "race/TrackFile.h"
+#include "race/Player.h"
 #include "shell/RaceStart.h"
-#include "tests/race/SquareCourse.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<TrackRecord> SquareTrack() {
-  std::vector<TrackRecord> records = SquareCourse();
-  // Road tiles are 256 pixels square: one centred on every other path point, along the side.
-  const auto points = SquarePathPoints();
-  for (size_t i = 0; i < points.size(); i += 2) {
-    const auto [x, y] = points[i];
-    const bool across = y == 0 || y == 2000;
-    records.push_back({y - 128, x - 128, across ? 1 : 2, 0, 0});
-  }
-  for (int32_t slot = 1; slot <= 8; ++slot) {
-    records.push_back({0, 900 - 100 * slot, track_kind::StartSlot, 0, slot});
-  }
-  return records;
-}
-
-void WriteTrack(const fs::path& file) {
-  const std::vector<uint8_t> bytes = EncodeTrackRecords(SquareTrack());
-  std::ofstream(file, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-}
 
 // Stands in for a menu screen: takes its state and notes the calls.
 class StandInScreen : public GameScreen {
@@ -56,35 +30,6 @@ class StandInScreen : public GameScreen {
 };
 
 }  // namespace
-
-RaceDataRoot::RaceDataRoot()
-    : root_(fs::temp_directory_path() / ("bk-race-data-" + std::to_string(::getpid()))) {
-  fs::remove_all(root_);
-  fs::create_directories(root_ / "Data");
-  for (const fs::directory_entry& entry : fs::directory_iterator(fs::current_path())) {
-    if (entry.path().filename() != "Data") {
-      fs::create_symlink(entry.path(), root_ / entry.path().filename());
-    }
-  }
-  for (const fs::directory_entry& entry : fs::directory_iterator(fs::current_path() / "Data")) {
-    if (entry.path().extension() != ".prd") {
-      fs::create_symlink(entry.path(), root_ / "Data" / entry.path().filename());
-    }
-  }
-  for (int track = 1; track <= 13; ++track) {
-    WriteTrack(root_ / "Data" / ("data" + std::to_string(track) + ".prd"));
-  }
-}
-
-RaceDataRoot::~RaceDataRoot() {
-  std::error_code ec;
-  fs::remove_all(root_, ec);
-}
-
-void RaceDataRoot::RemoveTrack(const std::string& gameName) {
-  // "Data\\dataN.prd"
-  fs::remove(root_ / "Data" / gameName.substr(gameName.find('\\') + 1));
-}
 
 RaceScenario::RaceScenario() {
   HarnessOptions options;
@@ -111,6 +56,17 @@ bool RaceScenario::DriveUntilRaceOver(int frameLimit) {
     game_->StepFrame();
   }
   return State().ScreenState != ScrRace;
+}
+
+void RaceScenario::RaceAloneToTheCountUp() {
+  constexpr int kContinueFrameWithoutBonus = 453;
+  StartRace(1, 0);
+  ASSERT_TRUE(DriveUntilRaceOver());
+  ASSERT_EQ(State().ScreenState, ScrRaceOver);
+  ASSERT_EQ(Form().Race.Player->FinalPlace, 1);
+  const int32_t bonus = State().PlaceBonus;
+  ASSERT_EQ(bonus, Form().Race.Tracks.Tracks[State().SelectedTrack].Prizes[0]);
+  game_->StepFrames(kContinueFrameWithoutBonus + bonus - 1);
 }
 
 TKaltoButton* RaceScenario::VisibleButton(const std::string& picture) {

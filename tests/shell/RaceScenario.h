@@ -1,7 +1,7 @@
 #pragma once
-// A headless game set up for race scenarios: a data folder with the built game's pictures
-// and sounds and a small square track in every track slot, and stand-ins that record the
-// menu screens the race flow enters and leaves.
+// A headless game set up for race scenarios: a data folder with the small square track in
+// every track slot, and stand-ins that record the menu screens the race flow enters and
+// leaves.
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -10,23 +10,7 @@
 
 #include "engine/gui/KaltoButton.h"
 #include "tests/harness/GameHarness.h"
-
-// The built game's folder, with every track file (and the menus' demo course) replaced by a
-// 2000-pixel square with road under its path and eight start slots before the finish line.
-class RaceDataRoot {
- public:
-  RaceDataRoot();
-  ~RaceDataRoot();
-  RaceDataRoot(const RaceDataRoot&) = delete;
-  RaceDataRoot& operator=(const RaceDataRoot&) = delete;
-
-  const std::filesystem::path& Path() const { return root_; }
-  // Takes a track file away, as a broken installation would.
-  void RemoveTrack(const std::string& gameName);
-
- private:
-  std::filesystem::path root_;
-};
+#include "tests/harness/RaceDataRoot.h"
 
 // What the menus' stand-in screens saw: "enter 14", "leave 15", ...
 using ScreenLog = std::vector<std::string>;
@@ -47,6 +31,9 @@ class RaceScenario {
   // The autopilot drives until the race screen is left (the race-over screen opens 150
   // frames after the finish); false when the frame limit ran out first.
   bool DriveUntilRaceOver(int frameLimit = 20000);
+  // A lone race on the selected track, which the player wins with the first prize, then the
+  // race-over screen until the frame before its continue button shows (453 + bonus frames).
+  void RaceAloneToTheCountUp();
   // Clicks the middle of the page's button showing that picture; fails the test when no
   // visible button shows it.
   void ClickButton(const std::string& picture);

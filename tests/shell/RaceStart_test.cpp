@@ -119,6 +119,7 @@ TEST(RaceStart, TheRaceClocksRunFromTheGreenLightInTrueHundredths) {
   auto total = [](const RaceTime& t) { return t.Minutes * 6000 + t.Seconds * 100 + t.Hundredths; };
   EXPECT_EQ(total(form.Race.Player->RaceClock), hundredths);
   for (TOpponentCar* car : form.Race.Opponents) EXPECT_EQ(total(car->RaceClock), hundredths);
+  scenario.SaveScene("race-running.png");
 }
 
 TEST(RaceStart, PausingDuringTheLightsFreezesThemUntilTheRaceResumes) {
