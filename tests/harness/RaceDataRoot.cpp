@@ -67,10 +67,12 @@ RaceDataRoot::RaceDataRoot(Track track) : root_(FreshFolder()) {
     }
   }
   std::vector<uint8_t> bytes;
-  const fs::path shipped = track == Track::Largest ? LargestShippedTrack(game / "Data") : fs::path();
+  const fs::path shipped =
+      track == Track::Largest ? LargestShippedTrack(game / "Data") : fs::path();
   if (!shipped.empty()) {
-    std::ifstream in(shipped, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    bytes.resize(fs::file_size(shipped));
+    std::ifstream(shipped, std::ios::binary)
+        .read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   } else {
     bytes = EncodeTrackRecords(SquareTrack(track == Track::Largest ? 1600 : 0));
   }
