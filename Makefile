@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 WERROR     := $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build play server test test-asan bench fuzz fuzz-build clean
+.PHONY: all deps configure build install play server test test-asan bench fuzz fuzz-build clean
 
 all: build
 
@@ -18,6 +18,11 @@ configure: deps
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
+
+# The game, its data, desktop entry and icon under PREFIX (bin/, share/...); DESTDIR works too.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 play: build
 	cd $(BUILD)/game && ./brindle-karts

@@ -41,8 +41,8 @@ GameRoots ResolveGameRoots(const RootInputs& in) {
   if (IsWritableDir(in.WorkingDir)) {
     roots.Save = in.WorkingDir;
   } else {
-    fs::path base = !in.XdgDataHome.empty() ? fs::path(in.XdgDataHome)
-                                            : fs::path(in.Home) / ".local" / "share";
+    fs::path base =
+        !in.XdgDataHome.empty() ? fs::path(in.XdgDataHome) : fs::path(in.Home) / ".local" / "share";
     roots.Save = base / "brindle-karts";
     std::error_code ec;
     fs::create_directories(roots.Save, ec);
@@ -55,8 +55,12 @@ RootInputs CurrentRootInputs() {
   std::error_code ec;
   in.WorkingDir = fs::current_path(ec);
   in.ExecutableDir = fs::read_symlink("/proc/self/exe", ec).parent_path();
-#ifdef BK_INSTALL_DATADIR
-  in.InstalledDataDir = BK_INSTALL_DATADIR;
+#ifdef BK_DATADIR_FROM_BINDIR
+  // Found from the executable rather than a prefix fixed at build time, so an installed
+  // tree still works after being moved or unpacked under another root.
+  if (!in.ExecutableDir.empty()) {
+    in.InstalledDataDir = (in.ExecutableDir / BK_DATADIR_FROM_BINDIR).lexically_normal();
+  }
 #endif
   if (const char* xdg = std::getenv("XDG_DATA_HOME")) in.XdgDataHome = xdg;
   if (const char* home = std::getenv("HOME")) in.Home = home;
@@ -77,4 +81,6 @@ const GameRoots& CurrentGameRoots() {
   return *roots;
 }
 
-void SetGameRoots(const GameRoots& roots) { OverrideRoots() = roots; }
+void SetGameRoots(const GameRoots& roots) {
+  OverrideRoots() = roots;
+}

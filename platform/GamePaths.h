@@ -14,7 +14,7 @@ struct GameRoots {
 struct RootInputs {
   std::filesystem::path WorkingDir;
   std::filesystem::path ExecutableDir;
-  std::filesystem::path InstalledDataDir;  // empty when the build has no install prefix
+  std::filesystem::path InstalledDataDir;  // bin/../share/brindle-karts beside the executable
   std::string XdgDataHome;                 // $XDG_DATA_HOME, may be empty
   std::string Home;                        // $HOME, may be empty
 };

@@ -7,6 +7,7 @@
 //                                      the pictures drawn from them; DATADIR of --pictures
 //                                      when not given
 //   assetgen --exit-page GAMEDIR       GAMEDIR/wdata (the exit page) and GAMEDIR/website.url
+//   assetgen --icons DIR               the application icon, DIR/<n>x<n>/apps/brindle-karts.png
 // Options combine; each runs once.
 #include <cstdio>
 #include <cstring>
@@ -21,6 +22,7 @@
 #include "tools/assetgen/pictures/CompiledTracks.h"
 #include "tools/assetgen/pictures/ContactSheet.h"
 #include "tools/assetgen/pictures/ExitPage.h"
+#include "tools/assetgen/pictures/Icon.h"
 #include "tools/assetgen/pictures/PictureSet.h"
 #include "tools/assetgen/pictures/Text.h"
 #include "tools/assetgen/sound/SoundAssets.h"
@@ -30,7 +32,8 @@ namespace {
 int Usage() {
   std::cerr << "usage: assetgen [--sounds OUTDIR] [--pictures DATADIR] "
                "[--contact-sheet FILE.png] [--picture-pngs DIR] [--tracks DATADIR] "
-               "[--exit-page GAMEDIR]\n";
+               "[--exit-page GAMEDIR] [--icons DIR]
+";
   return 2;
 }
 
@@ -83,6 +86,7 @@ void WritePictures(const PictureOutputs& out) {
 int main(int argc, char** argv) {
   std::string soundDir;
   std::string exitPageDir;
+  std::string iconDir;
   PictureOutputs pictures;
   std::string trackDir;
   for (int i = 1; i < argc; ++i) {
@@ -101,11 +105,15 @@ int main(int argc, char** argv) {
       trackDir = value;
     } else if (std::strcmp(option, "--exit-page") == 0) {
       exitPageDir = value;
+    } else if (std::strcmp(option, "--icons") == 0) {
+      iconDir = value;
     } else {
       return Usage();
     }
   }
-  if (soundDir.empty() && exitPageDir.empty() && !pictures.any()) return Usage();
+  if (soundDir.empty() && exitPageDir.empty() && iconDir.empty() && !pictures.any()) {
+    return Usage();
+  }
   try {
     if (!soundDir.empty()) WriteSoundAssets(soundDir);
     if (!exitPageDir.empty()) {
@@ -114,6 +122,7 @@ int main(int argc, char** argv) {
     }
     setCompiledTrackFolder(trackDir.empty() ? pictures.dataDir : trackDir);
     if (pictures.any()) WritePictures(pictures);
+    if (!iconDir.empty()) writeIcons(iconDir);
     if (pictures.any() || !exitPageDir.empty()) releaseTextCaches();
   } catch (const std::exception& e) {
     std::cerr << "assetgen: " << e.what() << "\n";
