@@ -217,6 +217,7 @@ void TForm1::DrawEmptyFrame() {
 
 void TForm1::KaltoTimer1Timer() {
   if (State.MusicOn) KaltoMusic1.Update();
+  if (BeforeFrame) BeforeFrame();
   RunScreenFrame(State.ScreenState);
 }
 

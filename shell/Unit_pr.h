@@ -69,6 +69,9 @@ class TForm1 : private WindowHandler {
 
   // One frame (the frame timer's tick handler).
   void KaltoTimer1Timer();
+  // Runs at the start of every frame, before the screen's frame; the game sets none. Test
+  // programs act here as a player at the keys would (the autopilot build drives races).
+  std::function<void()> BeforeFrame;
   // The key tables: KeyHeld while a key is down; KeyReleased set on release until a
   // consumer clears it, so a press and release between two frames is still seen once.
   void FormKeyDown(int key);

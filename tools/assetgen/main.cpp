@@ -32,8 +32,7 @@ namespace {
 int Usage() {
   std::cerr << "usage: assetgen [--sounds OUTDIR] [--pictures DATADIR] "
                "[--contact-sheet FILE.png] [--picture-pngs DIR] [--tracks DATADIR] "
-               "[--exit-page GAMEDIR] [--icons DIR]
-";
+               "[--exit-page GAMEDIR] [--icons DIR]\n";
   return 2;
 }
 
