@@ -77,6 +77,8 @@ TEST_F(InstalledGame, PutsEveryFileInItsUsualPlace) {
            prefix_ / "bin" / "brindle-karts",
            share / "brindle-karts" / "Data" / "data1.oil",
            share / "brindle-karts" / "Data" / "data2.oil",
+           share / "brindle-karts" / "Data" / "data1.prd",
+           share / "brindle-karts" / "Data" / "data13.prd",
            share / "brindle-karts" / "Sounds" / "1.xm",
            share / "brindle-karts" / "Sounds" / "finish.wav",
            share / "brindle-karts" / "wdata" / "config.ini",
