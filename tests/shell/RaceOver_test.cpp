@@ -113,3 +113,21 @@ TEST(RaceOver, AMissingTrackFileLeadsBackToTheTrackSelectionAndChangesNothing) {
   scenario.Game().StepFrames(10);
   EXPECT_EQ(state.ScreenState, ScrChooseTrack);
 }
+
+TEST(RaceOver, AWholeRaceOfTheFirstShippedTrackEndsWithThePlayersRowAmongTheFinishers) {
+  RaceScenario scenario(RaceScenario::Tracks::Shipped);
+  GameState& state = scenario.State();
+  const TrackInfo& track = scenario.Form().Race.Tracks.Tracks[state.SelectedTrack];
+  scenario.StartRace(track.Laps, track.Opponents);
+  ASSERT_TRUE(scenario.DriveUntilRaceOver(90 * 60 * 10));
+  ASSERT_EQ(state.ScreenState, ScrRaceOver);
+  const int32_t place = scenario.Form().Race.Player->FinalPlace;
+  ASSERT_GE(place, 1);
+  EXPECT_EQ(state.FinishRows[place].Id, kPlayerFinishId);
+  // Rows in finishing order: no time before the one above it.
+  for (int32_t row = 2; row < state.NextFinishPlace; ++row) {
+    EXPECT_TRUE(IsNotSlower(state.FinishRows[row].Time, state.FinishRows[row - 1].Time)) << row;
+  }
+  scenario.Game().StepFrames(300);
+  scenario.SaveScene("race-over-shipped-track.png");
+}

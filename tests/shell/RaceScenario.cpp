@@ -31,9 +31,12 @@ class StandInScreen : public GameScreen {
 
 }  // namespace
 
-RaceScenario::RaceScenario() {
+RaceScenario::RaceScenario(Tracks tracks) {
   HarnessOptions options;
-  options.DataRoot = data_.Path();
+  if (tracks == Tracks::Square) {
+    data_ = std::make_unique<RaceDataRoot>();
+    options.DataRoot = data_->Path();
+  }
   game_ = std::make_unique<GameHarness>(options);
   for (uint8_t menu : {ScrMainMenu, ScrChooseTrack, ScrChooseCar}) {
     Form().SetScreen(menu, std::make_unique<StandInScreen>(State(), menu, log_));

@@ -17,12 +17,15 @@ using ScreenLog = std::vector<std::string>;
 
 class RaceScenario {
  public:
-  RaceScenario();
+  // On the small square track in every slot, or on the tracks the game ships.
+  enum class Tracks { Square, Shipped };
+  explicit RaceScenario(Tracks tracks = Tracks::Square);
 
   GameHarness& Game() { return *game_; }
   TForm1& Form() { return game_->Form(); }
   GameState& State() { return game_->State(); }
-  RaceDataRoot& Data() { return data_; }
+  // The square tracks' folder (Tracks::Square only).
+  RaceDataRoot& Data() { return *data_; }
   const ScreenLog& Log() const { return log_; }
 
   // The selected track gets this many laps and computer cars; then the car screen's race
@@ -50,7 +53,7 @@ class RaceScenario {
   int CountSprites(const std::string& name);
 
  private:
-  RaceDataRoot data_;
+  std::unique_ptr<RaceDataRoot> data_;
   std::unique_ptr<GameHarness> game_;
   ScreenLog log_;
 };
