@@ -89,7 +89,8 @@ void GameOverScreen::RunNamePhase() {
   }
 }
 
-// The caret shows for 31 frames and hides for 32, and typing always goes to the end.
+// The caret hides on every 31st count and shows again on the 63rd; typing always goes to
+// the end of the name.
 void GameOverScreen::BlinkCaret() {
   GameState& state = form_.State;
   form_.EditBox->CursorPos = form_.EditBox->TextLength();

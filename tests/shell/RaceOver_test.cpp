@@ -128,6 +128,14 @@ TEST(RaceOver, AWholeRaceOfTheFirstShippedTrackEndsWithThePlayersRowAmongTheFini
   for (int32_t row = 2; row < state.NextFinishPlace; ++row) {
     EXPECT_TRUE(IsNotSlower(state.FinishRows[row].Time, state.FinishRows[row - 1].Time)) << row;
   }
+  // The lap clock ran: the best lap is no longer than the average lap.
+  auto hundredths = [](const RaceTime& t) {
+    return t.Minutes * 6000 + t.Seconds * 100 + t.Hundredths;
+  };
+  const RaceTime bestLap = scenario.Form().Race.Player->BestLap;
+  ASSERT_NE(bestLap, RaceTime::None());
+  EXPECT_GT(hundredths(bestLap), 0);
+  EXPECT_LE(hundredths(bestLap) * track.Laps, hundredths(state.FinishRows[place].Time));
   scenario.Game().StepFrames(300);
   scenario.SaveScene("race-over-shipped-track.png");
 }
