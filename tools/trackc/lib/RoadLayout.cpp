@@ -5,7 +5,6 @@
 #include <map>
 #include <utility>
 
-
 namespace {
 
 // Road-part kinds by the edges they open.
