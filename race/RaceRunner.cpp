@@ -105,8 +105,7 @@ class OpponentWatch {
 }  // namespace
 
 RaceOutcome RunRace(const RaceSetup& setup) {
-  GameState freshState;
-  GameState& state = setup.State ? *setup.State : freshState;
+  GameState state;
   state.CarsAvailable = race::kCarCount;
   state.ScreenState = ScrRace;
   TKaltoImageList sized;  // outlives the sprites that point into it
@@ -138,11 +137,7 @@ RaceOutcome RunRace(const RaceSetup& setup) {
     const RaceTime lapTime = race.Player->LapTime;
     const bool wasFinished = state.RaceFinished;
     if (setup.OnFrame) setup.OnFrame(race, frame);
-    if (setup.Drive) {
-      setup.Drive(pilot.Decide());
-    } else {
-      pilot.PressKeys();
-    }
+    pilot.PressKeys();
     engine.MoveAll(0);
     MoveCourse(race);
     engine.KillDead();

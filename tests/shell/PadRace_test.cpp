@@ -1,84 +1,77 @@
-// A whole race driven from a game controller: the autopilot's wishes become a pad's
-// trigger and stick movements, SDL reports them to the real window and form, and the car
-// reads nothing but the key tables those events fill.
+// A whole race on the game's own race screen, played from a game controller: the
+// autopilot's wishes become a pad's trigger and stick movements, SDL reports them to the
+// real window and form, and the car reads nothing but the key tables those events fill.
+// Start pauses and resumes, B opens the quit panel and closes it again.
 #include <SDL.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <string>
+#include <cstdio>
 
 #include "core/GameState.h"
-#include "race/RaceRunner.h"
-#include "race/TrackFile.h"
-#include "tests/harness/GameHarness.h"
-#include "tests/race/SquareCourse.h"
+#include "race/Autopilot.h"
+#include "race/Player.h"
+#include "tests/shell/RaceScenario.h"
 #include "tests/support/VirtualPad.h"
 
 namespace {
 
-// The square course with its start slots before the finish line, the player's last.
-std::filesystem::path WriteSquareTrack() {
-  std::vector<TrackRecord> records = SquareCourse();
-  for (int32_t slot = 1; slot <= 4; ++slot) {
-    records.push_back({0, 800 - 100 * slot, track_kind::StartSlot, 0, slot});
-  }
-  records.push_back({0, 300, track_kind::StartSlot, 0, 5});
-  const std::filesystem::path file =
-      std::filesystem::temp_directory_path() / ("bk-pad-race-" + std::to_string(getpid()) + ".prd");
-  const std::vector<uint8_t> bytes = EncodeTrackRecords(records);
-  std::ofstream(file, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-  return file;
+// A button pressed and let go, a frame each.
+void Tap(RaceScenario& scenario, VirtualPad& pad, int button) {
+  pad.SetButton(button, true);
+  scenario.Game().StepFrame();
+  pad.SetButton(button, false);
+  scenario.Game().StepFrame();
 }
 
-TEST(PadRace, TheCarFinishesTwoLapsSteeredByTheStickWithTheTriggersForThrottleAndBrake) {
-  GameHarness game;
-  // The race runs in RunRace's own world on the form's state record; the form's race screen
-  // has no race of its own to show, so the frames stay blank.
-  game.Form().SetScreen(ScrRace, nullptr);
+TEST(PadRace, ThePlayerWinsALoneRaceOnTheRaceScreenPlayedFromThePad) {
+  RaceScenario scenario;
   VirtualPad pad;
-  game.StepFrame();  // the pad is noticed
-  const std::filesystem::path track = WriteSquareTrack();
+  scenario.Game().StepFrame();  // the pad is noticed
+  scenario.StartRace(1, 0);
+  ASSERT_EQ(scenario.State().ScreenState, ScrRace);
+  Autopilot pilot(scenario.Form().Race);
+  const auto& held = scenario.State().KeyHeld;
 
-  RaceSetup setup;
-  setup.TrackFile = track;
-  setup.Opponents = 0;
-  setup.Laps = 2;
-  setup.FrameLimit = 90 * 60 * 5;
-  setup.State = &game.State();
-  int64_t frames = 0;
-  int64_t steeredFrames = 0;
-  int64_t brakedFrames = 0;
-  int64_t keysNotAsWanted = 0;
-  setup.Drive = [&](const AutopilotControls& want) {
+  int frames = 0;
+  int steered = 0;
+  int braked = 0;
+  int keysNotAsWanted = 0;
+  bool menusTried = false;
+  while (scenario.State().ScreenState == ScrRace && frames < 20000) {
+    // The player waits for the green light with the pad at rest.
+    AutopilotControls want = pilot.Decide();
+    if (!scenario.Form().Race.Player->ControlsEnabled) want = AutopilotControls{};
     pad.SetAxis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, want.Throttle ? 32767 : 0);
     pad.SetAxis(SDL_CONTROLLER_AXIS_TRIGGERLEFT, want.Brake ? 32767 : 0);
     pad.SetAxis(SDL_CONTROLLER_AXIS_LEFTX, want.Left ? -32768 : want.Right ? 32767 : 0);
-    game.StepFrame();  // SDL reports the pad; the window turns it into key events
-    const auto& held = game.State().KeyHeld;
+    scenario.Game().StepFrame();  // SDL reports the pad; the window makes key events of it
+    ++frames;
+    if (scenario.State().RaceFinished) continue;
     const bool asWanted =
         (held[vk::Up] != 0) == want.Throttle && (held[vk::Down] != 0) == want.Brake &&
         (held[vk::Left] != 0) == want.Left && (held[vk::Right] != 0) == want.Right;
     keysNotAsWanted += asWanted ? 0 : 1;
-    steeredFrames += want.Left || want.Right ? 1 : 0;
-    brakedFrames += want.Brake ? 1 : 0;
-    ++frames;
-  };
-  const RaceOutcome outcome = RunRace(setup);
-  std::filesystem::remove(track);
-
-  EXPECT_TRUE(outcome.AllFinished) << outcome.Frames << " frames";
-  EXPECT_EQ(outcome.PlayerLaps.size(), 2u);
-  EXPECT_EQ(frames, outcome.Frames);
+    steered += want.Left || want.Right ? 1 : 0;
+    braked += want.Brake ? 1 : 0;
+    if (frames == 600) scenario.SaveScene("pad-race.png");
+    if (frames == 700 && !menusTried) {
+      menusTried = true;
+      Tap(scenario, pad, SDL_CONTROLLER_BUTTON_START);
+      EXPECT_EQ(scenario.State().ScreenState, ScrPause);
+      Tap(scenario, pad, SDL_CONTROLLER_BUTTON_START);
+      EXPECT_EQ(scenario.State().ScreenState, ScrRace);
+      Tap(scenario, pad, SDL_CONTROLLER_BUTTON_B);
+      EXPECT_EQ(scenario.State().ScreenState, ScrQuitRace);
+      Tap(scenario, pad, SDL_CONTROLLER_BUTTON_B);
+      EXPECT_EQ(scenario.State().ScreenState, ScrRace);
+    }
+  }
+  std::printf("pad race: %d frames, %d steered, %d braking\n", frames, steered, braked);
+  EXPECT_TRUE(menusTried);
+  EXPECT_EQ(scenario.State().ScreenState, ScrRaceOver) << frames << " frames";
+  EXPECT_EQ(scenario.Form().Race.Player->FinalPlace, 1);
   EXPECT_EQ(keysNotAsWanted, 0);
-  // The square's corners need the stick; each lap has four of them.
-  EXPECT_GT(steeredFrames, 8);
-  std::printf("pad race: %lld frames, %lld steered, %lld braking\n",
-              static_cast<long long>(outcome.Frames), static_cast<long long>(steeredFrames),
-              static_cast<long long>(brakedFrames));
+  EXPECT_GT(steered, 0);  // the course has bends
 }
 
 }  // namespace
