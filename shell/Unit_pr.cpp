@@ -8,6 +8,7 @@
 #include "race/GameConstants.h"
 #include "race/RaceParts.h"
 #include "shell/ExitPageScreen.h"
+#include "shell/MenuScreens.h"
 #include "shell/MenuSprites.h"
 #include "shell/RaceScreens.h"
 #include "shell/Settings.h"
@@ -134,6 +135,7 @@ void TForm1::FormCreate() {
   PromoScreen->Load();
   SetScreen(ScrExit, std::make_unique<ExitPageScreen>(*this));
   RegisterRaceScreens(*this);
+  InstallMenuScreens(*this);
 }
 
 void TForm1::LoadSettings() {
@@ -190,6 +192,10 @@ void TForm1::FormDestroy() {
 
 void TForm1::SetScreen(uint8_t state, std::unique_ptr<GameScreen> screen) {
   if (IsScreenState(state)) screens_[state] = std::move(screen);
+}
+
+GameScreen* TForm1::ScreenOf(uint8_t state) const {
+  return IsScreenState(state) ? screens_[state].get() : nullptr;
 }
 
 void TForm1::EnterScreen(uint8_t state) {

@@ -66,6 +66,8 @@ class TForm1 : private WindowHandler {
   void EnterScreen(uint8_t state);
   void LeaveScreen(uint8_t state);
   void RunScreenFrame(uint8_t state);
+  // The screen installed for a state, or null.
+  GameScreen* ScreenOf(uint8_t state) const;
 
   // One frame (the frame timer's tick handler).
   void KaltoTimer1Timer();

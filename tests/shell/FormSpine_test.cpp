@@ -67,6 +67,7 @@ TEST(FormSpine, AStateWithoutItsScreenShowsABlackFrameAndAnUnusedValueShowsNothi
 
   GameHarness game;
   ASSERT_EQ(game.State().ScreenState, ScrSplash);
+  game.Form().SetScreen(ScrSplash, nullptr);
   game.Form().KaltoScreen1.Device()->Clear(200, 100, 50, 255);
   const PixelImage frame = game.RenderFrame();
   ASSERT_EQ(frame.Width, 800);

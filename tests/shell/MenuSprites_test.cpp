@@ -29,7 +29,8 @@ TEST(MenuSprites, PictureSpriteShowsTheWholePictureOfItsList) {
 
 TEST(MenuSprites, CursorStepsEveryTenthMoveWrapsAfterEightPicturesAndSitsOnThePointer) {
   GameHarness game;
-  TCursor& cursor = *game.Form().Cursor;
+  // A pointer of its own: the screens move the game's pointer too.
+  TCursor& cursor = *new TCursor(game.Form());
   EXPECT_EQ(cursor.Z(), 90000);
   EXPECT_EQ(cursor.Width(), cursor.Image()->TileWidth());
 

@@ -92,7 +92,7 @@ void paintRecords(cairo_t* cr, const TileRequest& t) {
   drawPanelPlate(cr, 0, 22, w - 4, h - 26, 18);
   drawHeadingRibbon(cr, w / 2, 2, w * 0.78, 38, "ТАБЛИЦА РЕКОРДОВ");
   const double wellTop = 265 - kRecordsY;
-  drawLightWell(cr, 4, wellTop, w - 12, h - wellTop - 8, 10);
+  drawLightWell(cr, 4, wellTop, w - 12, h - wellTop - 6, 10);
   // Alternate row shading inside the well.
   for (int i = 0; i < 10; ++i) {
     if (i % 2) continue;

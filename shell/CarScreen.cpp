@@ -1,0 +1,129 @@
+#include "shell/CarScreen.h"
+
+#include "engine/graphics/PictureTable.h"
+#include "shell/MenuFrame.h"
+#include "shell/MenuSprites.h"
+#include "shell/SelectionScreen.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+constexpr size_t kRaceSlot = 4;
+constexpr SlidingButton kSliding[4] = {{1, -20, 685}, {2, 20, 107}, {3, 20, 9}, {4, -20, 642}};
+constexpr int32_t kNameCentreX = 419;
+constexpr int32_t kNameY = 68;
+constexpr int32_t kBarX = 380;
+constexpr int32_t kBarY[4] = {392, 437, 482, 528};
+constexpr int32_t kLockedGrey = 85;
+
+// The bars' lengths as fractions of the bar picture: top speed / 12, acceleration x 10,
+// steering rate / 2, heading follow.
+std::array<double, 4> BarScales(const CarInfo& car) {
+  return {car.MaxSpeed / 12, car.Acceleration * 10, car.SteeringRate / 2, car.HeadingFollow};
+}
+
+}  // namespace
+
+void CarScreen::Enter() {
+  form_.State.ScreenState = ScrChooseCar;
+  form_.KaltoFont1.SetFont("Arial", 13, 0);
+  form_.KaltoFont1.SetColor(0xFF1E1E1E);
+  CreateMenuPage(form_);
+  AddMenuButton(form_, "bc_next", 900, 123, [this] { Browse(1); });
+  AddMenuButton(form_, "bc_prev", -200, 313, [this] { Browse(-1); });
+  AddMenuButton(form_, "b_back", -200, 524, [this] {
+    form_.LeaveScreen(ScrChooseCar);
+    PlayCheck(form_);
+    form_.EnterScreen(ScrChooseTrack);
+  });
+  AddMenuButton(form_, "bc_race", 900, 524, [this] { StartRace(); });
+  form_.ButtonCount = 4;
+  form_.TitleSprite = new TMenuScreen(form_, 0, 0, 500, "scr_choosecar", "choosetrack", 255, true);
+  form_.SecondSprite = new TMenuScreen(form_, 230, 137, 522, "blik", "blik", 155, true);
+  const CarInfo& car = form_.Race.Cars.Cars[static_cast<size_t>(form_.State.SelectedCar)];
+  form_.PictureSprite =
+      new TMenuScreen(form_, 265, 133, 521, car.PreviewImage, "carimage", 255, true);
+  for (size_t bar = 0; bar < bars_.size(); ++bar) {
+    bars_[bar] = new TMenuScreen(form_, kBarX, kBarY[bar], 522, "bar",
+                                 "bar" + std::to_string(bar + 1), 255, true);
+  }
+  ShowSelectedCar();
+  form_.State.PhaseCounter = 0;
+  ClearKeyReleased(form_.State);
+  form_.State.AnimCounter = 0;
+}
+
+bool CarScreen::SelectedCarUnlocked() const {
+  return form_.Race.Cars.Cars[static_cast<size_t>(form_.State.SelectedCar)].Unlocked;
+}
+
+void CarScreen::ShowSelectedCar() {
+  const CarInfo& car = form_.Race.Cars.Cars[static_cast<size_t>(form_.State.SelectedCar)];
+  TSprite& picture = *form_.PictureSprite;
+  TImageListItem& preview = RequirePicture(form_.KaltoImageList1, car.PreviewImage);
+  picture.SetImage(&preview);
+  picture.SetWidth(preview.PictureWidth());
+  picture.SetHeight(preview.PictureHeight());
+  const int32_t shade = car.Unlocked ? 255 : kLockedGrey;
+  picture.SetRed(shade);
+  picture.SetGreen(shade);
+  picture.SetBlue(shade);
+  const std::array<double, 4> scales = BarScales(car);
+  for (size_t bar = 0; bar < bars_.size(); ++bar) {
+    bars_[bar]->ScaleX = static_cast<float>(scales[bar]);
+    bars_[bar]->Visible = car.Unlocked;
+  }
+  form_.Buttons[kRaceSlot]->Visible = car.Unlocked;
+}
+
+void CarScreen::Browse(int32_t step) {
+  PlayCheck(form_);
+  int32_t& selected = form_.State.SelectedCar;
+  const int32_t count = static_cast<int32_t>(form_.Race.Cars.Cars.size());
+  selected = step > 0 ? NextIndex(selected, count) : PreviousIndex(selected, count);
+  ShowSelectedCar();
+}
+
+void CarScreen::StartRace() {
+  // The race start lands with the race screens.
+}
+
+void CarScreen::RunFrame() {
+  GameState& state = form_.State;
+  if (TakeKeyRelease(state, vk::Escape)) {
+    PlayCheck2(form_);
+    ChangeScreen(form_, ScrChooseCar, ScrChooseTrack);
+    return;
+  }
+  if (TakeKeyRelease(state, vk::Enter)) {
+    if (SelectedCarUnlocked()) StartRace();
+    return;
+  }
+  if (TakeKeyRelease(state, vk::Right)) {
+    Browse(1);
+    return;
+  }
+  if (TakeKeyRelease(state, vk::Left)) {
+    Browse(-1);
+    return;
+  }
+  SlideSelectionButtons(form_, kSliding);
+  BeginMenuFrame(form_);
+  form_.KaltoSprite1.MoveAll(1);
+  DrawSpritesBelowPointer(form_);
+  const CarInfo& car = form_.Race.Cars.Cars[static_cast<size_t>(state.SelectedCar)];
+  TextCentredOn(form_.KaltoFont3, kNameCentreX, kNameY,
+                car.Unlocked ? car.Name : "\xCD\xE5\xE4\xEE\xF1\xF2\xF3\xEF\xED\xEE");
+  DrawGreeting(form_);
+  form_.KaltoGUI1.Draw();
+  EndMenuFrame(form_);
+}
+
+void CarScreen::Leave() {
+  FreeMenuPage(form_);
+  KillSlot(form_.TitleSprite);
+  KillSlot(form_.SecondSprite);
+  KillSlot(form_.PictureSprite);
+  for (TSprite*& bar : bars_) KillSlot(bar);
+  form_.KaltoSprite1.KillDead();
+}

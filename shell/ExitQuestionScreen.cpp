@@ -1,0 +1,72 @@
+#include "shell/ExitQuestionScreen.h"
+
+#include "shell/MenuFrame.h"
+#include "shell/MenuSprites.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+constexpr int32_t kSlideFrames = 20;
+constexpr int32_t kSlideStep = 40;
+constexpr int32_t kButtonsY = 434;
+
+}  // namespace
+
+void ExitQuestionScreen::Enter() {
+  ClearKeyReleased(form_.State);
+  form_.State.ScreenState = ScrExitConfirm;
+  CreateMenuPage(form_);
+  AddMenuButton(form_, "b_yes", -380, kButtonsY, [this] { Yes(); });
+  AddMenuButton(form_, "b_no", -245, kButtonsY, [this] {
+    form_.LeaveScreen(ScrExitConfirm);
+    PlayCheck(form_);
+    form_.EnterScreen(ScrMainMenu);
+  });
+  form_.ButtonCount = 2;
+  form_.TitleSprite =
+      new TMenuScreen(form_, -693, 104, 500, "scr_ExitTheGame", "exitthegame", 255, true);
+  form_.State.AnimCounter = 0;
+}
+
+void ExitQuestionScreen::RunFrame() {
+  GameState& state = form_.State;
+  if (TakeKeyRelease(state, vk::Escape)) {
+    PlayCheck2(form_);
+    ChangeScreen(form_, ScrExitConfirm, ScrMainMenu);
+    return;
+  }
+  if (TakeKeyRelease(state, vk::Enter)) {
+    Yes();
+    return;
+  }
+  TSprite& title = *form_.TitleSprite;
+  if (state.AnimCounter >= 0 && state.AnimCounter < kSlideFrames) {
+    form_.Buttons[1]->X += kSlideStep;
+    form_.Buttons[2]->X += kSlideStep;
+    title.SetX(title.X() + kSlideStep);
+    state.AnimCounter += 1;
+  }
+
+  BeginMenuFrame(form_);
+  DrawSpritesBelowPointer(form_, {&title});
+  DrawMenuPicture(form_, "scr_title", 0, 0);
+  title.Draw();
+  form_.KaltoGUI1.Draw();
+  form_.KaltoSprite1.MoveAll(1);
+  DrawLampsAndGreeting(form_);
+  EndMenuFrame(form_);
+  form_.Buttons[1]->Y = kButtonsY;
+  form_.Buttons[2]->Y = kButtonsY;
+}
+
+void ExitQuestionScreen::Leave() {
+  FreeMenuPage(form_);
+  KillSlot(form_.TitleSprite);
+  form_.KaltoSprite1.KillDead();
+}
+
+void ExitQuestionScreen::Yes() {
+  form_.SaveConfigFile();
+  form_.SaveProgressFile();
+  ChangeScreen(form_, ScrExitConfirm, ScrExit);
+}

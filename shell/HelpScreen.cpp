@@ -1,0 +1,103 @@
+#include "shell/HelpScreen.h"
+
+#include "engine/graphics/PictureTable.h"
+#include "race/MenuDecorations.h"
+#include "shell/MenuFrame.h"
+#include "shell/MenuSprites.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+constexpr int32_t kButtonRestY = 520;
+constexpr int32_t kSlideStep = 20;
+constexpr int32_t kHeadingCentreX = 418;
+constexpr int32_t kHeadingY = 60;
+constexpr int32_t kIconPage = 2;
+constexpr int32_t kHelpButtonCount = 3;
+
+struct IconCentre {
+  double X;
+  double Y;
+};
+// In the order of the icon kinds: up, down, left, right, ctrl, P, space, Escape.
+constexpr IconCentre kIconCentres[8] = {{259, 233}, {259, 279}, {236, 325}, {282, 325},
+                                        {202, 419}, {259, 372}, {336, 419}, {261, 463}};
+const char* const kPagePictures[HelpScreen::kPageCount] = {"scr_help", "scr_help2", "scr_help3"};
+
+}  // namespace
+
+void HelpScreen::Enter() {
+  ClearKeyReleased(form_.State);
+  helpPage_ = 1;
+  form_.State.ScreenState = ScrHelp;
+  CreateMenuPage(form_);
+  AddMenuButton(form_, "b_back", 335, 650, [this] {
+    form_.LeaveScreen(ScrHelp);
+    PlayCheck(form_);
+    form_.EnterScreen(ScrMainMenu);
+  });
+  AddMenuButton(form_, "b_next", 615, 710, [this] { NextPage(); });
+  AddMenuButton(form_, "b_prev", 50, 770, [this] { PreviousPage(); });
+  form_.ButtonCount = kHelpButtonCount;
+  for (int32_t kind = 0; kind < 8; ++kind) {
+    const IconCentre& centre = kIconCentres[kind];
+    icons_[static_cast<size_t>(kind)] = new THelpButton(form_.Race, kind, centre.X, centre.Y);
+  }
+  form_.TitleSprite = new TMenuScreen(form_, 96, 149, 500, "scr_help", "scr_Help", 255, true);
+  form_.KaltoSprite1.MoveAll(1);
+  form_.State.AnimCounter = 0;
+}
+
+void HelpScreen::RunFrame() {
+  if (TakeKeyRelease(form_.State, vk::Escape)) {
+    PlayCheck2(form_);
+    ChangeScreen(form_, ScrHelp, ScrMainMenu);
+    return;
+  }
+  for (size_t slot = 1; slot <= kHelpButtonCount; ++slot) {
+    TKaltoButton& button = *form_.Buttons[slot];
+    if (button.Y > kButtonRestY) button.Y -= kSlideStep;
+    if (button.Y < kButtonRestY) button.Y = kButtonRestY;
+  }
+
+  BeginMenuFrame(form_);
+  DrawSpritesBelowPointer(form_);
+  DrawMenuPicture(form_, "spec_fon", 0, 0);
+  form_.KaltoGUI1.Draw();
+  form_.KaltoSprite1.MoveAll(1);
+  DrawLampsAndGreeting(form_);
+  TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, "\xCF\xCE\xCC\xCE\xD9\xDC");
+  EndMenuFrame(form_);
+}
+
+void HelpScreen::Leave() {
+  FreeMenuPage(form_);
+  for (THelpButton*& icon : icons_) {
+    if (icon) icon->Dead();
+    icon = nullptr;
+  }
+  KillSlot(form_.TitleSprite);
+  form_.KaltoSprite1.KillDead();
+}
+
+void HelpScreen::NextPage() {
+  PlayCheck(form_);
+  if (helpPage_ == kPageCount) return;
+  ShowPage(helpPage_ + 1);
+}
+
+void HelpScreen::PreviousPage() {
+  if (helpPage_ == 1) return;
+  ShowPage(helpPage_ - 1);
+  PlayCheck(form_);
+}
+
+void HelpScreen::ShowPage(int32_t page) {
+  helpPage_ = page;
+  for (THelpButton* icon : icons_) icon->Visible = page == kIconPage;
+  TImageListItem& picture =
+      RequirePicture(form_.KaltoImageList1, kPagePictures[static_cast<size_t>(page - 1)]);
+  form_.TitleSprite->SetImage(&picture);
+  form_.TitleSprite->SetWidth(picture.PictureWidth());
+  form_.TitleSprite->SetHeight(picture.PictureHeight());
+}

@@ -1,0 +1,158 @@
+#include "shell/MenuFrame.h"
+
+#include <algorithm>
+
+#include "engine/graphics/PictureTable.h"
+#include "race/MenuDecorations.h"
+#include "race/RunningString.h"
+#include "shell/MenuSprites.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+constexpr int32_t kGreetingX = 30;
+constexpr int32_t kGreetingY = 16;
+constexpr int32_t kCaretHideFrames = 31;
+constexpr int32_t kCaretShowFrames = 63;
+
+void PlayEffect(TForm1& form, const char* name) {
+  if (!form.State.SoundOn) return;
+  if (TSoundListItem* effect = form.Sound3D.FindSound(name)) effect->Play();
+}
+
+}  // namespace
+
+TKaltoButton& AddMenuButton(TForm1& form, const std::string& picture, int32_t x, int32_t y,
+                            std::function<void()> action) {
+  TKaltoButton& button = form.GuiPage->CreateButton();
+  TImageListItem& item = RequirePicture(form.KaltoImageList1, picture);
+  button.Name = picture;
+  button.Caption.clear();
+  button.Overlay = false;
+  button.SetImage(slNormal, &item);
+  button.SetPattern(slNormal, 0);
+  button.SetImage(slHover, &item);
+  button.SetPattern(slHover, 1);
+  button.SetWidth(item.TileWidth());
+  button.SetHeight(item.TileHeight());
+  button.SetX(x);
+  button.SetY(y);
+  button.OnClick = [action = std::move(action)](TKaltoGUIComponent&) { action(); };
+  const auto freeSlot = std::find(form.Buttons.begin() + 1, form.Buttons.end(), nullptr);
+  if (freeSlot != form.Buttons.end()) *freeSlot = &button;
+  return button;
+}
+
+void ShowButtonPicture(TForm1& form, TKaltoButton& button, const std::string& picture,
+                       int32_t pattern) {
+  TImageListItem& item = RequirePicture(form.KaltoImageList1, picture);
+  button.SetImage(slNormal, &item);
+  button.SetPattern(slNormal, pattern);
+  button.SetWidth(item.TileWidth());
+  button.SetHeight(item.TileHeight());
+}
+
+void CreateMenuPage(TForm1& form) {
+  form.GuiPage = &form.KaltoGUI1.CreatePage("GUI2");
+}
+
+void FreeMenuPage(TForm1& form) {
+  if (form.GuiPage) form.KaltoGUI1.FreePage(form.GuiPage);
+  form.GuiPage = nullptr;
+  form.Buttons.fill(nullptr);
+  form.EditBox = nullptr;
+}
+
+void KillSlot(TSprite*& slot) {
+  if (slot) slot->Dead();
+  slot = nullptr;
+}
+
+void PlayCheck(TForm1& form) {
+  PlayEffect(form, "check");
+}
+
+void PlayCheck2(TForm1& form) {
+  PlayEffect(form, "check2");
+}
+
+void ChangeScreen(TForm1& form, uint8_t from, uint8_t to) {
+  form.LeaveScreen(from);
+  form.EnterScreen(to);
+}
+
+void ClearKeyReleased(GameState& state) {
+  state.KeyReleased.fill(0);
+}
+
+bool TakeKeyRelease(GameState& state, int key) {
+  if (!state.KeyReleased[static_cast<size_t>(key)]) return false;
+  state.KeyReleased[static_cast<size_t>(key)] = 0;
+  return true;
+}
+
+void BeginMenuFrame(TForm1& form) {
+  form.KaltoScreen1.Clear(0, 0, 0, 0);
+  form.KaltoScreen1.BeginScene();
+  form.KaltoImageList1.BeginDraw();
+  DrawMenuPicture(form, "mainback", 0, 0);
+}
+
+void DrawSpritesBelowPointer(TForm1& form, std::initializer_list<TSprite*> drawnLater) {
+  std::vector<TSprite*> heldBack{drawnLater};
+  heldBack.push_back(form.Cursor);
+  for (TLight* lamp : form.MenuLights) heldBack.push_back(lamp);
+  std::vector<TSprite*> hidden;
+  for (TSprite* sprite : heldBack) {
+    if (sprite && sprite->Visible) {
+      sprite->Visible = false;
+      hidden.push_back(sprite);
+    }
+  }
+  form.KaltoSprite1.DrawAll();
+  for (TSprite* sprite : hidden) sprite->Visible = true;
+}
+
+void DrawLamps(TForm1& form) {
+  for (TLight* lamp : form.MenuLights) {
+    if (lamp) lamp->Draw();
+  }
+}
+
+void DrawGreeting(TForm1& form) {
+  if (form.RunningText) {
+    form.KaltoFont2.TextOut(kGreetingX, kGreetingY, form.RunningText->VisibleText);
+  }
+}
+
+void DrawLampsAndGreeting(TForm1& form) {
+  DrawLamps(form);
+  DrawGreeting(form);
+}
+
+void EndMenuFrame(TForm1& form) {
+  if (form.Cursor) form.Cursor->Draw();
+  form.KaltoImageList1.EndDraw();
+  form.KaltoScreen1.EndScene();
+}
+
+void DrawMenuPicture(TForm1& form, const std::string& picture, int32_t x, int32_t y) {
+  RequirePicture(form.KaltoImageList1, picture).DrawPlain(x, y, -1);
+}
+
+void BlinkCaret(TForm1& form, const std::string& caret) {
+  int32_t& counter = form.State.CaretCounter;
+  if (form.EditBox) {
+    if (counter % kCaretHideFrames == 0) {
+      form.EditBox->CursorText.clear();
+    } else if (counter % kCaretShowFrames == 0) {
+      form.EditBox->CursorText = caret;
+      counter = 0;
+    }
+  }
+  counter += 1;
+}
+
+void TextCentredOn(TKaltoFont& font, int32_t centreX, int32_t y, const std::string& text) {
+  font.TextOut(centreX - font.TextWidth(text) / 2, y, text);
+}

@@ -1,0 +1,84 @@
+#include "shell/NameEntryScreen.h"
+
+#include "race/RunningString.h"
+#include "shell/MenuEdit.h"
+#include "shell/MenuFrame.h"
+#include "shell/MenuSprites.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+constexpr int32_t kTitleRestX = 107;
+constexpr int32_t kSlideStep = 40;
+constexpr int32_t kSlideFirstFrame = 50;
+constexpr int32_t kSlideEndFrame = 80;
+constexpr size_t kGreetingVisibleLength = 100;
+
+}  // namespace
+
+void NameEntryScreen::Enter() {
+  ClearKeyReleased(form_.State);
+  form_.State.ScreenState = ScrEnterName;
+  CreateMenuPage(form_);
+  AddMenuButton(form_, "b_ok", -290, 434, [this] { Confirm(); });
+  BuildEditFont(form_, "Verdana", 14, 10);
+  TKaltoEdit& edit = AddMenuEdit(form_, "e_name", -547, 363, "_");
+  edit.Text = WithoutPadding(form_.State.PlayerName);
+  edit.CursorPos = edit.TextLength();
+  edit.Click();
+  form_.TitleSprite =
+      new TMenuScreen(form_, -693, 104, 20, "scr_entername", "scr_NAMEenter", 255, true);
+  form_.KaltoSprite1.MoveAll(1);
+  form_.State.AnimCounter = 0;
+}
+
+void NameEntryScreen::RunFrame() {
+  GameState& state = form_.State;
+  TKaltoEdit& edit = *form_.EditBox;
+  // Typed characters go to the end of the name.
+  edit.CursorPos = edit.TextLength();
+  BlinkCaret(form_, "_");
+  if (TakeKeyRelease(state, vk::Enter) && !edit.Text.empty()) {
+    Confirm();
+    return;
+  }
+  if (TakeKeyRelease(state, vk::Backspace)) RemoveLastCharacter(edit);
+
+  TSprite& title = *form_.TitleSprite;
+  if (state.AnimCounter > kSlideFirstFrame && state.AnimCounter < kSlideEndFrame &&
+      title.X() < kTitleRestX) {
+    form_.Buttons[1]->X += kSlideStep;
+    edit.X += kSlideStep;
+    title.SetX(title.X() + kSlideStep);
+  }
+  if (state.AnimCounter < kSlideEndFrame) state.AnimCounter += 1;
+
+  BeginMenuFrame(form_);
+  form_.KaltoSprite1.MoveAll(1);
+  DrawSpritesBelowPointer(form_, {&title});
+  DrawMenuPicture(form_, "scr_title", 0, 0);
+  title.Draw();
+  form_.KaltoGUI1.Draw();
+  DrawLamps(form_);
+  EndMenuFrame(form_);
+}
+
+void NameEntryScreen::Leave() {
+  form_.State.PlayerName = form_.EditBox->Text;
+  form_.SaveConfigFile();
+  form_.EditBox->Text.clear();
+  FreeMenuPage(form_);
+  KillSlot(form_.TitleSprite);
+  form_.KaltoSprite1.KillDead();
+}
+
+void NameEntryScreen::Confirm() {
+  if (form_.EditBox->Text.empty()) return;
+  form_.LeaveScreen(ScrEnterName);
+  if (TRunningString* greeting = form_.RunningText) {
+    greeting->Text = TRunningString::MarqueeText(form_.State);
+    greeting->VisibleText = greeting->Text.substr(0, kGreetingVisibleLength);
+  }
+  PlayCheck(form_);
+  form_.EnterScreen(ScrMainMenu);
+}

@@ -1,0 +1,149 @@
+#include "shell/OptionsScreen.h"
+
+#include "shell/MenuEdit.h"
+#include "shell/MenuFrame.h"
+#include "shell/MenuSprites.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+constexpr int32_t kApplyRestX = 180;
+constexpr int32_t kCancelRestX = 465;
+constexpr int32_t kToggleRestX = 600;
+constexpr int32_t kButtonStep = 20;
+constexpr int32_t kToggleStep = 13;
+constexpr int32_t kHeadingCentreX = 418;
+constexpr int32_t kHeadingY = 60;
+// Slots of form.Buttons in the order the screen makes them.
+constexpr size_t kApplySlot = 1;
+constexpr size_t kCancelSlot = 2;
+constexpr size_t kFirstToggleSlot = 3;
+constexpr size_t kToggleCount = 3;
+constexpr int32_t kOptionsButtonCount = 6;
+
+void SwitchMenuMusic(TForm1& form, bool on) {
+  TModListItem* music = form.Sound3D.FindModule("menumusic");
+  if (on) {
+    music->Play();
+  } else {
+    music->Stop();
+  }
+}
+
+}  // namespace
+
+void OptionsScreen::Enter() {
+  GameState& state = form_.State;
+  ClearKeyReleased(state);
+  state.ScreenState = ScrOptions;
+  CreateMenuPage(form_);
+  AddMenuButton(form_, "b_apply", -180, 500, [this] { Apply(); });
+  AddMenuButton(form_, "b_cancel", 820, 500, [this] { Cancel(false); });
+  AddToggle(820, 220, state.FullScreenWanted, nullptr);
+  AddToggle(880, 279, state.MusicOn, SwitchMenuMusic);
+  AddToggle(940, 338, state.SoundOn, nullptr);
+  form_.ButtonCount = kOptionsButtonCount;
+  // 13 rather than 18 points: twelve of the widest characters must fit the field.
+  BuildEditFont(form_, "Arial", 13, 220);
+  TKaltoEdit& edit = AddMenuEdit(form_, "Edit", 553, 399, ".");
+  edit.OnClick = [this](TKaltoGUIComponent&) { form_.EditTouched = true; };
+  state.ExtraText = WithoutPadding(state.ExtraText);
+  edit.Text = state.ExtraText;
+  edit.CursorPos = edit.TextLength();
+  form_.TitleSprite = new TMenuScreen(form_, 50, 211, 500, "scr_opt", "scrOptions", 255, true);
+  state.OptionsBackup = {state.SoundOn, state.MusicOn, state.FullScreenWanted, state.ExtraText};
+  form_.EditTouched = false;
+}
+
+TKaltoButton& OptionsScreen::AddToggle(int32_t x, int32_t y, bool& option,
+                                       void (*onChange)(TForm1&, bool)) {
+  TKaltoButton& toggle = AddMenuButton(form_, "b_on", x, y, {});
+  toggle.OnClick = [this, &option, onChange, &toggle](TKaltoGUIComponent&) {
+    option = !option;
+    if (onChange) onChange(form_, option);
+    PlayCheck(form_);
+    ShowToggle(toggle, option);
+  };
+  toggle.SetImage(slHover, nullptr);
+  ShowToggle(toggle, option);
+  return toggle;
+}
+
+void OptionsScreen::ShowToggle(TKaltoButton& toggle, bool on) {
+  ShowButtonPicture(form_, toggle, on ? "b_on" : "b_off", 1);
+}
+
+void OptionsScreen::RunFrame() {
+  GameState& state = form_.State;
+  TKaltoEdit& edit = *form_.EditBox;
+  if (form_.EditTouched) {
+    edit.CursorPos = edit.TextLength();
+    BlinkCaret(form_, ".");
+  }
+  if (TakeKeyRelease(state, vk::Backspace)) RemoveLastCharacter(edit);
+  if (TakeKeyRelease(state, vk::Escape)) {
+    Cancel(true);
+    return;
+  }
+
+  TKaltoButton& apply = *form_.Buttons[kApplySlot];
+  if (apply.X < kApplyRestX) apply.X += kButtonStep;
+  if (apply.X > kApplyRestX) apply.X = kApplyRestX;
+  TKaltoButton& cancel = *form_.Buttons[kCancelSlot];
+  cancel.X -= kButtonStep;
+  if (cancel.X < kCancelRestX + 1) cancel.X = kCancelRestX;
+  for (size_t slot = kFirstToggleSlot; slot < kFirstToggleSlot + kToggleCount; ++slot) {
+    TKaltoButton& toggle = *form_.Buttons[slot];
+    if (toggle.X > kToggleRestX) toggle.X -= kToggleStep;
+    if (toggle.X < kToggleRestX) toggle.X = kToggleRestX;
+  }
+
+  BeginMenuFrame(form_);
+  DrawSpritesBelowPointer(form_);
+  DrawMenuPicture(form_, "spec_fon", 0, 0);
+  form_.KaltoSprite1.MoveAll(1);
+  form_.KaltoGUI1.Draw();
+  DrawLampsAndGreeting(form_);
+  TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, "\xCE\xCF\xD6\xC8\xC8");
+  EndMenuFrame(form_);
+}
+
+void OptionsScreen::Leave() {
+  form_.State.ExtraText = form_.EditBox->Text;
+  form_.EditBox->Text.clear();
+  form_.SaveConfigFile();
+  FreeMenuPage(form_);
+  KillSlot(form_.TitleSprite);
+  form_.KaltoSprite1.KillDead();
+}
+
+void OptionsScreen::Apply() {
+  GameState& state = form_.State;
+  form_.LeaveScreen(ScrOptions);
+  if (state.FullScreenActive != state.FullScreenWanted) form_.KaltoScreen1.ToggleFullScreen();
+  PlayCheck(form_);
+  form_.EnterScreen(ScrMainMenu);
+  state.FullScreenActive = state.FullScreenWanted;
+}
+
+// The options go back before the screen is left, so the "Config.cfg" its leave handler
+// writes holds the restored values and not the cancelled ones.
+void OptionsScreen::Cancel(bool byKey) {
+  if (byKey) PlayCheck2(form_);
+  RestoreBackup();
+  form_.LeaveScreen(ScrOptions);
+  PlayCheck(form_);
+  form_.EnterScreen(ScrMainMenu);
+}
+
+void OptionsScreen::RestoreBackup() {
+  GameState& state = form_.State;
+  const OptionsBackupRecord& backup = state.OptionsBackup;
+  state.FullScreenWanted = state.FullScreenActive;
+  state.SoundOn = backup.SoundOn;
+  if (backup.MusicOn != state.MusicOn) SwitchMenuMusic(form_, backup.MusicOn);
+  state.MusicOn = backup.MusicOn;
+  state.FullScreenActive = backup.FullScreenWanted;
+  // The edit's text is what the leave handler stores.
+  form_.EditBox->Text = backup.ExtraText;
+}

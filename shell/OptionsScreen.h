@@ -1,0 +1,30 @@
+#pragma once
+#include <cstdint>
+
+#include "shell/GameScreen.h"
+
+class TForm1;
+class TKaltoButton;
+
+// Options (ScrOptions): full screen, music and sound switched on and off (music and sound
+// at once, full screen on Apply), and a free text. Cancel and Escape put back what the
+// screen found when it opened.
+class OptionsScreen : public GameScreen {
+ public:
+  explicit OptionsScreen(TForm1& form) : form_(form) {}
+
+  void Enter() override;
+  void RunFrame() override;
+  void Leave() override;
+
+ private:
+  void Apply();
+  void Cancel(bool byKey);
+  // Restores the options as they were when the screen opened.
+  void RestoreBackup();
+  // The toggle's picture for the value it now shows.
+  void ShowToggle(TKaltoButton& toggle, bool on);
+  TKaltoButton& AddToggle(int32_t x, int32_t y, bool& option, void (*onChange)(TForm1&, bool));
+
+  TForm1& form_;
+};

@@ -1,0 +1,71 @@
+#include "shell/RecordsScreen.h"
+
+#include "online/GoToLink.h"
+#include "online/ScoreServerAddress.h"
+#include "shell/MenuFrame.h"
+#include "shell/MenuSprites.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+constexpr int32_t kRecordsButtonCount = 3;
+constexpr int32_t kFirstRowY = 271;
+constexpr int32_t kRowSpacing = 20;
+constexpr int32_t kPlaceCentreX = 300;
+constexpr int32_t kNameCentreX = 480;
+constexpr int32_t kScoreCentreX = 680;
+
+}  // namespace
+
+void RecordsScreen::Enter() {
+  ClearKeyReleased(form_.State);
+  form_.State.ScreenState = ScrRecords;
+  CreateMenuPage(form_);
+  AddMenuButton(form_, "b_clrhiscr", 330, 495, [this] {
+    // The question replaces this screen's page itself; this screen is not left.
+    KillSlot(form_.TitleSprite);
+    form_.EnterScreen(ScrClearRecords);
+  });
+  AddMenuButton(form_, "b_viewwhiscr", 290, 520,
+                [] { OpenAddress(WorldHighScoresUrl(ConfiguredScoreServerAddress())); });
+  AddMenuButton(form_, "b_back", 390, 545, [this] {
+    form_.LeaveScreen(ScrRecords);
+    PlayCheck(form_);
+    form_.EnterScreen(ScrMainMenu);
+  });
+  form_.ButtonCount = kRecordsButtonCount;
+  form_.KaltoFont1.SetFont("Staccato222 BT", 16, 0);
+  form_.KaltoFont1.SetColor(0xFF0A0A0A);
+  form_.TitleSprite = new TMenuScreen(form_, 266, 190, 20, "scr_hiscr", "scrHiscr", 255, true);
+  form_.KaltoSprite1.MoveAll(1);
+}
+
+void RecordsScreen::RunFrame() {
+  if (TakeKeyRelease(form_.State, vk::Escape)) {
+    PlayCheck2(form_);
+    ChangeScreen(form_, ScrRecords, ScrMainMenu);
+    return;
+  }
+  BeginMenuFrame(form_);
+  DrawSpritesBelowPointer(form_);
+  form_.Cursor->Move(1);
+  form_.KaltoGUI1.Draw();
+  DrawTable();
+  EndMenuFrame(form_);
+}
+
+void RecordsScreen::DrawTable() {
+  for (size_t row = 0; row < form_.State.Records.size(); ++row) {
+    const RecordRow& record = form_.State.Records[row];
+    const int32_t y = kFirstRowY + kRowSpacing * static_cast<int32_t>(row);
+    TextCentredOn(form_.KaltoFont1, kPlaceCentreX, y, record.Place);
+    TextCentredOn(form_.KaltoFont1, kNameCentreX, y, record.Name);
+    TextCentredOn(form_.KaltoFont1, kScoreCentreX, y, record.ScoreText);
+  }
+}
+
+void RecordsScreen::Leave() {
+  FreeMenuPage(form_);
+  KillSlot(form_.TitleSprite);
+  form_.KaltoSprite1.KillDead();
+}

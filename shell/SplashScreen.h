@@ -1,0 +1,19 @@
+#pragma once
+#include "shell/GameScreen.h"
+
+class TForm1;
+
+// The first screen (ScrSplash): the logo and the game's name fade in over squares and cars
+// running across, to the "begin" sound; after 485 frames the name entry follows. Leaving
+// it starts the menus' background (lamps, demo race, greeting).
+class SplashScreen : public GameScreen {
+ public:
+  explicit SplashScreen(TForm1& form) : form_(form) {}
+
+  void Enter() override;
+  void RunFrame() override;
+  void Leave() override;
+
+ private:
+  TForm1& form_;
+};

@@ -1,0 +1,137 @@
+#include "shell/TrackScreen.h"
+
+#include <cstdio>
+
+#include "engine/graphics/PictureTable.h"
+#include "shell/MenuFrame.h"
+#include "shell/MenuSprites.h"
+#include "shell/SelectionScreen.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+constexpr size_t kRaceSlot = 4;
+constexpr SlidingButton kSliding[4] = {{1, -20, 580}, {2, 20, 234}, {3, 20, 9}, {4, -20, 642}};
+constexpr int32_t kNameCentreX = 419;
+constexpr int32_t kNameY = 68;
+constexpr int32_t kLabelX = 335;
+constexpr int32_t kValueCentreX = 480;
+constexpr int32_t kRowY[4] = {385, 425, 463, 501};
+const char* const kLabels[4] = {"\xD0\xE5\xEA\xEE\xF0\xE4: ", "\xC4\xEB\xE8\xED\xE0:",
+                                "\xCA\xF0\xF3\xE3\xE8:", "\xD1\xEE\xEF\xE5\xF0\xED\xE8\xEA\xE8:"};
+const char* const kNoRecord = "--:--:--";
+
+}  // namespace
+
+std::string TrackScreen::RecordText(const RaceTime& time) {
+  if (time.Minutes > RaceTime::kNoTimeMinutes - 1) return kNoRecord;
+  char text[32];
+  std::snprintf(text, sizeof text, "%d:%02d:%02d", time.Minutes, time.Seconds, time.Hundredths);
+  return text;
+}
+
+void TrackScreen::Enter() {
+  form_.State.ScreenState = ScrChooseTrack;
+  form_.KaltoFont1.SetFont("Arial Black", 13, 0);
+  form_.KaltoFont2.SetFont("Arial Black", 10, 0);
+  form_.KaltoFont2.SetColor(0xFF0F0F0F);
+  form_.KaltoFont3.SetFont("Arial Black", 15, 0);
+  form_.KaltoFont3.SetColor(0xFF0E3A45);
+  CreateMenuPage(form_);
+  AddMenuButton(form_, "bc_next", 900, 131, [this] { Browse(1); });
+  AddMenuButton(form_, "bc_prev", -100, 323, [this] { Browse(-1); });
+  AddMenuButton(form_, "b_back", -200, 524, [this] {
+    form_.LeaveScreen(ScrChooseTrack);
+    PlayCheck(form_);
+    form_.EnterScreen(ScrMainMenu);
+  });
+  AddMenuButton(form_, "bc_race", 900, 524, [this] { GoToCars(); });
+  form_.ButtonCount = 4;
+  form_.TitleSprite = new TMenuScreen(form_, 0, 0, 500, "scr_choose", "choosetrack", 255, true);
+  form_.PictureSprite = new TMenuScreen(form_, 312, 156, 521, "tr_notav", "trackimage", 255, true);
+  ShowSelectedTrack();
+  form_.State.PhaseCounter = 0;
+  ClearKeyReleased(form_.State);
+  form_.State.AnimCounter = 0;
+}
+
+void TrackScreen::ShowSelectedTrack() {
+  const TrackInfo& track = form_.Race.Tracks.Tracks[static_cast<size_t>(form_.State.SelectedTrack)];
+  TImageListItem& picture =
+      RequirePicture(form_.KaltoImageList1, track.Unlocked ? track.PreviewImage : "tr_notav");
+  form_.PictureSprite->SetImage(&picture);
+  form_.PictureSprite->SetWidth(picture.PictureWidth());
+  form_.PictureSprite->SetHeight(picture.PictureHeight());
+  form_.Buttons[kRaceSlot]->Visible = track.Unlocked;
+}
+
+void TrackScreen::Browse(int32_t step) {
+  PlayCheck(form_);
+  int32_t& selected = form_.State.SelectedTrack;
+  const int32_t count = static_cast<int32_t>(form_.Race.Tracks.Tracks.size());
+  selected = step > 0 ? NextIndex(selected, count) : PreviousIndex(selected, count);
+  ShowSelectedTrack();
+}
+
+void TrackScreen::GoToCars() {
+  form_.LeaveScreen(ScrChooseTrack);
+  PlayCheck(form_);
+  form_.EnterScreen(ScrChooseCar);
+}
+
+void TrackScreen::RunFrame() {
+  GameState& state = form_.State;
+  if (TakeKeyRelease(state, vk::Escape)) {
+    PlayCheck2(form_);
+    ChangeScreen(form_, ScrChooseTrack, ScrMainMenu);
+    return;
+  }
+  if (TakeKeyRelease(state, vk::Enter)) {
+    if (form_.Race.Tracks.Tracks[static_cast<size_t>(state.SelectedTrack)].Unlocked) GoToCars();
+    return;
+  }
+  if (TakeKeyRelease(state, vk::Right)) {
+    Browse(1);
+    return;
+  }
+  if (TakeKeyRelease(state, vk::Left)) {
+    Browse(-1);
+    return;
+  }
+  SlideSelectionButtons(form_, kSliding);
+  BeginMenuFrame(form_);
+  form_.KaltoSprite1.MoveAll(1);
+  DrawSpritesBelowPointer(form_);
+  DrawTrackTexts();
+  DrawGreeting(form_);
+  DrawLamps(form_);
+  form_.KaltoGUI1.Draw();
+  EndMenuFrame(form_);
+}
+
+void TrackScreen::DrawTrackTexts() {
+  const int32_t index = form_.State.SelectedTrack;
+  const TrackInfo& track = form_.Race.Tracks.Tracks[static_cast<size_t>(index)];
+  std::string name = track.Name;
+  std::string values[4] = {kNoRecord, "-", "-", "-"};
+  if (track.Unlocked) {
+    values[0] = RecordText(track.BestTime);
+    values[1] = track.LengthText;
+    values[2] = std::to_string(track.Laps);
+    values[3] = std::to_string(track.Opponents);
+  } else {
+    name = "\xD2\xF0\xE5\xEA " + std::to_string(index + 1);
+  }
+  TextCentredOn(form_.KaltoFont3, kNameCentreX, kNameY, name);
+  for (size_t row = 0; row < 4; ++row) {
+    form_.KaltoFont1.TextOut(kLabelX, kRowY[row], kLabels[row]);
+    TextCentredOn(form_.KaltoFont1, kValueCentreX, kRowY[row], values[row]);
+  }
+}
+
+void TrackScreen::Leave() {
+  FreeMenuPage(form_);
+  KillSlot(form_.TitleSprite);
+  KillSlot(form_.PictureSprite);
+  form_.KaltoSprite1.KillDead();
+}

@@ -1,0 +1,280 @@
+// Where the menus put things: every button and panel comes to rest at its place, and every
+// text a screen writes falls inside the plate the pictures draw for it. With BK_SHOT_DIR set,
+// the frame of each screen is saved there as PNG, to be looked at.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "engine/gui/KaltoGUIComponent.h"
+#include "shell/CarScreen.h"
+#include "tests/shell/MenuPlayer.h"
+
+namespace {
+
+struct Box {
+  int32_t X, Y, W, H;
+};
+
+::testing::AssertionResult Inside(const Box& inner, const Box& outer) {
+  if (inner.X >= outer.X && inner.Y >= outer.Y && inner.X + inner.W <= outer.X + outer.W &&
+      inner.Y + inner.H <= outer.Y + outer.H) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "box " << inner.X << "," << inner.Y << " " << inner.W << "x" << inner.H
+         << " is not inside " << outer.X << "," << outer.Y << " " << outer.W << "x" << outer.H;
+}
+
+Box TextBox(TKaltoFont& font, int32_t x, int32_t y, const std::string& text) {
+  return {x, y, font.TextWidth(text), font.TextHeight(text)};
+}
+
+Box CentredTextBox(TKaltoFont& font, int32_t centreX, int32_t y, const std::string& text) {
+  const int32_t width = font.TextWidth(text);
+  return {centreX - width / 2, y, width, font.TextHeight(text)};
+}
+
+void SaveShot(GameHarness& game, const std::string& name) {
+  const char* folder = std::getenv("BK_SHOT_DIR");
+  if (!folder) return;
+  std::filesystem::create_directories(folder);
+  ASSERT_TRUE(GameHarness::SaveFrame(game.RenderFrame(),
+                                     (std::filesystem::path(folder) / (name + ".png")).string()));
+}
+
+struct Place {
+  const char* Picture;  // a button's picture, or "#n" for the button slot n
+  int32_t X, Y;
+};
+
+void ExpectButtonsAt(GameHarness& game, const std::vector<Place>& places) {
+  TForm1& form = game.Form();
+  for (const Place& place : places) {
+    const std::string name = place.Picture;
+    TKaltoGUIComponent* widget = name[0] == '#'
+                                     ? form.Buttons[static_cast<size_t>(std::stoi(name.substr(1)))]
+                                     : ButtonShowing(form, name);
+    if (!widget && form.EditBox && form.EditBox->Name == name) widget = form.EditBox;
+    ASSERT_NE(widget, nullptr) << name;
+    EXPECT_EQ(widget->X, place.X) << name;
+    EXPECT_EQ(widget->Y, place.Y) << name;
+    EXPECT_TRUE(Inside({widget->X, widget->Y, widget->Width, widget->Height}, {0, 0, 800, 600}))
+        << name;
+  }
+}
+
+void ExpectSpriteAt(TSprite* sprite, float x, float y) {
+  ASSERT_NE(sprite, nullptr);
+  EXPECT_EQ(sprite->X(), x) << sprite->Name();
+  EXPECT_EQ(sprite->Y(), y) << sprite->Name();
+}
+
+void Settle(GameHarness& game) {
+  game.StepFrames(kSettleFrames);
+}
+
+}  // namespace
+
+TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
+  GameHarness game;
+  TForm1& form = game.Form();
+  game.StepFrames(100);
+  SaveShot(game, "03-splash");
+  RunSplash(game);
+  game.TypeText("\u0410\u043d\u044f");
+  game.StepFrames(100);
+  SaveShot(game, "01-name-entry");
+  ExpectButtonsAt(game, {{"b_ok", 510, 434}, {"e_name", 253, 363}});
+  ExpectSpriteAt(form.TitleSprite, 107, 104);
+
+  Press(game, vk::Enter);
+  Settle(game);
+  SaveShot(game, "04-main-menu");
+  ExpectButtonsAt(game, {{"b_stgame", 320, 250},
+                         {"b_opt", 320, 300},
+                         {"b_help", 320, 350},
+                         {"b_visit", 320, 400},
+                         {"b_exit", 320, 450},
+                         {"b_logo", 0, 494}});
+  ExpectSpriteAt(form.TitleSprite, 0, 0);
+  ExpectSpriteAt(form.SecondSprite, 292, 180);
+
+  ClickButton(game, "b_opt");
+  Settle(game);
+  SaveShot(game, "07-options");
+  ExpectButtonsAt(game, {{"b_apply", 180, 500},
+                         {"b_cancel", 465, 500},
+                         {"#3", 600, 220},
+                         {"#4", 600, 279},
+                         {"#5", 600, 338},
+                         {"Edit", 553, 399}});
+  ExpectSpriteAt(form.TitleSprite, 50, 211);
+  Press(game, vk::Escape);
+  Settle(game);
+
+  ClickButton(game, "b_help");
+  Settle(game);
+  SaveShot(game, "06-help-1");
+  ExpectButtonsAt(game, {{"b_back", 335, 520}, {"b_next", 615, 520}, {"b_prev", 50, 520}});
+  ExpectSpriteAt(form.TitleSprite, 96, 149);
+  ClickButton(game, "b_next");
+  SaveShot(game, "06-help-2");
+  ClickButton(game, "b_next");
+  SaveShot(game, "06-help-3");
+  Press(game, vk::Escape);
+  Settle(game);
+
+  form.LeaveScreen(ScrMainMenu);
+  form.EnterScreen(ScrRecords);
+  Settle(game);
+  SaveShot(game, "08-records");
+  ExpectButtonsAt(game,
+                  {{"b_clrhiscr", 330, 495}, {"b_viewwhiscr", 290, 520}, {"b_back", 390, 545}});
+  ExpectSpriteAt(form.TitleSprite, 266, 190);
+  ClickButton(game, "b_clrhiscr");
+  Settle(game);
+  SaveShot(game, "09-clear-records");
+  ExpectButtonsAt(game, {{"b_yes", 510, 394}, {"b_no", 380, 399}});
+  ExpectSpriteAt(form.TitleSprite, 310, 284);
+  Press(game, vk::Escape);
+  Press(game, vk::Escape);
+  Settle(game);
+
+  Press(game, vk::Escape);
+  Settle(game);
+  SaveShot(game, "10-exit-question");
+  ExpectButtonsAt(game, {{"b_yes", 420, 434}, {"b_no", 555, 434}});
+  ExpectSpriteAt(form.TitleSprite, 107, 104);
+  Press(game, vk::Escape);
+  Settle(game);
+
+  ClickButton(game, "b_stgame");
+  Settle(game);
+  SaveShot(game, "14-track");
+  ExpectButtonsAt(
+      game,
+      {{"bc_next", 580, 131}, {"bc_prev", 234, 323}, {"b_back", 9, 524}, {"bc_race", 642, 524}});
+  ExpectSpriteAt(form.TitleSprite, 0, 0);
+  ExpectSpriteAt(form.PictureSprite, 312, 156);
+  Press(game, vk::Left);
+  game.StepFrame();
+  SaveShot(game, "14-track-locked");
+  Press(game, vk::Right);
+
+  Press(game, vk::Enter);
+  Settle(game);
+  SaveShot(game, "15-car");
+  ExpectButtonsAt(
+      game,
+      {{"bc_next", 685, 123}, {"bc_prev", 107, 313}, {"b_back", 9, 524}, {"bc_race", 642, 524}});
+  ExpectSpriteAt(form.TitleSprite, 0, 0);
+  ExpectSpriteAt(form.SecondSprite, 230, 137);
+  ExpectSpriteAt(form.PictureSprite, 265, 133);
+  const auto& bars = dynamic_cast<CarScreen&>(*form.ScreenOf(ScrChooseCar)).Bars();
+  const float barRows[4] = {392, 437, 482, 528};
+  for (size_t bar = 0; bar < 4; ++bar) ExpectSpriteAt(bars[bar], 380, barRows[bar]);
+  Press(game, vk::Left);
+  game.StepFrame();
+  SaveShot(game, "15-car-locked");
+}
+
+// The plates of the pictures, in screen pixels.
+constexpr Box kHeadingPlate{268, 43, 300, 64};
+constexpr Box kNamePlate{284, 54, 270, 44};
+constexpr Box kTrackDataPlate{318, 372, 290, 160};
+constexpr Box kRecordsWell{270, 265, 458, 209};
+constexpr Box kOptionsPlate{54, 215, 733, 228};
+
+TEST(MenuLayout, EveryTextFallsInsideItsPlate) {
+  GameHarness game;
+  TForm1& form = game.Form();
+  ReachMainMenu(game);
+  // The headings of options and help (the fonts are the main menu's).
+  EXPECT_TRUE(
+      Inside(CentredTextBox(form.KaltoFont3, 418, 60, "\xCE\xCF\xD6\xC8\xC8"), kHeadingPlate));
+  EXPECT_TRUE(
+      Inside(CentredTextBox(form.KaltoFont3, 418, 60, "\xCF\xCE\xCC\xCE\xD9\xDC"), kHeadingPlate));
+
+  // Track screen: every name, locked or not, and the data rows with the longest values.
+  ClickButton(game, "b_stgame");
+  const int32_t rows[4] = {385, 425, 463, 501};
+  const char* const labels[4] = {"\xD0\xE5\xEA\xEE\xF0\xE4: ", "\xC4\xEB\xE8\xED\xE0:",
+                                 "\xCA\xF0\xF3\xE3\xE8:", "\xD1\xEE\xEF\xE5\xF0\xED\xE8\xEA\xE8:"};
+  for (size_t index = 0; index < form.Race.Tracks.Tracks.size(); ++index) {
+    const TrackInfo& track = form.Race.Tracks.Tracks[index];
+    SCOPED_TRACE(track.Name);
+    EXPECT_TRUE(Inside(CentredTextBox(form.KaltoFont3, 419, 68, track.Name), kNamePlate));
+    EXPECT_TRUE(Inside(
+        CentredTextBox(form.KaltoFont3, 419, 68, "\xD2\xF0\xE5\xEA " + std::to_string(index + 1)),
+        kNamePlate));
+    const std::string values[4] = {"999:59:99", track.LengthText, std::to_string(track.Laps),
+                                   std::to_string(track.Opponents)};
+    for (size_t row = 0; row < 4; ++row) {
+      const Box label = TextBox(form.KaltoFont1, 335, rows[row], labels[row]);
+      const Box value = CentredTextBox(form.KaltoFont1, 480, rows[row], values[row]);
+      EXPECT_TRUE(Inside(label, kTrackDataPlate)) << labels[row];
+      EXPECT_TRUE(Inside(value, kTrackDataPlate)) << values[row];
+      EXPECT_LT(label.X + label.W, value.X) << "label and value apart: " << values[row];
+    }
+  }
+
+  // Car screen: every name and the locked text.
+  Press(game, vk::Enter);
+  ASSERT_EQ(game.State().ScreenState, ScrChooseCar);
+  for (const CarInfo& car : form.Race.Cars.Cars) {
+    EXPECT_TRUE(Inside(CentredTextBox(form.KaltoFont3, 419, 68, car.Name), kNamePlate)) << car.Name;
+  }
+  EXPECT_TRUE(
+      Inside(CentredTextBox(form.KaltoFont3, 419, 68, "\xCD\xE5\xE4\xEE\xF1\xF2\xF3\xEF\xED\xEE"),
+             kNamePlate));
+
+  // Records: the widest rows the table can hold, columns apart.
+  form.LeaveScreen(ScrChooseCar);
+  form.EnterScreen(ScrRecords);
+  game.StepFrame();
+  for (int32_t row = 0; row < 10; ++row) {
+    const int32_t y = 271 + 20 * row;
+    const Box place = CentredTextBox(form.KaltoFont1, 300, y, "10");
+    const Box name =
+        CentredTextBox(form.KaltoFont1, 480, y, "\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6");
+    const Box score = CentredTextBox(form.KaltoFont1, 680, y, "99999999");
+    for (const Box& box : {place, name, score}) EXPECT_TRUE(Inside(box, kRecordsWell)) << row;
+    EXPECT_LT(place.X + place.W, name.X);
+    EXPECT_LT(name.X + name.W, score.X);
+  }
+}
+
+// Twelve of the font's widest character, and the caret after them, fit inside each edit.
+::testing::AssertionResult FullTextFits(TForm1& form) {
+  const TKaltoBitmapFont& font = form.KaltoBitmapFont1;
+  std::string widest;
+  for (const char c : font.Characters()) {
+    if (gui_text::TextWidth(font, std::string(1, c)) >
+        gui_text::TextWidth(font, std::string(1, widest.empty() ? ' ' : widest[0]))) {
+      widest = std::string(1, c);
+    }
+  }
+  const TKaltoEdit& edit = *form.EditBox;
+  const int32_t used = edit.TextMargin + gui_text::TextWidth(font, std::string(12, widest[0])) +
+                       gui_text::TextWidth(font, "_");
+  if (used <= edit.Width) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << used << " pixels of text in a field " << edit.Width << " wide (\"" << widest << "\")";
+}
+
+TEST(MenuLayout, TwelveOfTheWidestCharactersFitEachEdit) {
+  GameHarness game;
+  TForm1& form = game.Form();
+  RunSplash(game);
+  EXPECT_TRUE(FullTextFits(form)) << "name entry";
+  game.TypeText("\u0410\u043d\u044f");
+  Press(game, vk::Enter);
+  Settle(game);
+  ClickButton(game, "b_opt");
+  EXPECT_TRUE(FullTextFits(form)) << "options";
+  const TKaltoEdit& edit = *form.EditBox;
+  EXPECT_TRUE(Inside({edit.X, edit.Y, edit.Width, edit.Height}, kOptionsPlate))
+      << "the options field on its panel";
+}

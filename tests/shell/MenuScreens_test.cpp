@@ -1,0 +1,244 @@
+// The menus as a player goes through them: the real game, headless, driven by keys, typing
+// and clicks.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/graphics/FileBytes.h"
+#include "race/MenuDecorations.h"
+#include "race/RunningString.h"
+#include "shell/ClearRecordsScreen.h"
+#include "shell/HelpScreen.h"
+#include "shell/Settings.h"
+#include "tests/shell/MenuPlayer.h"
+
+namespace {
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::vector<uint8_t> bytes;
+  ReadFileBytes(path.string(), bytes);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+TEST(MenuScreens, FirstStartShowsTheSplashThenAsksForANameOfAtMostTwelveCharacters) {
+  GameHarness game;
+  ASSERT_FALSE(std::filesystem::exists(game.Roots().Save / "Config.cfg"));
+  game.StepFrames(kSplashFrames - 1);
+  EXPECT_EQ(game.State().ScreenState, ScrSplash);
+  game.StepFrame();
+  ASSERT_EQ(game.State().ScreenState, ScrEnterName);
+  EXPECT_NE(game.Form().MenuLights[0], nullptr)
+      << "the menus' background starts with the splash's end";
+  EXPECT_NE(game.Form().RunningText, nullptr);
+  game.StepFrames(kSettleFrames);
+
+  // An empty name is not taken, by key or by button.
+  Press(game, vk::Enter);
+  ClickButton(game, "b_ok");
+  EXPECT_EQ(game.State().ScreenState, ScrEnterName);
+
+  // The edits write Cyrillic letters, digits and signs (their font has no Latin letters).
+  game.TypeText("АБВГДЕЖЗИЙК1Zz23");
+  game.StepFrame();
+  TKaltoEdit& edit = *game.Form().EditBox;
+  const std::string twelve =
+      "\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xCA"
+      "1";
+  EXPECT_EQ(edit.Text, twelve) << "the twelfth character is the last one taken";
+  Press(game, vk::Backspace);
+  EXPECT_EQ(edit.Text, twelve.substr(0, 11)) << "one Backspace, one character";
+  Press(game, vk::Backspace);
+  const std::string name = twelve.substr(0, 10);
+  EXPECT_EQ(edit.Text, name);
+
+  Press(game, vk::Enter);
+  ASSERT_EQ(game.State().ScreenState, ScrMainMenu);
+  EXPECT_EQ(game.State().PlayerName, name);
+  GameState saved;
+  EXPECT_FALSE(LoadConfig(saved));
+  EXPECT_EQ(saved.PlayerName, name) << "the name is saved at once";
+  EXPECT_NE(game.Form().RunningText->Text.find(name + "!"), std::string::npos)
+      << "the greeting names the player";
+}
+
+TEST(MenuScreens, ZOnTheMainMenuAddsTenToTheScoreAndEscapeAsksBeforeLeaving) {
+  GameHarness game;
+  ReachMainMenu(game);
+  const int32_t score = game.State().Score;
+  Press(game, vk::Z);
+  EXPECT_EQ(game.State().Score, score + 10);
+
+  Press(game, vk::Escape);
+  ASSERT_EQ(game.State().ScreenState, ScrExitConfirm);
+  game.StepFrames(kSettleFrames);
+  Press(game, vk::Escape);
+  EXPECT_EQ(game.State().ScreenState, ScrMainMenu) << "Escape on the question goes back";
+  game.StepFrames(kSettleFrames);
+  ClickButton(game, "b_exit");
+  ASSERT_EQ(game.State().ScreenState, ScrExitConfirm);
+  game.StepFrames(kSettleFrames);
+  ClickButton(game, "b_no");
+  EXPECT_EQ(game.State().ScreenState, ScrMainMenu);
+}
+
+TEST(MenuScreens, YesOnTheExitQuestionSavesBothFilesAndOpensTheExitPage) {
+  for (const bool byKey : {true, false}) {
+    GameHarness game;
+    ReachMainMenu(game);
+    Press(game, vk::Escape);
+    game.StepFrames(kSettleFrames);
+    std::filesystem::remove(game.Roots().Save / "Config.cfg");
+    if (byKey) {
+      Press(game, vk::Enter);
+    } else {
+      ClickButton(game, "b_yes");
+    }
+    EXPECT_EQ(game.State().ScreenState, ScrExit) << (byKey ? "Enter" : "b_yes");
+    EXPECT_TRUE(std::filesystem::exists(game.Roots().Save / "Config.cfg"));
+    EXPECT_TRUE(std::filesystem::exists(game.Roots().Save / "Configdat.cfg"));
+    EXPECT_EQ(game.Form().GuiPage, nullptr);
+  }
+}
+
+TEST(MenuScreens, OptionsCancelPutsMusicBackOnAndApplySwitchesToFullScreen) {
+  GameHarness game;
+  ReachMainMenu(game);
+  ClickButton(game, "b_opt");
+  ASSERT_EQ(game.State().ScreenState, ScrOptions);
+  game.StepFrames(kSettleFrames);
+  TForm1& form = game.Form();
+  // The toggles in the order full screen, music, sound: slots 3, 4 and 5.
+  TKaltoButton& music = *form.Buttons[4];
+  game.Click(music.X + 10, music.Y + 10);
+  game.StepFrame();
+  EXPECT_FALSE(game.State().MusicOn);
+  EXPECT_EQ(music.Slots[slNormal].Image, form.KaltoImageList1.Find("b_off"));
+  ClickButton(game, "b_cancel");
+  ASSERT_EQ(game.State().ScreenState, ScrMainMenu);
+  EXPECT_TRUE(game.State().MusicOn) << "Cancel turns the music back on";
+  EXPECT_EQ(ReadFile(game.Roots().Save / "Config.cfg").find("false"), std::string::npos)
+      << "the cancelled choice is not what was saved";
+
+  game.StepFrames(kSettleFrames);
+  ClickButton(game, "b_opt");
+  game.StepFrames(kSettleFrames);
+  TKaltoButton& fullScreen = *form.Buttons[3];
+  game.Click(fullScreen.X + 10, fullScreen.Y + 10);
+  game.StepFrame();
+  EXPECT_TRUE(game.State().FullScreenWanted);
+  EXPECT_FALSE(game.State().FullScreenActive) << "switched on Apply only";
+  ClickButton(game, "b_apply");
+  ASSERT_EQ(game.State().ScreenState, ScrMainMenu);
+  EXPECT_TRUE(game.State().FullScreenActive);
+
+  // Escape is Cancel.
+  game.StepFrames(kSettleFrames);
+  ClickButton(game, "b_opt");
+  game.StepFrames(kSettleFrames);
+  game.Click(form.Buttons[5]->X + 10, form.Buttons[5]->Y + 10);
+  game.StepFrame();
+  EXPECT_FALSE(game.State().SoundOn);
+  Press(game, vk::Escape);
+  EXPECT_EQ(game.State().ScreenState, ScrMainMenu);
+  EXPECT_TRUE(game.State().SoundOn);
+}
+
+TEST(MenuScreens, HelpPagesGoForwardAndBackWithTheKeyIconsOnlyOnPageTwo) {
+  GameHarness game;
+  ReachMainMenu(game);
+  ClickButton(game, "b_help");
+  ASSERT_EQ(game.State().ScreenState, ScrHelp);
+  game.StepFrames(kSettleFrames);
+  auto& help = dynamic_cast<HelpScreen&>(*game.Form().ScreenOf(ScrHelp));
+  auto iconsShown = [&help] {
+    int shown = 0;
+    for (THelpButton* icon : help.KeyIcons()) shown += icon->Visible ? 1 : 0;
+    return shown;
+  };
+  struct Step {
+    const char* Button;
+    int32_t Page;
+    int IconsShown;
+    const char* Picture;
+  };
+  const Step steps[] = {{"b_prev", 1, 0, "scr_help"},  {"b_next", 2, 8, "scr_help2"},
+                        {"b_next", 3, 0, "scr_help3"}, {"b_next", 3, 0, "scr_help3"},
+                        {"b_prev", 2, 8, "scr_help2"}, {"b_prev", 1, 0, "scr_help"}};
+  EXPECT_EQ(iconsShown(), 0);
+  for (const Step& step : steps) {
+    ClickButton(game, step.Button);
+    EXPECT_EQ(help.HelpPage(), step.Page) << step.Button;
+    EXPECT_EQ(iconsShown(), step.IconsShown) << "page " << step.Page;
+    EXPECT_EQ(game.Form().TitleSprite->Image(), game.Form().KaltoImageList1.Find(step.Picture));
+  }
+  Press(game, vk::Escape);
+  EXPECT_EQ(game.State().ScreenState, ScrMainMenu);
+}
+
+// The records screen opens from the race's end; the tests open it from the main menu.
+void OpenRecords(GameHarness& game) {
+  game.Form().LeaveScreen(ScrMainMenu);
+  game.Form().EnterScreen(ScrRecords);
+  game.StepFrame();
+  ASSERT_EQ(game.State().ScreenState, ScrRecords);
+}
+
+TEST(MenuScreens, TheClearQuestionResetsTheTableOnlyThroughNo) {
+  struct Case {
+    const char* Name;
+    std::vector<int> Keys;  // pressed on the question, or
+    const char* Click;      // clicked
+    bool Cleared;
+    int32_t FocusAfterKeys;
+  };
+  const Case cases[] = {
+      {"b_yes clicked", {}, "b_yes", false, 0},
+      {"b_no clicked", {}, "b_no", true, 0},
+      {"Enter on the first focus", {vk::Enter}, nullptr, false, 0},
+      {"Right, Enter", {vk::Right, vk::Enter}, nullptr, true, 1},
+      {"Left wraps to the last", {vk::Left, vk::Enter}, nullptr, true, 1},
+      {"Right twice wraps to the first", {vk::Right, vk::Right, vk::Enter}, nullptr, false, 0},
+      {"Escape", {vk::Escape}, nullptr, false, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    GameHarness game;
+    ReachMainMenu(game);
+    OpenRecords(game);
+    game.State().Records[0].Name = "Winner";
+    ClickButton(game, "b_clrhiscr");
+    ASSERT_EQ(game.State().ScreenState, ScrClearRecords);
+    auto& question = dynamic_cast<ClearRecordsScreen&>(*game.Form().ScreenOf(ScrClearRecords));
+    for (int key : c.Keys) {
+      if (key == vk::Enter || key == vk::Escape) {
+        EXPECT_EQ(question.FocusIndex(), c.FocusAfterKeys);
+        // The focused button shows its hover picture, the other its normal one.
+        for (int32_t index = 0; index < 2; ++index) {
+          EXPECT_EQ(game.Form().Buttons[static_cast<size_t>(index + 1)]->Slots[slNormal].Pattern,
+                    index == question.FocusIndex() ? 1 : 0);
+        }
+      }
+      Press(game, key);
+    }
+    if (c.Click) ClickButton(game, c.Click);
+    EXPECT_EQ(game.State().ScreenState, ScrRecords) << "back to the records";
+    EXPECT_EQ(game.State().Records[0].Name == "Winner", !c.Cleared);
+    EXPECT_NE(ButtonShowing(game.Form(), "b_clrhiscr"), nullptr) << "the records page is back";
+  }
+}
+
+TEST(MenuScreens, RecordsGoBackToTheMainMenu) {
+  for (const bool byKey : {true, false}) {
+    GameHarness game;
+    ReachMainMenu(game);
+    OpenRecords(game);
+    if (byKey) {
+      Press(game, vk::Escape);
+    } else {
+      ClickButton(game, "b_back");
+    }
+    EXPECT_EQ(game.State().ScreenState, ScrMainMenu);
+  }
+}
