@@ -140,7 +140,7 @@ TEST_F(InProcessGame, KeysFromTheKeyboardReachTheKeyTables) {
 }
 
 TEST_F(InProcessGame, CloseFromTheWindowManagerIsRefusedUntilTheExitPageAllowsIt) {
-  form_->State.ScreenState = ScrMainMenu;
+  form_->EnterScreen(ScrMainMenu);
   RunBesideGame(*form_, {"wmctrl", "-c", "Brindle Karts"});
   EXPECT_FALSE(PumpUntil(
       *form_, [&] { return form_->Loop.QuitRequested(); }, 1s));
