@@ -3,6 +3,7 @@
 #include "engine/graphics/PictureTable.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
+#include "shell/RaceStart.h"
 #include "shell/SelectionScreen.h"
 #include "shell/Unit_pr.h"
 
@@ -36,7 +37,7 @@ void CarScreen::Enter() {
     PlayCheck(form_);
     form_.EnterScreen(ScrChooseTrack);
   });
-  AddMenuButton(form_, "bc_race", 900, 524, [this] { StartRace(); });
+  AddMenuButton(form_, "bc_race", 900, 524, [this] { BeginRace(form_); });
   form_.ButtonCount = 4;
   form_.TitleSprite = new TMenuScreen(form_, 0, 0, 500, "scr_choosecar", "choosetrack", 255, true);
   form_.SecondSprite = new TMenuScreen(form_, 230, 137, 522, "blik", "blik", 155, true);
@@ -84,10 +85,6 @@ void CarScreen::Browse(int32_t step) {
   ShowSelectedCar();
 }
 
-void CarScreen::StartRace() {
-  // The race start lands with the race screens.
-}
-
 void CarScreen::RunFrame() {
   GameState& state = form_.State;
   if (TakeKeyRelease(state, vk::Escape)) {
@@ -96,7 +93,7 @@ void CarScreen::RunFrame() {
     return;
   }
   if (TakeKeyRelease(state, vk::Enter)) {
-    if (SelectedCarUnlocked()) StartRace();
+    if (SelectedCarUnlocked()) BeginRace(form_);
     return;
   }
   if (TakeKeyRelease(state, vk::Right)) {

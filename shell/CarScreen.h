@@ -23,7 +23,6 @@ class CarScreen : public GameScreen {
  private:
   void ShowSelectedCar();
   void Browse(int32_t step);
-  void StartRace();
   bool SelectedCarUnlocked() const;
 
   TForm1& form_;

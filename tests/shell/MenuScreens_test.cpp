@@ -232,3 +232,22 @@ TEST(MenuScreens, RecordsGoBackToTheMainMenu) {
     EXPECT_EQ(game.State().ScreenState, ScrMainMenu);
   }
 }
+
+TEST(MenuScreens, AWholeTripFromTheSplashToARaceStartByMouse) {
+  GameHarness game;
+  ReachMainMenu(game);
+  ClickButton(game, "b_stgame");
+  ASSERT_EQ(game.State().ScreenState, ScrChooseTrack);
+  game.StepFrames(kSettleFrames);
+  ClickButton(game, "bc_next");
+  ClickButton(game, "bc_race");
+  ASSERT_EQ(game.State().ScreenState, ScrChooseCar);
+  game.StepFrames(kSettleFrames);
+  ClickButton(game, "bc_next");
+  ClickButton(game, "bc_race");
+  game.StepFrames(3);
+  EXPECT_EQ(game.State().ScreenState, ScrRace);
+  EXPECT_EQ(game.State().SelectedTrack, 1);
+  EXPECT_EQ(game.State().SelectedCar, 1);
+  EXPECT_EQ(game.Form().GuiPage, nullptr) << "the car screen was left";
+}

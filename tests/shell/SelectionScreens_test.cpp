@@ -100,4 +100,7 @@ TEST(SelectionScreens, CarsBrowseRoundAndALockedCarIsGreyWithoutBarsOrRace) {
   ClickButton(game, "bc_next");
   ClickButton(game, "bc_next");
   EXPECT_EQ(game.State().SelectedCar, 0) << "from car 5 to car 1";
+  Press(game, vk::Enter);
+  game.StepFrames(3);
+  EXPECT_EQ(game.State().ScreenState, ScrRace) << "Enter on an unlocked car starts the race";
 }
