@@ -45,8 +45,17 @@ std::string Output(const std::string& command) {
   return out;
 }
 
-void Run(const std::string& command) {
+void RunCommand(const std::string& command) {
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+// With BK_SHOT_DIR set, the window's picture is saved there as PNG, to be looked at.
+void Shot(const std::string& window, const std::string& name) {
+  const char* shots = std::getenv("BK_SHOT_DIR");
+  if (!shots) return;
+  fs::create_directories(shots);
+  RunCommand("import -window " + window + " '" + (fs::path(shots) / (name + ".png")).string() +
+             "'");
 }
 
 // A save folder with a player, a score, unlocks beyond the start and a record on track 1.
@@ -125,25 +134,28 @@ TEST_F(SavedProgress, TheGameLeftThroughTheExitQuestionWritesBackWhatItRead) {
                                    std::to_string(game) + " --name '^Brindle Karts$' | head -n 1");
   const std::string id = found.substr(0, found.find('\n'));
   ASSERT_FALSE(id.empty()) << "no game window";
-  Run("xdotool windowactivate --sync " + id);
+  RunCommand("xdotool windowactivate --sync " + id);
 
-  std::this_thread::sleep_for(7s);                // the splash runs 485 frames at 90 a second
-  Run("xdotool key --window " + id + " Return");  // the saved name, confirmed
+  std::this_thread::sleep_for(7s);  // the splash runs 485 frames at 90 a second
+  RunCommand("xdotool key --window " + id + " Return");  // the saved name, confirmed
   std::this_thread::sleep_for(1500ms);
-  Run("xdotool mousemove --window " + id + " 400 272 click 1");  // "b_stgame"
+  RunCommand("xdotool mousemove --window " + id + " 400 272 click 1");  // "b_stgame"
   std::this_thread::sleep_for(1500ms);
-  if (const char* shots = std::getenv("BK_SHOT_DIR")) {
-    fs::create_directories(shots);
-    Run("import -window " + id + " '" + (fs::path(shots) / "real-track-screen.png").string() + "'");
-  }
-  Run("xdotool key --window " + id + " Escape");  // back to the main menu
+  Shot(id, "real-track-screen");
+  RunCommand("xdotool key --window " + id + " Escape");  // back to the main menu
   std::this_thread::sleep_for(1s);
-  Run("xdotool key --window " + id + " Escape");  // the exit question
+  RunCommand("xdotool key --window " + id + " Escape");  // the exit question
   std::this_thread::sleep_for(1s);
-  Run("xdotool key --window " + id + " Return");  // yes: saved, then the exit page
-  std::this_thread::sleep_for(5s);                // its countdown
-  // The shipped exit button spans 250..550 x 448..504.
-  Run("xdotool mousemove --window " + id + " 400 476 click 1");
+  RunCommand("xdotool key --window " + id + " Return");  // yes: saved, then the exit page
+  std::this_thread::sleep_for(5s);                       // its countdown
+  Shot(id, "real-exit-page");
+  // The shipped exit button spans 250..550 x 448..504; the page sees the pointer over it
+  // on a frame before the click.
+  RunCommand("xdotool mousemove --window " + id + " 400 476");
+  std::this_thread::sleep_for(300ms);
+  RunCommand("xdotool mousemove --window " + id + " 402 478");
+  std::this_thread::sleep_for(300ms);
+  RunCommand("xdotool click 1");
 
   int status = 0;
   pid_t ended = 0;
