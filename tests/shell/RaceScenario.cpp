@@ -5,31 +5,8 @@
 #include "engine/graphics/KaltoImageList.h"
 #include "race/Autopilot.h"
 #include "race/Player.h"
-#include "shell/RaceStart.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// Stands in for a menu screen: takes its state and notes the calls.
-class StandInScreen : public GameScreen {
- public:
-  StandInScreen(GameState& state, uint8_t value, ScreenLog& log)
-      : state_(state), value_(value), log_(log) {}
-  void Enter() override {
-    state_.ScreenState = value_;
-    log_.push_back("enter " + std::to_string(value_));
-  }
-  void RunFrame() override {}
-  void Leave() override { log_.push_back("leave " + std::to_string(value_)); }
-
- private:
-  GameState& state_;
-  uint8_t value_;
-  ScreenLog& log_;
-};
-
-}  // namespace
 
 RaceScenario::RaceScenario(Tracks tracks) {
   HarnessOptions options;
@@ -38,17 +15,15 @@ RaceScenario::RaceScenario(Tracks tracks) {
     options.DataRoot = data_->Path();
   }
   game_ = std::make_unique<GameHarness>(options);
-  for (uint8_t menu : {ScrMainMenu, ScrChooseTrack, ScrChooseCar}) {
-    Form().SetScreen(menu, std::make_unique<StandInScreen>(State(), menu, log_));
-  }
 }
 
-void RaceScenario::StartRace(int laps, int opponents) {
+PixelImage RaceScenario::StartRace(int laps, int opponents) {
   TrackInfo& track = Form().Race.Tracks.Tracks[State().SelectedTrack];
   track.Laps = laps;
   track.Opponents = opponents;
   Form().EnterScreen(ScrChooseCar);
-  BeginRace(Form());
+  game_->PressKey(vk::Enter);
+  return game_->RenderFrame();
 }
 
 bool RaceScenario::DriveUntilRaceOver(int frameLimit) {

@@ -1,7 +1,6 @@
 #pragma once
-// A headless game set up for race scenarios: a data folder with the small square track in
-// every track slot, and stand-ins that record the menu screens the race flow enters and
-// leaves.
+// A headless game set up for race scenarios, on a data folder with the small square track in
+// every track slot (or on the shipped tracks), racing from the real car selection screen.
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -11,9 +10,6 @@
 #include "engine/gui/KaltoButton.h"
 #include "tests/harness/GameHarness.h"
 #include "tests/harness/RaceDataRoot.h"
-
-// What the menus' stand-in screens saw: "enter 14", "leave 15", ...
-using ScreenLog = std::vector<std::string>;
 
 class RaceScenario {
  public:
@@ -26,11 +22,11 @@ class RaceScenario {
   GameState& State() { return game_->State(); }
   // The square tracks' folder (Tracks::Square only).
   RaceDataRoot& Data() { return *data_; }
-  const ScreenLog& Log() const { return log_; }
 
-  // The selected track gets this many laps and computer cars; then the car screen's race
-  // button is pressed.
-  void StartRace(int laps, int opponents);
+  // The selected track gets this many laps and computer cars; then the car screen opens and
+  // Enter starts the race there. Returns the picture shown meanwhile (the loading frame on
+  // the first race).
+  PixelImage StartRace(int laps, int opponents);
   // The autopilot drives until the race screen is left (the race-over screen opens 150
   // frames after the finish); false when the frame limit ran out first.
   bool DriveUntilRaceOver(int frameLimit = 20000);
@@ -55,5 +51,4 @@ class RaceScenario {
  private:
   std::unique_ptr<RaceDataRoot> data_;
   std::unique_ptr<GameHarness> game_;
-  ScreenLog log_;
 };
