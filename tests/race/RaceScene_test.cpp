@@ -2,6 +2,7 @@
 // corner with the handbrake and then drives into a tree, steered only through the key
 // tables. Every tenth frame is saved under race-scene/ in the game folder for looking at.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -146,13 +147,15 @@ TEST(RaceScene, DrivesThroughACornerAndIntoATree) {
   for (int slot = 1; slot <= 5; ++slot) {
     records.push_back({128, 120 + 120 * slot, kind::StartSlot, 0, slot});
   }
-  const std::filesystem::path file = std::filesystem::temp_directory_path() / "bk_scene.prd";
+  const std::filesystem::path file =
+      std::filesystem::temp_directory_path() / ("bk_scene-" + std::to_string(getpid()) + ".prd");
   const std::vector<uint8_t> bytes = EncodeTrackRecords(records);
   std::ofstream(file, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
   f.files["Data\\data4.prd"] = file;
   StartRace(f.race);
+  std::filesystem::remove(file);
   TPlayer& player = *f.race.Player;
   player.ControlsEnabled = true;
 

@@ -1,6 +1,7 @@
 #include "race/TrackFile.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 
@@ -21,7 +22,8 @@ TEST(TrackFile, RecordsSurviveEncodingAndOnlyTheFirstTwentyBytesCount) {
 }
 
 TEST(TrackFile, DamagedOrMissingFilesGiveATypedErrorNamingTheFile) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "bk_trackfile_test";
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("bk_trackfile_test-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir);
   const std::filesystem::path shortFile = dir / "short.prd";
   {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <set>
@@ -29,10 +30,18 @@ std::vector<float> PaintAngles(const TKaltoSprite& engine) {
   return angles;
 }
 
+// A folder of this test process's own, removed when the process ends.
+struct TrackFolder {
+  TrackFolder() { std::filesystem::create_directories(dir); }
+  ~TrackFolder() { std::filesystem::remove_all(dir); }
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("bk_track_loader-" + std::to_string(getpid()));
+};
+
 // Writes the records as a track file the fixture's data folder maps the name to.
 void WriteTrack(RaceFixture& f, const std::string& gameName, const std::vector<uint8_t>& bytes) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "bk_track_loader";
-  std::filesystem::create_directories(dir);
+  static const TrackFolder folder;
+  const std::filesystem::path& dir = folder.dir;
   const std::filesystem::path file = dir / (std::to_string(f.files.size()) + ".prd");
   std::ofstream(file, std::ios::binary)
       .write(reinterpret_cast<const char*>(bytes.data()),

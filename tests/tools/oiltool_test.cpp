@@ -1,5 +1,6 @@
 // oiltool takes a list apart and puts it back together byte for byte.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -33,7 +34,7 @@ PixelImage Checker(int w, int h) {
 }
 
 TEST(Oiltool, ExtractThenPackGivesTheSameFile) {
-  const fs::path dir = fs::temp_directory_path() / "oiltool_test";
+  const fs::path dir = fs::temp_directory_path() / ("oiltool_test-" + std::to_string(getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
   OilItem sheet;
