@@ -87,23 +87,13 @@ void CarScreen::Browse(int32_t step) {
 
 void CarScreen::RunFrame() {
   GameState& state = form_.State;
-  if (TakeKeyRelease(state, vk::Escape)) {
-    PlayCheck2(form_);
-    ChangeScreen(form_, ScrChooseCar, ScrChooseTrack);
-    return;
-  }
-  if (TakeKeyRelease(state, vk::Enter)) {
-    if (SelectedCarUnlocked()) BeginRace(form_);
-    return;
-  }
-  if (TakeKeyRelease(state, vk::Right)) {
-    Browse(1);
-    return;
-  }
-  if (TakeKeyRelease(state, vk::Left)) {
-    Browse(-1);
-    return;
-  }
+  const bool taken = TakeSelectionKeys(
+      form_, ScrChooseCar, ScrChooseTrack,
+      [this] {
+        if (SelectedCarUnlocked()) BeginRace(form_);
+      },
+      [this](int32_t step) { Browse(step); });
+  if (taken) return;
   SlideSelectionButtons(form_, kSliding);
   BeginMenuFrame(form_);
   form_.KaltoSprite1.MoveAll(1);

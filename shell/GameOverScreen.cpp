@@ -2,6 +2,8 @@
 
 #include "engine/graphics/PictureTable.h"
 #include "shell/GameSounds.h"
+#include "shell/MenuEdit.h"
+#include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/PageButton.h"
 #include "shell/RaceFrame.h"
@@ -32,11 +34,7 @@ void GameOverScreen::Enter() {
                              [this](TKaltoGUIComponent&) { answer_(false); });
   yesButton_->Visible = noButton_->Visible = false;
   // The field writes with the GUI's bitmap font, drawn here from the field's face in black.
-  TKaltoBitmapFont& font = form_.KaltoBitmapFont1;
-  font.BuildFromSystemFont("Staccato222 BT", TKaltoBitmapFont::DefaultCharacters(), 0, 20);
-  font.SetRed(0);
-  font.SetGreen(0);
-  font.SetBlue(0);
+  BuildEditFont(form_, "Staccato222 BT", 20, 0);
   TImageListItem& field = RequirePicture(pictures, "editname");
   form_.EditBox = &form_.GuiPage->CreateEdit();
   form_.EditBox->Name = "NameEdit";
@@ -89,18 +87,10 @@ void GameOverScreen::RunNamePhase() {
   }
 }
 
-// The caret hides on every 31st count and shows again on the 63rd; typing always goes to
-// the end of the name.
+// Typing always goes to the end of the name.
 void GameOverScreen::BlinkCaret() {
-  GameState& state = form_.State;
   form_.EditBox->CursorPos = form_.EditBox->TextLength();
-  if (state.CaretCounter % 31 == 0) {
-    form_.EditBox->CursorText.clear();
-  } else if (state.CaretCounter % 63 == 0) {
-    form_.EditBox->CursorText = "_";
-    state.CaretCounter = 0;
-  }
-  state.CaretCounter += 1;
+  ::BlinkCaret(form_, "_");
 }
 
 void GameOverScreen::ConfirmName() {

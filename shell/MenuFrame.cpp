@@ -6,6 +6,7 @@
 #include "race/MenuDecorations.h"
 #include "race/RunningString.h"
 #include "shell/MenuSprites.h"
+#include "shell/PageButton.h"
 #include "shell/Unit_pr.h"
 
 namespace {
@@ -24,20 +25,10 @@ void PlayEffect(TForm1& form, const char* name) {
 
 TKaltoButton& AddMenuButton(TForm1& form, const std::string& picture, int32_t x, int32_t y,
                             std::function<void()> action) {
-  TKaltoButton& button = form.GuiPage->CreateButton();
-  TImageListItem& item = RequirePicture(form.KaltoImageList1, picture);
+  TKaltoButton& button =
+      AddPageButton(*form.GuiPage, RequirePicture(form.KaltoImageList1, picture), x, y,
+                    [action = std::move(action)](TKaltoGUIComponent&) { action(); });
   button.Name = picture;
-  button.Caption.clear();
-  button.Overlay = false;
-  button.SetImage(slNormal, &item);
-  button.SetPattern(slNormal, 0);
-  button.SetImage(slHover, &item);
-  button.SetPattern(slHover, 1);
-  button.SetWidth(item.TileWidth());
-  button.SetHeight(item.TileHeight());
-  button.SetX(x);
-  button.SetY(y);
-  button.OnClick = [action = std::move(action)](TKaltoGUIComponent&) { action(); };
   const auto freeSlot = std::find(form.Buttons.begin() + 1, form.Buttons.end(), nullptr);
   if (freeSlot != form.Buttons.end()) *freeSlot = &button;
   return button;

@@ -1,5 +1,6 @@
 #include "shell/SelectionScreen.h"
 
+#include "shell/MenuFrame.h"
 #include "shell/Unit_pr.h"
 
 namespace {
@@ -28,4 +29,23 @@ int32_t NextIndex(int32_t index, int32_t count) {
 
 int32_t PreviousIndex(int32_t index, int32_t count) {
   return index - 1 < 0 ? count - 1 : index - 1;
+}
+
+bool TakeSelectionKeys(TForm1& form, uint8_t screen, uint8_t previousScreen,
+                       const std::function<void()>& confirm,
+                       const std::function<void(int32_t)>& browse) {
+  GameState& state = form.State;
+  if (TakeKeyRelease(state, vk::Escape)) {
+    PlayCheck2(form);
+    ChangeScreen(form, screen, previousScreen);
+  } else if (TakeKeyRelease(state, vk::Enter)) {
+    confirm();
+  } else if (TakeKeyRelease(state, vk::Right)) {
+    browse(1);
+  } else if (TakeKeyRelease(state, vk::Left)) {
+    browse(-1);
+  } else {
+    return false;
+  }
+  return true;
 }

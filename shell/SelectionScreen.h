@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 class TForm1;
 
@@ -19,3 +20,10 @@ void SlideSelectionButtons(TForm1& form, const SlidingButton (&buttons)[4]);
 // The index after (or before) the given one in a catalogue of count entries, wrapping round.
 int32_t NextIndex(int32_t index, int32_t count);
 int32_t PreviousIndex(int32_t index, int32_t count);
+
+// The keys of a selection screen, in their order: Escape (with "check2") goes back to the
+// screen before, Enter confirms, Right and Left browse by +1 and -1. True when a key was
+// taken: the frame ends there, undrawn.
+bool TakeSelectionKeys(TForm1& form, uint8_t screen, uint8_t previousScreen,
+                       const std::function<void()>& confirm,
+                       const std::function<void(int32_t)>& browse);

@@ -80,24 +80,14 @@ void TrackScreen::GoToCars() {
 }
 
 void TrackScreen::RunFrame() {
-  GameState& state = form_.State;
-  if (TakeKeyRelease(state, vk::Escape)) {
-    PlayCheck2(form_);
-    ChangeScreen(form_, ScrChooseTrack, ScrMainMenu);
-    return;
-  }
-  if (TakeKeyRelease(state, vk::Enter)) {
-    if (form_.Race.Tracks.Tracks[static_cast<size_t>(state.SelectedTrack)].Unlocked) GoToCars();
-    return;
-  }
-  if (TakeKeyRelease(state, vk::Right)) {
-    Browse(1);
-    return;
-  }
-  if (TakeKeyRelease(state, vk::Left)) {
-    Browse(-1);
-    return;
-  }
+  const bool taken = TakeSelectionKeys(
+      form_, ScrChooseTrack, ScrMainMenu,
+      [this] {
+        const size_t track = static_cast<size_t>(form_.State.SelectedTrack);
+        if (form_.Race.Tracks.Tracks[track].Unlocked) GoToCars();
+      },
+      [this](int32_t step) { Browse(step); });
+  if (taken) return;
   SlideSelectionButtons(form_, kSliding);
   BeginMenuFrame(form_);
   form_.KaltoSprite1.MoveAll(1);
