@@ -167,14 +167,6 @@ TEST(MenuScreens, HelpPagesGoForwardAndBackWithTheKeyIconsOnlyOnPageTwo) {
   EXPECT_EQ(game.State().ScreenState, ScrMainMenu);
 }
 
-// The records screen opens from the race's end; the tests open it from the main menu.
-void OpenRecords(GameHarness& game) {
-  game.Form().LeaveScreen(ScrMainMenu);
-  game.Form().EnterScreen(ScrRecords);
-  game.StepFrame();
-  ASSERT_EQ(game.State().ScreenState, ScrRecords);
-}
-
 TEST(MenuScreens, TheClearQuestionResetsTheTableOnlyThroughNo) {
   struct Case {
     const char* Name;
