@@ -78,10 +78,8 @@ void CarScreen::ShowSelectedCar() {
 }
 
 void CarScreen::Browse(int32_t step) {
-  PlayCheck(form_);
-  int32_t& selected = form_.State.SelectedCar;
-  const int32_t count = static_cast<int32_t>(form_.Race.Cars.Cars.size());
-  selected = step > 0 ? NextIndex(selected, count) : PreviousIndex(selected, count);
+  BrowseSelection(form_, form_.State.SelectedCar, static_cast<int32_t>(form_.Race.Cars.Cars.size()),
+                  step);
   ShowSelectedCar();
 }
 

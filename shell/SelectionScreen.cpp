@@ -23,12 +23,13 @@ void SlideSelectionButtons(TForm1& form, const SlidingButton (&buttons)[4]) {
   frame += 1;
 }
 
-int32_t NextIndex(int32_t index, int32_t count) {
-  return index + 1 > count - 1 ? 0 : index + 1;
-}
-
-int32_t PreviousIndex(int32_t index, int32_t count) {
-  return index - 1 < 0 ? count - 1 : index - 1;
+void BrowseSelection(TForm1& form, int32_t& selected, int32_t count, int32_t step) {
+  PlayCheck(form);
+  if (step > 0) {
+    selected = selected + 1 > count - 1 ? 0 : selected + 1;
+  } else {
+    selected = selected - 1 < 0 ? count - 1 : selected - 1;
+  }
 }
 
 bool TakeSelectionKeys(TForm1& form, uint8_t screen, uint8_t previousScreen,

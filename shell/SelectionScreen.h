@@ -17,9 +17,9 @@ struct SlidingButton {
 // counts the frame.
 void SlideSelectionButtons(TForm1& form, const SlidingButton (&buttons)[4]);
 
-// The index after (or before) the given one in a catalogue of count entries, wrapping round.
-int32_t NextIndex(int32_t index, int32_t count);
-int32_t PreviousIndex(int32_t index, int32_t count);
+// Browsing a catalogue of count entries: the "check" click, then the selection moves one
+// entry forward (step > 0) or back, wrapping round at either end.
+void BrowseSelection(TForm1& form, int32_t& selected, int32_t count, int32_t step);
 
 // The keys of a selection screen, in their order: Escape (with "check2") goes back to the
 // screen before, Enter confirms, Right and Left browse by +1 and -1. True when a key was

@@ -66,10 +66,8 @@ void TrackScreen::ShowSelectedTrack() {
 }
 
 void TrackScreen::Browse(int32_t step) {
-  PlayCheck(form_);
-  int32_t& selected = form_.State.SelectedTrack;
-  const int32_t count = static_cast<int32_t>(form_.Race.Tracks.Tracks.size());
-  selected = step > 0 ? NextIndex(selected, count) : PreviousIndex(selected, count);
+  BrowseSelection(form_, form_.State.SelectedTrack,
+                  static_cast<int32_t>(form_.Race.Tracks.Tracks.size()), step);
   ShowSelectedTrack();
 }
 

@@ -17,6 +17,7 @@
 
 #include "platform/Clock.h"
 #include "shell/Unit_pr.h"
+#include "tests/display/CommandOutput.h"
 
 extern char** environ;
 
@@ -32,17 +33,6 @@ pid_t Spawn(const std::vector<std::string>& args) {
   pid_t pid = 0;
   if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
   return pid;
-}
-
-// Runs a shell command to its end and returns what it printed.
-std::string Output(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  char buffer[256];
-  while (fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
-  pclose(pipe);
-  return out;
 }
 
 // The number after "label" in xwininfo's report, -1 when absent.
@@ -84,11 +74,12 @@ class RealWindow : public ::testing::Test {
 TEST_F(RealWindow, TheGameOpensItsWindowAndRefusesTheWindowManagersClose) {
   const pid_t game = Spawn({std::string(BK_GAME_DIR) + "/brindle-karts"});
   ASSERT_GT(game, 0);
-  const std::string id = Output("timeout 10 xdotool search --sync --onlyvisible --pid " +
-                                std::to_string(game) + " --name '^Brindle Karts$' | head -n 1");
+  const std::string id =
+      CommandOutput("timeout 10 xdotool search --sync --onlyvisible --pid " + std::to_string(game) +
+                    " --name '^Brindle Karts$' | head -n 1");
   ASSERT_FALSE(id.empty()) << "no window titled \"Brindle Karts\"";
 
-  const std::string info = Output("xwininfo -id " + id);
+  const std::string info = CommandOutput("xwininfo -id " + id);
   EXPECT_EQ(Field(info, "Width:"), 800) << info;
   EXPECT_EQ(Field(info, "Height:"), 600) << info;
 
@@ -96,7 +87,7 @@ TEST_F(RealWindow, TheGameOpensItsWindowAndRefusesTheWindowManagersClose) {
   std::this_thread::sleep_for(1500ms);
   int status = 0;
   EXPECT_EQ(waitpid(game, &status, WNOHANG), 0) << "the game closed on the close request";
-  EXPECT_FALSE(Output("xdotool search --onlyvisible --pid " + std::to_string(game)).empty());
+  EXPECT_FALSE(CommandOutput("xdotool search --onlyvisible --pid " + std::to_string(game)).empty());
 
   kill(game, SIGTERM);
   ASSERT_EQ(waitpid(game, &status, 0), game);
@@ -111,8 +102,8 @@ class InProcessGame : public RealWindow {
     form_ = std::make_unique<TForm1>(GameSetup{clock_, 1, /*Headless=*/false});
     form_->FormShow();
     const std::string ids =
-        Output("timeout 10 xdotool search --sync --onlyvisible --pid " + std::to_string(getpid()) +
-               " --name '^Brindle Karts$' | head -n 1");
+        CommandOutput("timeout 10 xdotool search --sync --onlyvisible --pid " +
+                      std::to_string(getpid()) + " --name '^Brindle Karts$' | head -n 1");
     windowId_ = ids.substr(0, ids.find('\n'));
     ASSERT_FALSE(windowId_.empty());
     RunBesideGame(*form_, {"xdotool", "windowactivate", "--sync", windowId_});
@@ -176,7 +167,7 @@ TEST_F(InProcessGame, AClickOnAGuiButtonFiresItsOnClickWindowedAndInFullScreen) 
   ASSERT_TRUE(PumpUntil(*form_, [&] { return form_->MainWindow.FullScreen(); }));
   PumpUntil(
       *form_, [] { return false; }, 500ms);  // let the window manager settle
-  const std::string info = Output("xwininfo -id " + windowId_);
+  const std::string info = CommandOutput("xwininfo -id " + windowId_);
   const int width = Field(info, "Width:");
   const int height = Field(info, "Height:");
   ASSERT_GT(width, 800) << info;
@@ -213,8 +204,8 @@ TEST_F(InProcessGame, AClickLandsOnTheGuiButtonInAWindowEnlargedTo1600x1200And10
     ASSERT_TRUE(PumpUntil(*form_, [&] {
       const PictureFit place = form_->MainWindow.PicturePlace();
       return place.X * 2 + place.Width == size.Width && place.Y * 2 + place.Height == size.Height;
-    })) << Output("xwininfo -id " + windowId_);
-    const std::string info = Output("xwininfo -id " + windowId_);
+    })) << CommandOutput("xwininfo -id " + windowId_);
+    const std::string info = CommandOutput("xwininfo -id " + windowId_);
     ASSERT_EQ(Field(info, "Width:"), size.Width) << info;
     ASSERT_EQ(Field(info, "Height:"), size.Height) << info;
     // Where the picture point lies in the window, by the picture's expected place.

@@ -18,6 +18,7 @@
 #include "race/RunningString.h"
 #include "shell/Settings.h"
 #include "shell/TrackScreen.h"
+#include "tests/display/CommandOutput.h"
 #include "tests/harness/GameHarness.h"
 
 extern char** environ;
@@ -33,16 +34,6 @@ std::string FileText(const fs::path& path) {
   std::vector<uint8_t> bytes;
   ReadFileBytes(path.string(), bytes);
   return std::string(bytes.begin(), bytes.end());
-}
-
-std::string Output(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  char buffer[256];
-  while (fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
-  pclose(pipe);
-  return out;
 }
 
 void RunCommand(const std::string& command) {
@@ -130,8 +121,9 @@ TEST_F(SavedProgress, TheGameLeftThroughTheExitQuestionWritesBackWhatItRead) {
                              const_cast<char*>(script.c_str()), nullptr};
   pid_t game = 0;
   ASSERT_EQ(posix_spawnp(&game, "sh", nullptr, nullptr, argv.data(), environ), 0);
-  const std::string found = Output("timeout 10 xdotool search --sync --onlyvisible --pid " +
-                                   std::to_string(game) + " --name '^Brindle Karts$' | head -n 1");
+  const std::string found =
+      CommandOutput("timeout 10 xdotool search --sync --onlyvisible --pid " + std::to_string(game) +
+                    " --name '^Brindle Karts$' | head -n 1");
   const std::string id = found.substr(0, found.find('\n'));
   ASSERT_FALSE(id.empty()) << "no game window";
   RunCommand("xdotool windowactivate --sync " + id);
