@@ -48,19 +48,22 @@ void TBackgroundAbstract::Move(int32_t) {
   SetY(static_cast<float>(Y() + (scroll.Y + push.Y)));
 }
 
+namespace {
+
+// The corner brought into [-size, 0] whole. The world shift at the start of a race moves
+// the ground by many pictures at once; wrapping one picture a frame would leave the screen
+// black at the edges for the first frames.
+float Wrapped(float corner, float size) {
+  if (size <= 0 || (corner <= 0 && corner >= -size)) return corner;
+  const float rest = std::fmod(corner, size);
+  return rest > 0 ? rest - size : rest;
+}
+
+}  // namespace
+
 void TBackgroundAbstract::Draw() {
-  const float w = static_cast<float>(Width());
-  const float h = static_cast<float>(Height());
-  if (X() > 0) {
-    SetX(X() - w);
-  } else if (X() < -w) {
-    SetX(X() + w);
-  }
-  if (Y() > 0) {
-    SetY(Y() - h);
-  } else if (Y() < -h) {
-    SetY(Y() + h);
-  }
+  SetX(Wrapped(X(), static_cast<float>(Width())));
+  SetY(Wrapped(Y(), static_cast<float>(Height())));
   TImageListItem* picture = Image();
   if (!Visible || !picture || !picture->HasTexture()) return;
   for (const auto& [px, py] :

@@ -46,7 +46,8 @@ TSpeedArrow::TSpeedArrow(RaceContext& race, double maxForward, double maxReverse
   SetZ(kNeedleDepth);
   OriginX = 0.5f;
   OriginY = 0.85f;
-  Angle = -315;
+  // At rest: the race's first frame is drawn before anything moves.
+  Angle = static_cast<float>(kNeedleRest);
   SetX(static_cast<float>(x - Width() / 2.0));
   SetY(static_cast<float>(y - 0.9 * Width()));
 }

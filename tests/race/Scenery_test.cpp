@@ -118,6 +118,22 @@ TEST(Background, TilesCoverTheScreenWhenShiftedByHalfATile) {
   }
 }
 
+// The world shift at the start of a race moves the ground by many pictures at once: the
+// first frame already draws it with its corner within one picture of the screen's corner.
+TEST(Background, OneDrawWrapsTheCornerBackWithinOnePictureFromAnyShift) {
+  for (const float shift : {-1007.5f, -10.0f, -3.0f, 0.0f, 4.0f, 2345.25f}) {
+    RaceFixture f;
+    auto* ground = new TBackground(f.race);  // a bare 10 x 10 picture
+    ground->SetX(shift);
+    ground->SetY(-shift);
+    ground->Draw();
+    for (const float corner : {ground->X(), ground->Y()}) {
+      EXPECT_GE(corner, -10.0f) << shift;
+      EXPECT_LE(corner, 0.0f) << shift;
+    }
+  }
+}
+
 // The sensors decide most points from the box alone; the verdict must be the angle-sum
 // test's for every point, including those a hair outside the edges.
 TEST(GroundPoint, AgreesWithTheAngleSumTestEverywhere) {
