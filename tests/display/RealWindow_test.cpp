@@ -1,8 +1,6 @@
 // The game in a real window on an X display (make test runs these under Xvfb with openbox),
 // driven the way a player and a window manager would: xdotool for keys, wmctrl for close.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,35 +9,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/Clock.h"
 #include "shell/Unit_pr.h"
+#include "tests/display/ChildProcess.h"
 #include "tests/display/CommandOutput.h"
-
-extern char** environ;
+#include "tests/display/GameWindow.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-// Starts a program (searched in PATH) without waiting for it.
-pid_t Spawn(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return -1;
-  return pid;
-}
-
-// The number after "label" in xwininfo's report, -1 when absent.
-int Field(const std::string& report, const std::string& label) {
-  const size_t at = report.find(label);
-  return at == std::string::npos ? -1 : std::atoi(report.c_str() + at + label.size());
-}
 
 // Keeps the game's loop turning (as its own Run would) until `done` holds or time is up.
 bool PumpUntil(TForm1& form, const std::function<bool()>& done,
@@ -56,12 +39,12 @@ bool PumpUntil(TForm1& form, const std::function<bool()>& done,
 // Runs a command beside the game's loop and waits for it while the loop keeps turning, so
 // the game handles what the command sends as it arrives.
 void RunBesideGame(TForm1& form, const std::vector<std::string>& command) {
-  const pid_t pid = Spawn(command);
-  ASSERT_GT(pid, 0) << "cannot start " << command[0];
-  int status = 0;
-  ASSERT_TRUE(PumpUntil(form, [&] { return waitpid(pid, &status, WNOHANG) == pid; }))
+  ChildProcess process(".", command);
+  ASSERT_TRUE(process.Started()) << "cannot start " << command[0];
+  std::optional<int> status;
+  ASSERT_TRUE(PumpUntil(form, [&] { return (status = process.WaitExit(0ms)).has_value(); }))
       << command[0] << " did not finish";
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << command[0] << " failed";
+  ASSERT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << command[0] << " failed";
 }
 
 class RealWindow : public ::testing::Test {
@@ -72,25 +55,21 @@ class RealWindow : public ::testing::Test {
 };
 
 TEST_F(RealWindow, TheGameOpensItsWindowAndRefusesTheWindowManagersClose) {
-  const pid_t game = Spawn({std::string(BK_GAME_DIR) + "/brindle-karts"});
-  ASSERT_GT(game, 0);
-  const std::string id =
-      CommandOutput("timeout 10 xdotool search --sync --onlyvisible --pid " + std::to_string(game) +
-                    " --name '^Brindle Karts$' | head -n 1");
+  ChildProcess game(".", {std::string(BK_GAME_DIR) + "/brindle-karts"});
+  ASSERT_TRUE(game.Started());
+  const std::string id = FindGameWindow(game.Pid());
   ASSERT_FALSE(id.empty()) << "no window titled \"Brindle Karts\"";
 
-  const std::string info = CommandOutput("xwininfo -id " + id);
-  EXPECT_EQ(Field(info, "Width:"), 800) << info;
-  EXPECT_EQ(Field(info, "Height:"), 600) << info;
+  const WindowBox box = WindowGeometry(id);
+  EXPECT_EQ(box.Width, 800);
+  EXPECT_EQ(box.Height, 600);
 
-  ASSERT_EQ(std::system("wmctrl -c 'Brindle Karts'"), 0);
-  std::this_thread::sleep_for(1500ms);
-  int status = 0;
-  EXPECT_EQ(waitpid(game, &status, WNOHANG), 0) << "the game closed on the close request";
-  EXPECT_FALSE(CommandOutput("xdotool search --onlyvisible --pid " + std::to_string(game)).empty());
+  ASSERT_TRUE(RunCommand("wmctrl -c 'Brindle Karts'"));
+  EXPECT_FALSE(game.WaitExit(1500ms)) << "the game closed on the close request";
+  EXPECT_FALSE(
+      CommandOutput("xdotool search --onlyvisible --pid " + std::to_string(game.Pid())).empty());
 
-  kill(game, SIGTERM);
-  ASSERT_EQ(waitpid(game, &status, 0), game);
+  const int status = game.Stop();
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
@@ -101,10 +80,7 @@ class InProcessGame : public RealWindow {
     RealWindow::SetUp();
     form_ = std::make_unique<TForm1>(GameSetup{clock_, 1, /*Headless=*/false});
     form_->FormShow();
-    const std::string ids =
-        CommandOutput("timeout 10 xdotool search --sync --onlyvisible --pid " +
-                      std::to_string(getpid()) + " --name '^Brindle Karts$' | head -n 1");
-    windowId_ = ids.substr(0, ids.find('\n'));
+    windowId_ = FindGameWindow(getpid());
     ASSERT_FALSE(windowId_.empty());
     RunBesideGame(*form_, {"xdotool", "windowactivate", "--sync", windowId_});
   }
@@ -167,10 +143,10 @@ TEST_F(InProcessGame, AClickOnAGuiButtonFiresItsOnClickWindowedAndInFullScreen) 
   ASSERT_TRUE(PumpUntil(*form_, [&] { return form_->MainWindow.FullScreen(); }));
   PumpUntil(
       *form_, [] { return false; }, 500ms);  // let the window manager settle
-  const std::string info = CommandOutput("xwininfo -id " + windowId_);
-  const int width = Field(info, "Width:");
-  const int height = Field(info, "Height:");
-  ASSERT_GT(width, 800) << info;
+  const WindowBox box = WindowGeometry(windowId_);
+  const int width = box.Width;
+  const int height = box.Height;
+  ASSERT_GT(width, 800);
   // The picture keeps its shape: scaled by the smaller factor and centred.
   const double scale = std::min(width / 800.0, height / 600.0);
   const int x = static_cast<int>((width - 800 * scale) / 2 + 400 * scale);
@@ -205,9 +181,9 @@ TEST_F(InProcessGame, AClickLandsOnTheGuiButtonInAWindowEnlargedTo1600x1200And10
       const PictureFit place = form_->MainWindow.PicturePlace();
       return place.X * 2 + place.Width == size.Width && place.Y * 2 + place.Height == size.Height;
     })) << CommandOutput("xwininfo -id " + windowId_);
-    const std::string info = CommandOutput("xwininfo -id " + windowId_);
-    ASSERT_EQ(Field(info, "Width:"), size.Width) << info;
-    ASSERT_EQ(Field(info, "Height:"), size.Height) << info;
+    const WindowBox box = WindowGeometry(windowId_);
+    ASSERT_EQ(box.Width, size.Width);
+    ASSERT_EQ(box.Height, size.Height);
     // Where the picture point lies in the window, by the picture's expected place.
     const double scale = std::min(size.Width / 800.0, size.Height / 600.0);
     const auto windowPoint = [&](int x, int y) {

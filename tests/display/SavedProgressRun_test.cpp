@@ -2,26 +2,25 @@
 // options and progress: it shows what the files hold, is left through the exit question and
 // the exit page, and writes back exactly the bytes it read.
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "engine/graphics/FileBytes.h"
 #include "platform/GamePaths.h"
 #include "race/RunningString.h"
 #include "shell/Settings.h"
 #include "shell/TrackScreen.h"
-#include "tests/display/CommandOutput.h"
+#include "tests/display/ChildProcess.h"
+#include "tests/display/FileText.h"
+#include "tests/display/GameWindow.h"
+#include "tests/display/WindowPicture.h"
 #include "tests/harness/GameHarness.h"
-
-extern char** environ;
 
 namespace {
 
@@ -29,25 +28,6 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 constexpr RaceTime kTrackOneRecord{12, 34, 1};
-
-std::string FileText(const fs::path& path) {
-  std::vector<uint8_t> bytes;
-  ReadFileBytes(path.string(), bytes);
-  return std::string(bytes.begin(), bytes.end());
-}
-
-void RunCommand(const std::string& command) {
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
-}
-
-// With BK_SHOT_DIR set, the window's picture is saved there as PNG, to be looked at.
-void Shot(const std::string& window, const std::string& name) {
-  const char* shots = std::getenv("BK_SHOT_DIR");
-  if (!shots) return;
-  fs::create_directories(shots);
-  RunCommand("import -window " + window + " '" + (fs::path(shots) / (name + ".png")).string() +
-             "'");
-}
 
 // A save folder with a player, a score, unlocks beyond the start and a record on track 1.
 class SavedProgress : public ::testing::Test {
@@ -115,52 +95,33 @@ TEST_F(SavedProgress, TheTrackScreenAndTheGreetingShowWhatTheFilesHold) {
 }
 
 TEST_F(SavedProgress, TheGameLeftThroughTheExitQuestionWritesBackWhatItRead) {
-  const std::string program = std::string(BK_GAME_DIR) + "/brindle-karts";
-  const std::string script = "cd '" + folder_.string() + "' && exec '" + program + "'";
-  std::vector<char*> argv = {const_cast<char*>("sh"), const_cast<char*>("-c"),
-                             const_cast<char*>(script.c_str()), nullptr};
-  pid_t game = 0;
-  ASSERT_EQ(posix_spawnp(&game, "sh", nullptr, nullptr, argv.data(), environ), 0);
-  const std::string found =
-      CommandOutput("timeout 10 xdotool search --sync --onlyvisible --pid " + std::to_string(game) +
-                    " --name '^Brindle Karts$' | head -n 1");
-  const std::string id = found.substr(0, found.find('\n'));
+  ChildProcess game(folder_, {std::string(BK_GAME_DIR) + "/brindle-karts"});
+  ASSERT_TRUE(game.Started());
+  const std::string id = FindGameWindow(game.Pid());
   ASSERT_FALSE(id.empty()) << "no game window";
-  RunCommand("xdotool windowactivate --sync " + id);
+  ASSERT_TRUE(RunCommand("xdotool windowactivate --sync " + id));
 
-  std::this_thread::sleep_for(7s);  // the splash runs 485 frames at 90 a second
-  RunCommand("xdotool key --window " + id + " Return");  // the saved name, confirmed
-  std::this_thread::sleep_for(1500ms);
-  RunCommand("xdotool mousemove --window " + id + " 400 272 click 1");  // "b_stgame"
-  std::this_thread::sleep_for(1500ms);
+  const ShippedPictures menus(fs::path(BK_GAME_DIR) / "Data" / "data1.oil");
+  const auto startGame = PlacedButton(menus, "b_stgame", 320, 250);
+  const ExitPageButton exitButton = ShippedExitButton();
+  ASSERT_TRUE(ScreenShows(id, {{menus.Pattern("scr_entername"), 107, 104}}, "name entry", 60s));
+  ASSERT_TRUE(PressKeys("Return"));  // the saved name, confirmed
+  ASSERT_TRUE(ScreenShows(id, startGame, "main menu"));
+  ASSERT_TRUE(ClickPicturePoint(id, MiddleOf(startGame).X, MiddleOf(startGame).Y));
+  ASSERT_TRUE(ScreenShows(id, PlacedButton(menus, "bc_race", 642, 524), "track screen"));
   Shot(id, "real-track-screen");
-  RunCommand("xdotool key --window " + id + " Escape");  // back to the main menu
-  std::this_thread::sleep_for(1s);
-  RunCommand("xdotool key --window " + id + " Escape");  // the exit question
-  std::this_thread::sleep_for(1s);
-  RunCommand("xdotool key --window " + id + " Return");  // yes: saved, then the exit page
-  std::this_thread::sleep_for(5s);                       // its countdown
+  ASSERT_TRUE(PressKeys("Escape"));  // back to the main menu
+  ASSERT_TRUE(ScreenShows(id, startGame, "main menu"));
+  ASSERT_TRUE(PressKeys("Escape"));  // the exit question
+  ASSERT_TRUE(ScreenShows(id, {{menus.Pattern("scr_ExitTheGame"), 107, 104}}, "exit question"));
+  ASSERT_TRUE(PressKeys("Return"));  // yes: saved, then the exit page
+  ASSERT_TRUE(ScreenShows(id, exitButton.Usable, "exit page, countdown over"));
   Shot(id, "real-exit-page");
-  // The shipped exit button spans 250..550 x 448..504; the page sees the pointer over it
-  // on a frame before the click.
-  RunCommand("xdotool mousemove --window " + id + " 400 476");
-  std::this_thread::sleep_for(300ms);
-  RunCommand("xdotool mousemove --window " + id + " 402 478");
-  std::this_thread::sleep_for(300ms);
-  RunCommand("xdotool click 1");
+  ASSERT_TRUE(ClickPicturePoint(id, exitButton.Middle.X, exitButton.Middle.Y));
 
-  int status = 0;
-  pid_t ended = 0;
-  for (int wait = 0; wait < 100 && ended == 0; ++wait) {
-    std::this_thread::sleep_for(100ms);
-    ended = waitpid(game, &status, WNOHANG);
-  }
-  if (ended == 0) {
-    kill(game, SIGTERM);
-    waitpid(game, &status, 0);
-    FAIL() << "the game did not close through its exit page";
-  }
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  const std::optional<int> status = game.WaitExit(10s);
+  ASSERT_TRUE(status) << "the game did not close through its exit page";
+  EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0);
   EXPECT_EQ(FileText(folder_ / "Config.cfg"), config_);
   EXPECT_EQ(FileText(folder_ / "Configdat.cfg"), progress_);
 }
