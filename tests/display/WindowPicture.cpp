@@ -23,6 +23,21 @@ constexpr int kBlock = 8;
 constexpr int kColourTolerance = 16;  // of a block's mean colour, per channel
 constexpr double kShownShare = 0.9;
 
+// The four numbers of a position line (0s where it has fewer).
+std::array<int, 4> Numbers(const std::string& line) {
+  std::array<int, 4> numbers{};
+  std::istringstream in(line);
+  for (int& number : numbers) in >> number;
+  return numbers;
+}
+
+std::filesystem::path DataFile(std::string gameName) {
+  for (char& c : gameName) {
+    if (c == '\\') c = '/';
+  }
+  return std::filesystem::path(BK_GAME_DIR) / gameName;
+}
+
 }  // namespace
 
 ShippedPictures::ShippedPictures(const std::filesystem::path& oilFile) {
@@ -169,25 +184,6 @@ bool ScreenShows(const std::string& window, const std::vector<PlacedPicture>& an
   ADD_FAILURE() << "not on the " << screen << " (best match " << best << ")";
   return false;
 }
-
-namespace {
-
-// The four numbers of a position line (0s where it has fewer).
-std::array<int, 4> Numbers(const std::string& line) {
-  std::array<int, 4> numbers{};
-  std::istringstream in(line);
-  for (int& number : numbers) in >> number;
-  return numbers;
-}
-
-std::filesystem::path DataFile(std::string gameName) {
-  for (char& c : gameName) {
-    if (c == '\\') c = '/';
-  }
-  return std::filesystem::path(BK_GAME_DIR) / gameName;
-}
-
-}  // namespace
 
 ExitPageButton ShippedExitButton() {
   std::ifstream file(std::filesystem::path(BK_GAME_DIR) / "wdata" / "config.ini");
