@@ -65,43 +65,52 @@ PixelImage Level0Pixels(const PixelImage& picture, bool keyed, uint32_t keyArgb)
 }  // namespace
 
 bool TImageListItem::BuildTexture(TKaltoImageList& list) {
-  const std::string filepath = Trimmed(Filepath);
-  bool fromFile = false;
-  if (!filepath.empty()) {
-    const std::filesystem::path path = ExternalPicturePath(filepath);
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-      Picture = LoadPictureFile(path.string());
-      fromFile = true;
+  const bool firstBuild = solid_.Empty();
+  if (firstBuild) {
+    const std::string filepath = Trimmed(Filepath);
+    if (!filepath.empty()) {
+      const std::filesystem::path path = ExternalPicturePath(filepath);
+      std::error_code ec;
+      if (std::filesystem::exists(path, ec)) {
+        Picture = LoadPictureFile(path.string());
+        external_ = true;
+      }
     }
   }
-  // The first build decodes the picture and keeps level 0; later builds (after a device
-  // reset, whose textures do not survive) upload the kept pixels again, so an item whose
-  // picture lived only in an external file stays drawable.
-  if (level0_.Rgba.empty()) {
-    if (Picture.Empty()) return true;  // nothing to show: the item stays without texture
-    PixelImage picture;
-    std::string error;
-    if (!DecodePicture(Picture, picture, &error)) {
-      std::cerr << "image list item \"" << Name << "\": " << error << "\n";
-      return false;
-    }
+  // Every build decodes the picture again: its pixels are kept only in the texture, which
+  // does not survive a device reset. An item whose picture lived only in an external file
+  // decodes the file's bytes as first read.
+  const OilPicture& source = external_ && !firstBuild ? externalPicture_ : Picture;
+  if (source.Empty()) return true;  // nothing to show: the item stays without texture
+  PixelImage picture;
+  std::string error;
+  if (!DecodePicture(source, picture, &error)) {
+    std::cerr << "image list item \"" << Name << "\": " << error << "\n";
+    return false;
+  }
+  if (firstBuild) {
     if (tileHeight_ < 1) tileHeight_ = picture.Height;
     if (tileWidth_ < 1) tileWidth_ = picture.Width;
-    level0_ = Level0Pixels(picture, Transparent, PlatformColorToArgb(TransparentColor));
     pictureWidth_ = std::max(picture.Width, 1);
     pictureHeight_ = std::max(picture.Height, 1);
   }
+  const PixelImage level0 =
+      Level0Pixels(picture, Transparent, PlatformColorToArgb(TransparentColor));
+  picture = PixelImage();
   list_ = &list;
   texture_.reset();
-  texture_ = list.KaltoScreen()->Device()->CreateTexture(level0_.Width, level0_.Height,
-                                                         level0_.Rgba.data());
+  texture_ =
+      list.KaltoScreen()->Device()->CreateTexture(level0.Width, level0.Height, level0.Rgba.data());
   if (!texture_) return false;
+  solid_ = TexelMask(level0);
 
   textureWidth_ = std::max(texture_->Width(), 2);
   textureHeight_ = std::max(texture_->Height(), 2);
   RecomputeTiles();
-  if (fromFile) Picture = OilPicture();  // external pictures live on as textures only
+  if (external_ && firstBuild) {
+    externalPicture_ = std::move(Picture);  // external pictures are not kept as stored ones
+    Picture = OilPicture();
+  }
   return true;
 }
 

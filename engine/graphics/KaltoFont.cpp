@@ -11,8 +11,9 @@
 namespace {
 
 constexpr int kDotsPerInch = 96;
-// Texts that change every frame (a running clock) would otherwise pile up.
-constexpr size_t kMaxCachedTexts = 512;
+// Texts that change every frame (a running clock) would otherwise pile up; a screen draws
+// far fewer distinct texts with one font than this.
+constexpr size_t kMaxCachedTexts = 128;
 
 int TtfStyle(uint8_t style) {
   int ttf = TTF_STYLE_NORMAL;

@@ -7,7 +7,7 @@
 
 #include "engine/graphics/KaltoScreen.h"
 #include "engine/graphics/OilFormat.h"
-#include "platform/PixelImage.h"
+#include "engine/graphics/TexelMask.h"
 
 class TKaltoImageList;
 class TKaltoRenderer;
@@ -59,9 +59,10 @@ class TImageListItem {
 
   const DeviceTexture* Texture() const { return texture_.get(); }
   bool HasTexture() const { return texture_ != nullptr; }
-  // Level 0 of the texture as built (TextureWidth x TextureHeight, RGBA bytes; colour-keyed
-  // and padding pixels are all zero), kept on the CPU for pixel-exact collision tests.
-  const PixelImage& Level0() const { return level0_; }
+  // Which texels of the texture as built hold anything (TextureWidth x TextureHeight;
+  // colour-keyed and padding texels are empty), for pixel-exact collision tests. The pixels
+  // themselves live only in the texture.
+  const TexelMask& SolidTexels() const { return solid_; }
   // The list whose renderer and screen draw this item (none until textures are built).
   TKaltoImageList* List() const { return list_; }
 
@@ -112,7 +113,11 @@ class TImageListItem {
   int32_t textureWidth_ = 0;
   int32_t textureHeight_ = 0;
   std::unique_ptr<DeviceTexture> texture_;
-  PixelImage level0_;
+  TexelMask solid_;
+  // The external picture file's bytes as first read: rebuilds after a device reset decode
+  // them again, the file may be gone by then.
+  OilPicture externalPicture_;
+  bool external_ = false;
   TKaltoImageList* list_ = nullptr;
 };
 

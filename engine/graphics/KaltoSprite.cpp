@@ -16,14 +16,6 @@ uint32_t Argb(int32_t alpha, int32_t red, int32_t green, int32_t blue) {
          static_cast<uint32_t>(green & 0xFF) << 8 | static_cast<uint32_t>(blue & 0xFF);
 }
 
-// The 32-bit texel at (x, y) of a picture; outside it the picture counts as empty.
-uint32_t TexelAt(const PixelImage& picture, int32_t x, int32_t y) {
-  if (x < 0 || y < 0 || x >= picture.Width || y >= picture.Height) return 0;
-  const uint8_t* p = picture.Pixel(x, y);
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
 }  // namespace
 
 int32_t SnapToPixel(double x) {
@@ -210,8 +202,8 @@ bool TSprite::PixelsTouch(TSprite& other, const SpriteRect& overlap, int32_t& hi
     return true;
   }
   if (!image_ || !other.image_) return false;
-  const PixelImage& mine = image_->Level0();
-  const PixelImage& theirs = other.image_->Level0();
+  const TexelMask& mine = image_->SolidTexels();
+  const TexelMask& theirs = other.image_->SolidTexels();
 
   struct Walk {
     int32_t startX, startY, stepX, stepY;
@@ -234,10 +226,8 @@ bool TSprite::PixelsTouch(TSprite& other, const SpriteRect& overlap, int32_t& hi
     const int32_t row = y - overlap.Top;
     for (int32_t x = overlap.Left; x <= overlap.Right - 2; ++x) {
       const int32_t column = x - overlap.Left;
-      const uint32_t ta = TexelAt(mine, a.startX + column * a.stepX, a.startY + row * a.stepY);
-      if (ta == 0) continue;
-      const uint32_t tb = TexelAt(theirs, b.startX + column * b.stepX, b.startY + row * b.stepY);
-      if (tb == 0) continue;
+      if (!mine.Solid(a.startX + column * a.stepX, a.startY + row * a.stepY)) continue;
+      if (!theirs.Solid(b.startX + column * b.stepX, b.startY + row * b.stepY)) continue;
       hitX = x;
       hitY = y;
       return true;

@@ -120,7 +120,7 @@ TEST_F(ImageListDrawing, BuildingSizesTexturesAndResolvesTileWidthZero) {
   EXPECT_EQ(sheet.TextureHeight(), 8);
   EXPECT_EQ(dot.TextureWidth(), 2);
   EXPECT_EQ(dot.TextureHeight(), 2);
-  EXPECT_EQ(sheet.Level0().Width, 16);
+  EXPECT_EQ(sheet.SolidTexels().Width(), 16);
   // Setting a tile width of 0 once the size is known takes the picture width.
   sheet.SetTileWidth(5);
   EXPECT_EQ(sheet.Columns(), 3);
@@ -155,7 +155,10 @@ TEST_F(ImageListDrawing, AnExternalPictureFileReplacesTheStoredOneAndIsNotKept) 
   screen.Clear(0, 0, 0, 255);
   screen.BeginScene();
   external.DrawPlain(10, 10, 0);
-  ExpectNear(PixelAt(Read(), 12, 12), SixColours()[0], "drawn after the reset");
+  absent.DrawPlain(30, 10, 0);
+  const PixelImage afterReset = Read();
+  ExpectNear(PixelAt(afterReset, 12, 12), SixColours()[0], "external drawn after the reset");
+  ExpectNear(PixelAt(afterReset, 31, 11), SixColours()[0], "stored drawn after the reset");
 }
 
 TEST_F(ImageListDrawing, ColourKeyMakesKeyPixelsTransparentBlack) {
@@ -166,9 +169,10 @@ TEST_F(ImageListDrawing, ColourKeyMakesKeyPixelsTransparentBlack) {
   TImageListItem& plain = AddItem("plain", TileSheet(2, 2, 2, 1, colours), 4, 2);
   plain.TransparentColor = 0xFF00FF;  // without Transparent the key is off
   BeginFrame(40, 40, 40);
-  EXPECT_EQ(PixelAt(keyed.Level0(), 0, 0), (Rgba8{0, 0, 0, 0}));
-  EXPECT_EQ(PixelAt(keyed.Level0(), 2, 0), (Rgba8{10, 200, 30, 255}));
-  EXPECT_EQ(PixelAt(plain.Level0(), 0, 0), (Rgba8{255, 0, 255, 255}));
+  EXPECT_FALSE(keyed.SolidTexels().Solid(0, 0));
+  EXPECT_TRUE(keyed.SolidTexels().Solid(2, 0));
+  EXPECT_TRUE(plain.SolidTexels().Solid(0, 0));
+  EXPECT_FALSE(plain.SolidTexels().Solid(4, 0));  // padding
   keyed.DrawPlain(10, 10, 0);
   const PixelImage img = Read();
   ExpectNear(PixelAt(img, 10, 10), {40, 40, 40, 255}, "keyed pixel shows the background");
