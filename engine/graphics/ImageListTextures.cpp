@@ -13,12 +13,6 @@
 
 namespace {
 
-int32_t TextureSide(int32_t pictureSide) {
-  int32_t side = 2;
-  while (side < pictureSide) side *= 2;
-  return side;
-}
-
 std::string Trimmed(const std::string& s) {
   const char* kSpace = " \t\r\n";
   const size_t first = s.find_first_not_of(kSpace);
@@ -34,8 +28,8 @@ std::filesystem::path ExternalPicturePath(const std::string& filepath) {
   return DataPath(filepath);
 }
 
-// Level 0 of the texture: the picture at the top-left of a power-of-two canvas (at least
-// 2 x 2), the rest transparent black; with a colour key, opaque pixels of the key colour
+// Level 0 of the texture: the picture at the top-left of a canvas of the texture's size,
+// the rest transparent black; with a colour key, opaque pixels of the key colour
 // become transparent black too.
 PixelImage Level0Pixels(const PixelImage& picture, bool keyed, uint32_t keyArgb) {
   PixelImage level0;

@@ -5,16 +5,6 @@
 
 #include "engine/graphics/KaltoImageList.h"
 
-namespace {
-
-int32_t PowerOfTwoAtLeast(int32_t size) {
-  int32_t side = 2;
-  while (side < size) side *= 2;
-  return side;
-}
-
-}  // namespace
-
 const std::string& TKaltoBitmapFont::DefaultCharacters() {
   static const std::string characters =
       " !\"#$%&'()*+,-./0123456789:;<=>?@"
@@ -65,9 +55,9 @@ void TKaltoBitmapFont::SetKaltoImageIndex(int32_t index) {
   cellWidth_ = item.TileWidth();
   cellHeight_ = item.TileHeight();
   const int32_t textureWidth =
-      item.TextureWidth() >= 2 ? item.TextureWidth() : PowerOfTwoAtLeast(item.PictureWidth());
+      item.TextureWidth() >= 2 ? item.TextureWidth() : TextureSide(item.PictureWidth());
   const int32_t textureHeight =
-      item.TextureHeight() >= 2 ? item.TextureHeight() : PowerOfTwoAtLeast(item.PictureHeight());
+      item.TextureHeight() >= 2 ? item.TextureHeight() : TextureSide(item.PictureHeight());
   const int32_t columns = item.Columns();
   const int32_t tiles = item.Columns() * item.Rows();
   for (int32_t g = 0; g < 256; ++g) {

@@ -7,15 +7,11 @@
 #include "engine/graphics/StoredPicture.h"
 #include "platform/MessageBox.h"
 
-namespace {
-
-int32_t PowerOfTwoAtLeast(int32_t size) {
-  int32_t p = 2;
-  while (p < size && p < (1 << 30)) p *= 2;
-  return p;
+int32_t TextureSide(int32_t pictureSide) {
+  int32_t powerOfTwo = 2;
+  while (powerOfTwo < pictureSide && powerOfTwo < (1 << 30)) powerOfTwo *= 2;
+  return pictureSide == powerOfTwo || pictureSide < 2 ? powerOfTwo : pictureSide + 1;
 }
-
-}  // namespace
 
 // ---- TImageListItem: stored state and tiles ----
 
@@ -54,8 +50,8 @@ void TImageListItem::SetPicture(const OilPicture& picture) {
   tileHeight_ = height;
   RecomputeTiles();
   if (textureWidth_ < 2) {
-    textureWidth_ = PowerOfTwoAtLeast(width);
-    textureHeight_ = PowerOfTwoAtLeast(height);
+    textureWidth_ = TextureSide(width);
+    textureHeight_ = TextureSide(height);
   }
 }
 

@@ -20,6 +20,13 @@ struct TRect {
   int Bottom = 0;
 };
 
+// A side of the texture made for a picture side: the picture side itself when it is a power
+// of two (at least 2), otherwise one texel more. The extra transparent-black texel is what a
+// smoothed texture shows beyond the picture's right and bottom edges; a power-of-two side
+// needs none, its edge texels repeat. (Padding to powers of two would hold up to four
+// times the picture's memory, in the driver too.)
+int32_t TextureSide(int32_t pictureSide);
+
 // One picture of an image list, cut into equal tiles ("patterns") numbered row by row from
 // the top-left tile. Owns its texture once the list built textures on a screen.
 class TImageListItem {
@@ -50,7 +57,7 @@ class TImageListItem {
   int32_t Rows() const { return rows_; }
   int32_t Columns() const { return columns_; }
   int32_t PatternCount() const { return rows_ * columns_; }
-  // Size of the texture: powers of two, at least 2; the picture sits at its top-left.
+  // Size of the texture (see TextureSide); the picture sits at its top-left.
   int32_t TextureWidth() const { return textureWidth_; }
   int32_t TextureHeight() const { return textureHeight_; }
   // Tile pattern's top-left pixel in the texture (pattern already clamped by the caller).

@@ -192,14 +192,15 @@ TEST_F(BitmapFontDrawing, ImageTilesGiveTheGlyphsAndPastTheLastTileTheRectIsBeyo
   EXPECT_EQ(font.FontName(), "glyphs");
   EXPECT_EQ(font.CellWidth(), 3);
   EXPECT_EQ(font.CellHeight(), 5);
-  const TKaltoBitmapFont::Glyph& g5 = font.GlyphAt(5);  // column 1, row 1 of a 16 x 16 texture
-  EXPECT_FLOAT_EQ(g5.Left, 3.0f / 16);
-  EXPECT_FLOAT_EQ(g5.Top, 5.0f / 16);
-  EXPECT_FLOAT_EQ(g5.Right, 6.0f / 16);
-  EXPECT_FLOAT_EQ(g5.Bottom, 10.0f / 16);
+  // Column 1, row 1 of the 12 x 10 picture in its 13 x 11 texture.
+  const TKaltoBitmapFont::Glyph& g5 = font.GlyphAt(5);
+  EXPECT_FLOAT_EQ(g5.Left, 3.0f / 13);
+  EXPECT_FLOAT_EQ(g5.Top, 5.0f / 11);
+  EXPECT_FLOAT_EQ(g5.Right, 6.0f / 13);
+  EXPECT_FLOAT_EQ(g5.Bottom, 10.0f / 11);
   const TKaltoBitmapFont::Glyph& g200 = font.GlyphAt(200);  // lowered to tile 8: row 2
   EXPECT_FLOAT_EQ(g200.Left, 0.0f);
-  EXPECT_FLOAT_EQ(g200.Top, 10.0f / 16);
+  EXPECT_FLOAT_EQ(g200.Top, 10.0f / 11);
 }
 
 TEST_F(BitmapFontDrawing, CentringCarriageReturnAndSpacingPlaceTheGlyphs) {

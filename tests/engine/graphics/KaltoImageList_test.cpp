@@ -34,6 +34,14 @@ TEST(ImageListLookup, FindIsExactCaseSensitiveAndTakesTheFirstMatch) {
   EXPECT_EQ(items.Items(-1), nullptr);
 }
 
+TEST(ImageListTextures, ATextureSideIsThePictureSideWithOneTransparentTexelUnlessAPowerOfTwo) {
+  const std::vector<std::pair<int32_t, int32_t>> cases = {
+      {0, 2}, {1, 2}, {2, 2}, {3, 4}, {5, 6}, {15, 16}, {16, 16}, {512, 512}, {600, 601}};
+  for (const auto& [picture, texture] : cases) {
+    EXPECT_EQ(TextureSide(picture), texture) << "picture side " << picture;
+  }
+}
+
 TEST(ImageListLoading, EachFailureShowsItsMessageAndKeepsWhatItShould) {
   OilItem a;
   a.Name = "a";
@@ -117,7 +125,7 @@ TEST_F(ImageListDrawing, BuildingSizesTexturesAndResolvesTileWidthZero) {
   EXPECT_EQ(sheet.Columns(), 1);
   EXPECT_EQ(sheet.Rows(), 2);
   EXPECT_EQ(sheet.TextureWidth(), 16);
-  EXPECT_EQ(sheet.TextureHeight(), 8);
+  EXPECT_EQ(sheet.TextureHeight(), 7);
   EXPECT_EQ(dot.TextureWidth(), 2);
   EXPECT_EQ(dot.TextureHeight(), 2);
   EXPECT_EQ(sheet.SolidTexels().Width(), 16);
