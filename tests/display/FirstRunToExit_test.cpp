@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <thread>
