@@ -13,8 +13,9 @@ Window::Window(const WindowConfig& config)
       clientHeight_(config.ClientHeight),
       pictureWidth_(config.ClientWidth),
       pictureHeight_(config.ClientHeight) {
-  if (headless_) {
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+  const bool softwareOnly = headless_ || config.SoftwareOnly;
+  if (headless_) SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+  if (softwareOnly) {
     // The software renderer then draws into the driver's own memory surface instead of
     // loading an OpenGL driver to show it.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -28,7 +29,7 @@ Window::Window(const WindowConfig& config)
   // Made ready for OpenGL from the start: otherwise SDL re-creates the window when the
   // opengl renderer arrives, and each hide/show waits on the window manager.
   const Uint32 plain = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
-  const Uint32 flags = plain | (headless_ ? 0 : SDL_WINDOW_OPENGL);
+  const Uint32 flags = plain | (softwareOnly ? 0 : SDL_WINDOW_OPENGL);
   window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              clientWidth_, clientHeight_, flags);
   if (window_ == nullptr && flags != plain) {

@@ -19,6 +19,9 @@ struct WindowConfig {
   int ClientHeight = 600;
   // SDL's offscreen video driver (no display needed); pair it with the software renderer.
   bool Headless = false;
+  // Drawn by the software renderer only: no OpenGL driver is loaded for the window, which
+  // shows the renderer's memory picture directly. Headless windows are always so.
+  bool SoftwareOnly = false;
 };
 
 // The game's main window: opens centred with the configured client size, which is also the

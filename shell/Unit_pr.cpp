@@ -15,12 +15,13 @@
 
 namespace {
 
-WindowConfig MainWindowConfig(bool headless) {
+WindowConfig MainWindowConfig(const GameSetup& setup) {
   WindowConfig config;
   config.Title = "Brindle Karts";
   config.ClientWidth = 800;
   config.ClientHeight = 600;
-  config.Headless = headless;
+  config.Headless = setup.Headless;
+  config.SoftwareOnly = setup.SoftwareRenderer;
   return config;
 }
 
@@ -54,7 +55,7 @@ bool IsScreenState(uint8_t state) {
 
 TForm1::TForm1(const GameSetup& setup)
     : Setup(setup),
-      MainWindow(MainWindowConfig(setup.Headless)),
+      MainWindow(MainWindowConfig(setup)),
       Loop(MainWindow, setup.GameClock),
       KaltoScreen1(&MainWindow),
       KaltoTimer1(setup.GameClock, Loop),
