@@ -56,7 +56,6 @@ void BM_RaceFrame(benchmark::State& bench, bool software) {
     Autopilot pilot(form.Race);
     auto raceFrame = [&] {
       pilot.PressKeys();
-      form.RaceTimer.Poll();
       form.RunScreenFrame(ScrRace);
     };
     for (int frame = 0; frame <= RaceScreen::kStartFrame; ++frame) raceFrame();
@@ -71,9 +70,9 @@ void BM_RaceFrame(benchmark::State& bench, bool software) {
     TKaltoTimer::NotifyEvent tick = form.KaltoTimer1.OnTimer;
     form.KaltoTimer1.OnTimer = [&](TKaltoTimer& sender) {
       ++frames;
-      pilot.PressKeys();
       tick(sender);
     };
+    form.BeforeStep = [&pilot] { pilot.PressKeys(); };
     WindowTimer stop(clock, static_cast<int>(kPacedSeconds * 1000));
     stop.OnTimer = [&form] { form.Loop.Quit(); };
     form.Loop.AddTimer(&stop);

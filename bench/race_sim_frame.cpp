@@ -13,6 +13,7 @@
 #include "race/GameProcedures.h"
 #include "race/Opponent.h"
 #include "race/Player.h"
+#include "race/RaceStep.h"
 
 namespace {
 
@@ -80,8 +81,7 @@ void RaceFrame(benchmark::State& bench) {
   for (auto _ : bench) {
     // Weave: a turn held for 60 frames, then straight for 60.
     state.KeyHeld[vk::Right] = (frame / 60) % 2;
-    engine.MoveAll(0);
-    MoveCourse(race);
+    RunRaceStep(race);
     engine.KillDead();
     ++frame;
   }

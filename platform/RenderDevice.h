@@ -123,6 +123,7 @@ class RenderDevice {
   // When cleared, quads are counted but not drawn, and Clear and Present do nothing (fast
   // headless stepping).
   void SetRasterize(bool rasterize) { rasterize_ = rasterize; }
+  bool Rasterize() const { return rasterize_; }
   int64_t QuadsSubmitted() const { return quadsSubmitted_; }
   int64_t DrawCalls() const { return drawCalls_; }
 

@@ -68,6 +68,10 @@ bool Window::FullScreen() const {
   return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
 }
 
+bool Window::Hidden() const {
+  return (SDL_GetWindowFlags(window_) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) != 0;
+}
+
 void Window::SetTitle(const std::string& titleCp1251) {
   SDL_SetWindowTitle(window_, Cp1251ToUtf8(titleCp1251).c_str());
 }

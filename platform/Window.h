@@ -58,6 +58,8 @@ class Window {
   // SDL refused.
   bool SetFullScreen(bool on);
   bool FullScreen() const;
+  // Minimised or hidden: nothing of the picture can be seen.
+  bool Hidden() const;
 
   void SetTitle(const std::string& titleCp1251);
   void ShowCursor(bool visible);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/GameState.h"
 #include "race/EffectSprites.h"
 #include "race/GameConstants.h"
 #include "race/Player.h"
@@ -64,10 +63,10 @@ void TEnemyCar::Move(int32_t) {
   }
   UpdateProgress();
   UpdatePlace();
-  if (Race.State.ScreenState == ScrRace) {
-    ReadSurface();
+  if (Race.DemoRace) {
+    SurfaceFactor = 0.5;  // the demo course has no road parts
   } else {
-    SurfaceFactor = 0.5;  // the demo race behind the menus has no road parts
+    ReadSurface();
   }
   const Vec2 heading = Direction(MoveHeading);
   SetX(static_cast<float>(X() + heading.X * Speed));

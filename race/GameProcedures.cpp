@@ -8,6 +8,7 @@
 #include "race/GameConstants.h"
 #include "race/Opponent.h"
 #include "race/Player.h"
+#include "race/RaceClock.h"
 #include "race/RoadRock.h"
 #include "race/RoadSurface.h"
 
@@ -190,6 +191,8 @@ void StartRace(RaceContext& race) {
   ShiftWorld(race, race::kPlayerScreenX - playerSlot.X, race::kPlayerScreenY - playerSlot.Y);
   PrepareCourse(race.Course);
   state.RaceFinished = false;
+  race.DemoRace = false;
+  ResetRaceClock(race);
 }
 
 void StartDemoRace(RaceContext& race) {
@@ -205,4 +208,6 @@ void StartDemoRace(RaceContext& race) {
   CreateOpponents(race, race::kDemoOpponents, true, true);
   PrepareCourse(race.Course);
   race.State.RaceFinished = false;
+  race.DemoRace = true;
+  ResetRaceClock(race);
 }

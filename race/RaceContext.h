@@ -66,6 +66,17 @@ struct RaceContext {
       std::make_shared<std::vector<const TSprite*>>();
   RaceWorldParts Parts;
   RaceRandom Random;
+  // The menus' demo race runs on this context (StartDemoRace sets it, StartRace clears it):
+  // its computer cars drive on the demo course, which has no road parts to read.
+  bool DemoRace = false;
+  // The race clock is game time: it runs from the start signal until the race is over, and
+  // while it runs every race step adds 100/90 hundredths to the cars' clocks, the carry kept
+  // exactly (ClockSteps steps make ClockSteps * 10 / 9 whole hundredths).
+  bool ClockRunning = false;
+  int64_t ClockSteps = 0;
+  // Called at the end of every race step (RunRaceStep), in order: where code that follows
+  // the world step by step (sounds, watchers, recorders) hooks in.
+  std::vector<std::function<void(RaceContext&)>> AfterStep;
 
   void ForgetCars() {
     Player = nullptr;

@@ -10,25 +10,11 @@
 #include "race/Opponent.h"
 #include "race/Player.h"
 #include "race/RaceParts.h"
+#include "race/RaceStep.h"
 
 namespace {
 
 constexpr const char* kTrackName = "race-sim track";
-
-// The race clock ticks a hundredth per 10 ms: frames * 1000 / 90 ms, in whole hundredths.
-int64_t HundredthsAt(int64_t frame) {
-  return frame * 10 / 9;
-}
-
-void TickClocks(RaceContext& race) {
-  for (TOpponentCar* car : race.Opponents) {
-    if (car->Driving) car->RaceClock.Advance();
-  }
-  TPlayer& player = *race.Player;
-  if (race.State.RaceFinished) return;
-  player.RaceClock.Advance();
-  if (player.LapTimerRunning) player.LapTime.Advance();
-}
 
 bool EveryCarFinished(const RaceContext& race) {
   return race.State.RaceFinished &&
@@ -107,7 +93,6 @@ class OpponentWatch {
 RaceOutcome RunRace(const RaceSetup& setup) {
   GameState state;
   state.CarsAvailable = race::kCarCount;
-  state.ScreenState = ScrRace;
   TKaltoImageList sized;  // outlives the sprites that point into it
   TKaltoSprite engine;
   RaceContext race(state, engine, setup.Seed);
@@ -126,6 +111,7 @@ RaceOutcome RunRace(const RaceSetup& setup) {
   StartRace(race);
   race.Player->ControlsEnabled = true;
   for (TOpponentCar* car : race.Opponents) car->Driving = true;
+  race.ClockRunning = true;
 
   Autopilot pilot(race);
   OpponentWatch watch(race);
@@ -138,11 +124,9 @@ RaceOutcome RunRace(const RaceSetup& setup) {
     const bool wasFinished = state.RaceFinished;
     if (setup.OnFrame) setup.OnFrame(race, frame);
     pilot.PressKeys();
-    engine.MoveAll(0);
-    MoveCourse(race);
+    RunRaceStep(race);
     engine.KillDead();
     ++frame;
-    for (int64_t t = HundredthsAt(frame - 1); t < HundredthsAt(frame); ++t) TickClocks(race);
     watch.After(frame);
     if ((race.Player->Lap != lap && lap >= 1) || (state.RaceFinished && !wasFinished)) {
       outcome.PlayerLaps.push_back(lapTime);

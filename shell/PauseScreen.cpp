@@ -3,14 +3,12 @@
 #include "shell/MenuSprites.h"
 #include "shell/RaceFrame.h"
 #include "shell/RaceHud.h"
-#include "shell/RaceSession.h"
 #include "shell/Unit_pr.h"
 
 void PauseScreen::Enter() {
   GameState& state = form_.State;
   state.KeyReleased.fill(0);
   state.ScreenState = ScrPause;
-  form_.RaceTimer.SetEnabled(false);
   form_.PanelSprite = new TGameMenuScreen(form_, 130, 248, 2000, "scr_pause", "pause", 255, true);
   form_.Cursor->Visible = true;
 }
@@ -19,7 +17,6 @@ void PauseScreen::RunFrame() {
   auto& released = form_.State.KeyReleased;
   if (released[vk::Escape] || released[vk::P] || released[vk::F1]) {
     released[vk::Escape] = released[vk::P] = released[vk::F1] = 0;
-    if (session_.Started) form_.RaceTimer.SetEnabled(true);
     form_.LeaveScreen(ScrPause);
     form_.State.ScreenState = ScrRace;
     return;

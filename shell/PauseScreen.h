@@ -2,13 +2,12 @@
 #include "shell/GameScreen.h"
 
 class TForm1;
-struct RaceSession;
 
 // The pause (ScrPause): the race stands still under the pause panel until Escape, P or F1
 // resumes it.
 class PauseScreen : public GameScreen {
  public:
-  PauseScreen(TForm1& form, RaceSession& session) : form_(form), session_(session) {}
+  explicit PauseScreen(TForm1& form) : form_(form) {}
 
   void Enter() override;
   void RunFrame() override;
@@ -16,5 +15,4 @@ class PauseScreen : public GameScreen {
 
  private:
   TForm1& form_;
-  RaceSession& session_;
 };

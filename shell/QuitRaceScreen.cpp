@@ -7,7 +7,6 @@
 #include "shell/PageButton.h"
 #include "shell/RaceFrame.h"
 #include "shell/RaceHud.h"
-#include "shell/RaceSession.h"
 #include "shell/Unit_pr.h"
 
 namespace {
@@ -21,7 +20,6 @@ void QuitRaceScreen::Enter() {
   GameState& state = form_.State;
   state.KeyReleased.fill(0);
   state.ScreenState = ScrQuitRace;
-  form_.RaceTimer.SetEnabled(false);
   form_.GuiPage = &form_.KaltoGUI1.CreatePage("GUI2");
   resumeButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(form_.GameImageList, "b_no1"), -245,
                                  434, [this](TKaltoGUIComponent&) { Resume(); });
@@ -62,7 +60,6 @@ void QuitRaceScreen::Resume() {
   form_.LeaveScreen(ScrQuitRace);
   PlayEffect(form_, "check");
   form_.State.ScreenState = ScrRace;
-  if (session_.Started) form_.RaceTimer.SetEnabled(true);
   form_.Cursor->Visible = false;
 }
 

@@ -3,14 +3,13 @@
 
 class TForm1;
 class TKaltoButton;
-struct RaceSession;
 
 // The question whether to leave the race (ScrQuitRace), over the frozen race: the panel and
 // its two buttons slide in from the left. "No" or Escape resumes the race; "yes" or Enter
 // returns to the main menu with the demo race behind it.
 class QuitRaceScreen : public GameScreen {
  public:
-  QuitRaceScreen(TForm1& form, RaceSession& session) : form_(form), session_(session) {}
+  explicit QuitRaceScreen(TForm1& form) : form_(form) {}
 
   void Enter() override;
   void RunFrame() override;
@@ -21,7 +20,6 @@ class QuitRaceScreen : public GameScreen {
   void Quit();
 
   TForm1& form_;
-  RaceSession& session_;
   TKaltoButton* resumeButton_ = nullptr;
   TKaltoButton* quitButton_ = nullptr;
 };

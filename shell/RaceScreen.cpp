@@ -5,6 +5,7 @@
 #include "race/Instruments.h"
 #include "race/Opponent.h"
 #include "race/Player.h"
+#include "race/RaceStep.h"
 #include "race/TrackFile.h"
 #include "shell/GameSounds.h"
 #include "shell/MenuBackground.h"
@@ -61,20 +62,19 @@ void RaceScreen::RunFrame() {
   GameState& state = form_.State;
   form_.KaltoSprite1.KillDead();
   BeginRaceFrame(form_);
-  form_.KaltoSprite1.MoveAll(0);
+  RunRaceStep(form_.Race);
   RunStartLights();
   DrawRaceHud(form_);
-  MoveCourse(form_.Race);
   if (state.RaceFinished) {
     if (state.PhaseCounter == kFinishDelayFrames) {
-      form_.RaceTimer.SetEnabled(false);
+      form_.Race.ClockRunning = false;
       form_.EnterScreen(ScrRaceOver);
     } else {
       state.PhaseCounter += 1;
     }
   }
   if (static_cast<int32_t>(form_.Race.Opponents.size()) + 2 == state.NextFinishPlace) {
-    form_.RaceTimer.SetEnabled(false);  // every car has finished
+    form_.Race.ClockRunning = false;  // every car has finished
   }
   EndRaceFrame(form_);
   if (state.ScreenState == ScrRace) ReadKeys();
@@ -115,7 +115,7 @@ void RaceScreen::RunStartLights() {
 void RaceScreen::GiveStartSignal() {
   form_.Race.Player->ControlsEnabled = true;
   session_.Started = true;
-  form_.RaceTimer.SetEnabled(true);
+  form_.Race.ClockRunning = true;
   for (TOpponentCar* car : form_.Race.Opponents) car->Driving = true;
 }
 
@@ -146,5 +146,5 @@ void RaceScreen::Leave() {
   form_.TitleSprite = form_.SecondSprite = form_.PictureSprite = form_.PanelSprite = nullptr;
   startArrows_ = nullptr;
   session_.Started = false;
-  form_.RaceTimer.SetEnabled(false);
+  form_.Race.ClockRunning = false;
 }

@@ -5,7 +5,6 @@
 #include "online/ScoreClient.h"
 #include "online/ScoreServerAddress.h"
 #include "platform/MessageBox.h"
-#include "race/RaceClock.h"
 #include "shell/GameCompletedScreen.h"
 #include "shell/GameOverScreen.h"
 #include "shell/GameSounds.h"
@@ -50,11 +49,10 @@ void RegisterRaceScreens(TForm1& form) {
                        [](const std::string& text) { ShowMessageBox("Brindle Karts", text); });
     client.SubmitScore(form.State);
   };
-  form.RaceClockTicks = {[&form] { AdvanceRaceClocks(form.Race); }};
 
   form.SetScreen(ScrRace, std::make_unique<RaceScreen>(form, session));
-  form.SetScreen(ScrQuitRace, std::make_unique<QuitRaceScreen>(form, session));
-  form.SetScreen(ScrPause, std::make_unique<PauseScreen>(form, session));
+  form.SetScreen(ScrQuitRace, std::make_unique<QuitRaceScreen>(form));
+  form.SetScreen(ScrPause, std::make_unique<PauseScreen>(form));
   form.SetScreen(ScrRaceOver,
                  std::make_unique<RaceOverScreen>(form, session, [&form](bool sendScore) {
                    if (form.RaceFlow.GameCompleted) {

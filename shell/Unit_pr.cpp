@@ -59,7 +59,7 @@ TForm1::TForm1(const GameSetup& setup)
       Loop(MainWindow, setup.GameClock),
       KaltoScreen1(&MainWindow),
       KaltoTimer1(setup.GameClock, Loop),
-      RaceTimer(setup.GameClock, 10),
+      Steps(setup.GameClock.Frequency()),
       Sound3D(setup.GameClock),
       KaltoMusic1(Sound3D.Mixer()),
       KaltoGUI1(setup.GameClock),
@@ -80,9 +80,6 @@ TForm1::TForm1(const GameSetup& setup)
   KaltoTimer1.OnTimer = [this](TKaltoTimer&) { KaltoTimer1Timer(); };
 
   ConfigureGameAudio(Sound3D);
-
-  RaceTimer.OnTimer = [this] { RaceTimerTimer(); };
-  Loop.AddTimer(&RaceTimer);
 
   // Image lists first: the screen rebuilds their textures before the fonts' after a reset.
   KaltoImageList1.SetKaltoScreen(&KaltoScreen1);
@@ -108,7 +105,6 @@ TForm1::TForm1(const GameSetup& setup)
 TForm1::~TForm1() {
   FormDestroy();
   MainWindow.SetHandler(nullptr);
-  Loop.RemoveTimer(&RaceTimer);
 }
 
 // The state record already holds the defaults of every field; the steps below change only
@@ -174,6 +170,7 @@ void TForm1::SaveProgressFile() {
 
 void TForm1::FormShow() {
   KaltoTimer1.SetEnabled(true);
+  Steps.Restart(Setup.GameClock.Now());
   TModListItem* menuMusic = Sound3D.FindModule("menumusic");
   menuMusic->Play();
   if (!State.MusicOn) menuMusic->Stop();
@@ -224,8 +221,25 @@ void TForm1::DrawEmptyFrame() {
 
 void TForm1::KaltoTimer1Timer() {
   if (State.MusicOn) KaltoMusic1.Update();
-  if (BeforeFrame) BeforeFrame();
-  RunScreenFrame(State.ScreenState);
+  const int64_t now = Setup.GameClock.Now();
+  if (MainWindow.Hidden()) {
+    Steps.Restart(now);
+    return;
+  }
+  const int steps = Steps.TakeSteps(now);
+  if (steps == 0) return;
+  // The steps before the last are run whole but not drawn: the device counts their quads
+  // and shows nothing, so what a step does never depends on whether it is seen.
+  RenderDevice* device = KaltoScreen1.Device();
+  const bool drawing = device == nullptr || device->Rasterize();
+  for (int step = 1; step <= steps && !Loop.QuitRequested(); ++step) {
+    device = KaltoScreen1.Device();
+    if (device) device->SetRasterize(drawing && step == steps);
+    if (BeforeStep) BeforeStep();
+    RunScreenFrame(State.ScreenState);
+  }
+  if (device) device->SetRasterize(drawing);
+  if (AfterDrawnFrame) AfterDrawnFrame();
 }
 
 void TForm1::FormKeyDown(int key) {
@@ -251,10 +265,6 @@ void TForm1::FormMouseDown(MouseButton button) {
 
 void TForm1::Close() {
   if (MainWindow.RequestClose()) Loop.Quit();
-}
-
-void TForm1::RaceTimerTimer() {
-  for (const std::function<void()>& tick : RaceClockTicks) tick();
 }
 
 void TForm1::KeyDown(int key, uint8_t /*modifiers*/) {

@@ -14,6 +14,7 @@
 #include "engine/graphics/KaltoScreen.h"
 #include "engine/graphics/KaltoSprite.h"
 #include "engine/graphics/KaltoTimer.h"
+#include "engine/graphics/StepSchedule.h"
 #include "engine/gui/KaltoButton.h"
 #include "engine/gui/KaltoEdit.h"
 #include "engine/gui/KaltoGUI.h"
@@ -47,7 +48,7 @@ struct GameSetup {
 };
 
 // The main window and game controller: owns every engine component and the state record,
-// and runs the game as a state machine over ScreenState, one frame per frame-timer tick.
+// and runs the game as a state machine over ScreenState, one screen frame per fixed step.
 class TForm1 : private WindowHandler {
  public:
   // Opens the window and makes the components, then runs FormCreate.
@@ -69,11 +70,16 @@ class TForm1 : private WindowHandler {
   // The screen installed for a state, or null.
   GameScreen* ScreenOf(uint8_t state) const;
 
-  // One frame (the frame timer's tick handler).
+  // One drawn frame (the frame timer's tick handler): the screen's frame runs once for every
+  // fixed step now due (Steps), drawn only on the last of them. Nothing runs while the window
+  // is hidden, and that time is never caught up.
   void KaltoTimer1Timer();
-  // Runs at the start of every frame, before the screen's frame; the game sets none. Test
+  // Runs at the start of every step, before the screen's frame; the game sets none. Test
   // programs act here as a player at the keys would (the autopilot build drives races).
-  std::function<void()> BeforeFrame;
+  std::function<void()> BeforeStep;
+  // Runs after every drawn frame's picture is shown; the game sets none. Measurements slow
+  // the drawing here to see that game time still keeps pace with wall time.
+  std::function<void()> AfterDrawnFrame;
   // The key tables: KeyHeld while a key is down; KeyReleased set on release until a
   // consumer clears it, so a press and release between two frames is still seen once.
   void FormKeyDown(int key);
@@ -84,8 +90,6 @@ class TForm1 : private WindowHandler {
   void FormMouseDown(MouseButton button);
   // Asks the window to close, as its close button does; the loop ends when it is allowed.
   void Close();
-  // One hundredth of race time: advances every clock connected to RaceClockTicks.
-  void RaceTimerTimer();
   // Write "Config.cfg" / "Configdat.cfg" (the catalogue's best times in their track slots);
   // a failure is shown to the player in a message box and the game goes on.
   void SaveConfigFile();
@@ -97,12 +101,9 @@ class TForm1 : private WindowHandler {
   EventLoop Loop;
   TKaltoScreen KaltoScreen1;
   TKaltoTimer KaltoTimer1;
-  // Ticks every 10 ms of the game clock while enabled; a tick missed while the loop was
-  // busy is delivered late, never lost, so race times are true times.
-  WindowTimer RaceTimer;
-  // Called in order on every RaceTimer tick: the player's lap time (while it runs), the
-  // player's race time, then every opponent's race time.
-  std::vector<std::function<void()>> RaceClockTicks;
+  // When the fixed steps of 1/90 s fall due on the game clock; every counter of the screens
+  // and the race world (and so the race clock) advances once a step.
+  StepSchedule Steps;
   // Effects and music; silent on a machine without an audio device.
   TKaltoSound3D Sound3D;
   // The song player; it has no songs.

@@ -4,7 +4,7 @@
 #include "shell/Unit_pr.h"
 
 void RaceAutopilot::Attach() {
-  form_.BeforeFrame = [this] { Frame(); };
+  form_.BeforeStep = [this] { Frame(); };
 }
 
 void RaceAutopilot::Frame() {

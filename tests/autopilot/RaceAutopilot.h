@@ -8,12 +8,12 @@ class TForm1;
 // Holds the player's keys for the autopilot while a race runs (the race screen), through
 // the form's key handlers as a keyboard would; everywhere else it lets go of every key it
 // holds and leaves the menus to whoever else gives input. Call Frame() at the start of
-// every frame (TForm1::BeforeFrame).
+// every step (TForm1::BeforeStep).
 class RaceAutopilot {
  public:
   explicit RaceAutopilot(TForm1& form) : form_(form) {}
   void Frame();
-  // Installs Frame() as the form's per-frame hook; the autopilot must outlive the form's use.
+  // Installs Frame() as the form's per-step hook; the autopilot must outlive the form's use.
   void Attach();
   // Races the autopilot has started driving.
   int RacesDriven() const { return races_; }

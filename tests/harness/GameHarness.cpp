@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/KeyMap.h"
@@ -155,14 +156,16 @@ bool GameHarness::RequestClose() {
   return form_->Loop.QuitRequested();
 }
 
-void GameHarness::Step(bool rasterize) {
+void GameHarness::Step(bool rasterize, int steps) {
   RenderDevice* device = form_->KaltoScreen1.Device();
   if (device) {
     device->SetRasterize(rasterize);
     device->SetKeepPresentedFrame(rasterize);
   }
   const int64_t before = frames_;
-  clock_.Advance(VirtualClock::kTicksPerSecond / form_->KaltoTimer1.TargetFPS());
+  const StepSchedule& schedule = form_->Steps;
+  clock_.Advance(
+      std::max<int64_t>(schedule.DueAt(schedule.StepsTaken() + steps) - clock_.Now(), 0));
   form_->Loop.RunOnce();
   if (frames_ != before + 1) {
     ADD_FAILURE() << "a harness step ran " << frames_ - before << " frames instead of one";
@@ -175,6 +178,10 @@ void GameHarness::StepFrame() {
 
 void GameHarness::StepFrames(int count) {
   for (int i = 0; i < count; ++i) Step(false);
+}
+
+void GameHarness::StepDrawnFrame(int steps) {
+  Step(false, steps);
 }
 
 PixelImage GameHarness::RenderFrame() {

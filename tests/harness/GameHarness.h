@@ -22,8 +22,9 @@ struct HarnessOptions {
 // The real game, headless: TForm1 on SDL's offscreen video and the software renderer, a
 // virtual clock and a fixed random seed. Input goes in as SDL events, through the same
 // translation and window handlers as in the real loop, and is handled at the next step.
-// Each step moves the clock by one frame period and lets the loop take one turn, which
-// runs exactly one frame. Frames are not rasterised (fast stepping) unless rendered.
+// Each step moves the clock to the time the next fixed step falls due and lets the loop
+// take one turn, which draws exactly one frame running that one step. Frames are not
+// rasterised (fast stepping) unless rendered.
 class GameHarness {
  public:
   // Builds the game and shows it (the frame timer runs, the splash screen opens).
@@ -54,13 +55,17 @@ class GameHarness {
   // One frame, not rasterised.
   void StepFrame();
   void StepFrames(int count);
+  // One drawn frame (not rasterised) that runs `steps` fixed steps (1 to the loop's
+  // catch-up bound): the clock moves on to the time the last of them falls due, as when the
+  // machine was late with the picture.
+  void StepDrawnFrame(int steps);
   // One frame drawn for real; returns the picture it showed.
   PixelImage RenderFrame();
   // Writes a picture as PNG; false on failure.
   static bool SaveFrame(const PixelImage& frame, const std::string& path);
 
  private:
-  void Step(bool rasterize);
+  void Step(bool rasterize, int steps = 1);
   void PushKey(int virtualKey, bool down);
   void PushMouseButton(int x, int y, MouseButton button, bool down);
 

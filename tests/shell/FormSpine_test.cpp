@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "core/RaceTime.h"
 #include "shell/Unit_pr.h"
 #include "tests/harness/GameHarness.h"
 
@@ -143,37 +142,6 @@ TEST(FormSpine, AWindowManagerCloseRequestEndsTheLoopOnlyWhenAllowed) {
   EXPECT_FALSE(game.RequestClose());
   game.Form().PromoScreen->Countdown = 0;
   EXPECT_TRUE(game.RequestClose());
-}
-
-RaceTime FromHundredths(int64_t hundredths) {
-  return RaceTime{static_cast<int32_t>(hundredths % 100),
-                  static_cast<int32_t>(hundredths / 100 % 60),
-                  static_cast<int32_t>(hundredths / 6000)};
-}
-
-TEST(FormSpine, RaceClockKeepsTrueTimeOnTheGameClockAndCatchesUpAfterAStall) {
-  GameHarness game;
-  RaceTime lap;
-  RaceTime race;
-  game.Form().RaceClockTicks = {[&lap] { lap.Advance(); }, [&race] { race.Advance(); }};
-  const int64_t start = game.Clock().Now();
-  game.Form().RaceTimer.SetEnabled(true);
-
-  game.StepFrames(900);  // 900 frames of 1/90 s, a little under 10 s
-  const int64_t tick = VirtualClock::kTicksPerSecond / 100;
-  EXPECT_EQ(race, FromHundredths((game.Clock().Now() - start) / tick));
-  EXPECT_EQ(race, (RaceTime{99, 9, 0}));
-
-  game.Clock().AdvanceSeconds(55.5);  // the loop was held up
-  game.StepFrame();
-  EXPECT_EQ(race, FromHundredths((game.Clock().Now() - start) / tick));
-  EXPECT_EQ(race.Minutes, 1);
-  EXPECT_EQ(lap, race);
-
-  game.Form().RaceTimer.SetEnabled(false);
-  const RaceTime stopped = race;
-  game.StepFrames(50);
-  EXPECT_EQ(race, stopped);
 }
 
 }  // namespace

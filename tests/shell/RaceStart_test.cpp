@@ -93,7 +93,7 @@ TEST(RaceStart, TheLightsCountDownAndTheGreenLightReleasesTheCarsAndTheClock) {
       EXPECT_TRUE(scenario.EffectStartedNow(c.Effect));
     }
     EXPECT_EQ(CarsReleased(form), c.Released);
-    EXPECT_EQ(form.RaceTimer.Enabled(), c.Released);
+    EXPECT_EQ(form.Race.ClockRunning, c.Released);
     if (!c.Released) {
       for (TOpponentCar* car : form.Race.Opponents) EXPECT_EQ(car->Speed, 0);
     }
@@ -107,7 +107,7 @@ TEST(RaceStart, TheRaceClocksRunFromTheGreenLightInTrueHundredths) {
   scenario.StartRace(1, 2);
   TForm1& form = scenario.Form();
   scenario.Game().StepFrames(RaceScreen::kStartFrame + 1);  // through the start frame
-  ASSERT_TRUE(form.RaceTimer.Enabled());
+  ASSERT_TRUE(form.Race.ClockRunning);
   const int64_t started = scenario.Game().Clock().Now();
   EXPECT_EQ(form.Race.Player->RaceClock, RaceTime{});
   scenario.Game().StepFrames(90 * 2 + 5);
@@ -141,7 +141,7 @@ TEST(RaceStart, PausingDuringTheLightsFreezesThemUntilTheRaceResumes) {
     scenario.Game().StepFrames(10);
     EXPECT_EQ(state.AnimCounter, lights + 11);
   }
-  EXPECT_FALSE(scenario.Form().RaceTimer.Enabled());  // still before the green light
+  EXPECT_FALSE(scenario.Form().Race.ClockRunning);  // still before the green light
 }
 
 TEST(RaceStart, PausingAfterTheStartStopsTheClockAndResumingRestartsIt) {
@@ -152,13 +152,16 @@ TEST(RaceStart, PausingAfterTheStartStopsTheClockAndResumingRestartsIt) {
   scenario.Game().PressKey(vk::P);
   scenario.Game().StepFrame();
   ASSERT_EQ(scenario.State().ScreenState, ScrPause);
-  EXPECT_FALSE(form.RaceTimer.Enabled());
   const RaceTime clock = form.Race.Player->RaceClock;
   scenario.Game().StepFrames(90);
   EXPECT_EQ(form.Race.Player->RaceClock, clock);
   scenario.Game().PressKey(vk::Escape);
-  scenario.Game().StepFrame();
-  EXPECT_TRUE(form.RaceTimer.Enabled());
+  scenario.Game().StepFrame();  // reads the key and resumes
+  EXPECT_EQ(form.Race.Player->RaceClock, clock);
+  scenario.Game().StepFrames(90);  // a second of race, nothing of the pause caught up
+  RaceTime later = clock;
+  for (int i = 0; i < 100; ++i) later.Advance();
+  EXPECT_EQ(form.Race.Player->RaceClock, later);
 }
 
 TEST(RaceStart, TheQuitPanelResumesOnNoAndEscapeAndLeavesForTheMainMenuOnYes) {
@@ -172,7 +175,6 @@ TEST(RaceStart, TheQuitPanelResumesOnNoAndEscapeAndLeavesForTheMainMenuOnYes) {
     scenario.Game().PressKey(vk::Escape);
     scenario.Game().StepFrame();
     ASSERT_EQ(state.ScreenState, ScrQuitRace);
-    EXPECT_FALSE(form.RaceTimer.Enabled());
     EXPECT_TRUE(form.Cursor->Visible);
     scenario.Game().StepFrames(25);  // the panel has slid in
     ASSERT_NE(form.PanelSprite, nullptr);
@@ -180,12 +182,12 @@ TEST(RaceStart, TheQuitPanelResumesOnNoAndEscapeAndLeavesForTheMainMenuOnYes) {
   };
 
   openPanel();
-  const RaceTime clock = form.Race.Player->RaceClock;
+  const int64_t clockSteps = form.Race.ClockSteps;
   scenario.SaveScene("race-quit-panel.png");
-  scenario.ClickButton("b_no1");
+  scenario.ClickButton("b_no1");  // the step that reads the click is a race step again
   EXPECT_EQ(state.ScreenState, ScrRace);
-  EXPECT_TRUE(form.RaceTimer.Enabled());
-  EXPECT_EQ(form.Race.Player->RaceClock, clock);
+  EXPECT_TRUE(form.Race.ClockRunning);
+  EXPECT_EQ(form.Race.ClockSteps, clockSteps + 1);  // nothing of the panel's time counted
   EXPECT_EQ(scenario.CountSprites("menuexitgame"), 0);
   EXPECT_EQ(form.GuiPage, nullptr);
 
@@ -193,12 +195,12 @@ TEST(RaceStart, TheQuitPanelResumesOnNoAndEscapeAndLeavesForTheMainMenuOnYes) {
   scenario.Game().PressKey(vk::Escape);
   scenario.Game().StepFrame();
   EXPECT_EQ(state.ScreenState, ScrRace);
-  EXPECT_TRUE(form.RaceTimer.Enabled());
+  EXPECT_TRUE(form.Race.ClockRunning);
 
   openPanel();
   scenario.ClickButton("b_yes1");
   EXPECT_EQ(state.ScreenState, ScrMainMenu);
-  EXPECT_FALSE(form.RaceTimer.Enabled());
+  EXPECT_FALSE(form.Race.ClockRunning);
   EXPECT_EQ(scenario.PlayingMusic(), std::set<std::string>{"menumusic"});
   // The menus' background is back: three lamps and the demo race's four cars, no race left.
   EXPECT_EQ(scenario.CountSprites("light"), 3);
