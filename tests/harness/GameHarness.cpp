@@ -180,8 +180,8 @@ void GameHarness::StepFrames(int count) {
   for (int i = 0; i < count; ++i) Step(false);
 }
 
-void GameHarness::StepDrawnFrame(int steps) {
-  Step(false, steps);
+void GameHarness::StepDrawnFrame(int steps, bool rasterize) {
+  Step(rasterize, steps);
 }
 
 PixelImage GameHarness::RenderFrame() {

@@ -55,10 +55,10 @@ class GameHarness {
   // One frame, not rasterised.
   void StepFrame();
   void StepFrames(int count);
-  // One drawn frame (not rasterised) that runs `steps` fixed steps (1 to the loop's
-  // catch-up bound): the clock moves on to the time the last of them falls due, as when the
-  // machine was late with the picture.
-  void StepDrawnFrame(int steps);
+  // One drawn frame that runs `steps` fixed steps (1 to the loop's catch-up bound): the
+  // clock moves on to the time the last of them falls due, as when the machine was late
+  // with the picture. Rasterised only when asked.
+  void StepDrawnFrame(int steps, bool rasterize = false);
   // One frame drawn for real; returns the picture it showed.
   PixelImage RenderFrame();
   // Writes a picture as PNG; false on failure.
