@@ -13,6 +13,7 @@
 #include "engine/graphics/KaltoSprite.h"
 #include "race/GameProcedures.h"
 #include "race/Player.h"
+#include "race/RaceStep.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::filesystem::path file = std::filesystem::temp_directory_path() /
@@ -39,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (race.Player == nullptr || race.Course.PointCount > race::kPathPointCapacity) std::abort();
   race.Player->ControlsEnabled = true;
   for (int frame = 0; frame < 20; ++frame) {
-    engine.MoveAll(0);
-    MoveCourse(race);
+    RunRaceStep(race);
     engine.KillDead();
   }
   return 0;

@@ -12,6 +12,7 @@
 #include "race/GameProcedures.h"
 #include "race/Opponent.h"
 #include "race/RaceParts.h"
+#include "race/RaceStep.h"
 #include "tests/race/RaceFixture.h"
 
 TEST(DemoCourse, FourCarsStayOnTheScreenForTwoMinutes) {
@@ -20,7 +21,6 @@ TEST(DemoCourse, FourCarsStayOnTheScreenForTwoMinutes) {
   RaceFixture f(11);
   f.race.MenuImages = &sized;
   f.files[race::kDemoCourseFile] = "Data/data1.prd";
-  f.state.ScreenState = ScrMainMenu;
   f.state.CarsAvailable = race::kCarCount;
   UseRaceWorldParts(f.race);
   StartDemoRace(f.race);
@@ -31,8 +31,7 @@ TEST(DemoCourse, FourCarsStayOnTheScreenForTwoMinutes) {
   std::vector<int> rounds(4, 0);  // times each car's target came back to point 1
   std::vector<int32_t> targets(4, 1);
   for (int frame = 0; frame < kFrames; ++frame) {
-    f.engine.MoveAll(0);
-    MoveCourse(f.race);
+    RunRaceStep(f.race);
     f.engine.KillDead();
     bool allVisible = true, touching = false;
     for (size_t i = 0; i < 4; ++i) {

@@ -118,6 +118,7 @@ TEST(EnemyCar, TwoCarsWhoseFrontsMeetSteerApartAndArePushedApart) {
 
 TEST(EnemyCar, DrivesAlongAStraightPath) {
   EnemyFixture f(0, {{150, 0}, {300, 0}, {600, 0}});
+  f.race.DemoRace = true;  // a course without road parts, as the demo race drives
   f.car->Driving = true;
   for (int frame = 0; frame < 200; ++frame) f.engine.MoveAll(0);
   EXPECT_GT(f.car->Centre().X, kCarCentre.X + 350);

@@ -13,6 +13,7 @@
 #include "race/RaceContext.h"
 #include "race/RaceParts.h"
 #include "race/RaceRunner.h"
+#include "race/RaceStep.h"
 #include "tests/race/RaceFixture.h"
 #include "tests/race/SquareCourse.h"
 
@@ -57,8 +58,7 @@ TEST(OpponentRace, EveryComputerCarFinishesAndGetsItsOwnRow) {
   };
   int frame = 0;
   for (; frame < 60000 && !allFinished(); ++frame) {
-    f.engine.MoveAll(0);
-    MoveCourse(f.race);
+    RunRaceStep(f.race);
     f.engine.KillDead();
   }
   ASSERT_TRUE(allFinished()) << "after " << frame << " frames";

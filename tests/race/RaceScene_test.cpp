@@ -16,6 +16,7 @@
 #include "race/EffectSprites.h"
 #include "race/GameProcedures.h"
 #include "race/Player.h"
+#include "race/RaceStep.h"
 #include "race/RoadRock.h"
 #include "race/RoadSurface.h"
 #include "tests/race/RaceFixture.h"
@@ -204,8 +205,7 @@ TEST(RaceScene, DrivesThroughACornerAndIntoATree) {
       std::snprintf(name, sizeof name, "frame%03d.png", frame);
       EXPECT_TRUE(SavePng(h.Screen.Device()->ReadPixels(), (frames / name).string()));
     }
-    f.engine.MoveAll(0);
-    MoveCourse(f.race);
+    RunRaceStep(f.race);
     h.Screen.EndScene();
     f.engine.KillDead();
 
