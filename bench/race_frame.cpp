@@ -13,16 +13,13 @@
 #include <sys/resource.h>
 
 #include <chrono>
-#include <filesystem>
 
 #include "platform/Clock.h"
-#include "platform/GamePaths.h"
 #include "platform/RenderDevice.h"
 #include "race/Autopilot.h"
 #include "shell/RaceScreen.h"
-#include "shell/RaceStart.h"
 #include "shell/Unit_pr.h"
-#include "tests/harness/RaceDataRoot.h"
+#include "tests/harness/WindowedRace.h"
 
 namespace {
 
@@ -43,16 +40,9 @@ double Since(std::chrono::steady_clock::time_point start) {
 
 void BM_RaceFrame(benchmark::State& bench, bool software) {
   for (auto _ : bench) {
-    const RaceDataRoot data(RaceDataRoot::Track::Largest);
-    const std::filesystem::path saves = data.Path() / "saves";
-    std::filesystem::create_directories(saves);
-    SetGameRoots(GameRoots{data.Path(), saves});
-    const RealClock clock;
-    TForm1 form(GameSetup{clock, 1, /*Headless=*/false, software});
-    TrackInfo& track = form.Race.Tracks.Tracks[form.State.SelectedTrack];
-    track.Opponents = kOpponents;
-    track.Laps = 20;  // the race outlasts the measurement
-    BeginRace(form);
+    WindowedRace race(kOpponents, software);
+    TForm1& form = race.Form();
+    const Clock& clock = race.GameClock();
     Autopilot pilot(form.Race);
     auto raceFrame = [&] {
       pilot.PressKeys();
@@ -86,7 +76,7 @@ void BM_RaceFrame(benchmark::State& bench, bool software) {
     form.Loop.RemoveTimer(&stop);
 
     bench.SetLabel(form.KaltoScreen1.Device()->DriverName() + ", " +
-                   std::to_string(data.TrackRecords()) + " track records");
+                   std::to_string(race.Data().TrackRecords()) + " track records");
     bench.counters["fps"] = fps;
     bench.counters["x90"] = fps / 90.0;
     bench.counters["paced_fps"] = static_cast<double>(frames) / wall;

@@ -12,16 +12,13 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <thread>
 
 #include "platform/Clock.h"
-#include "platform/GamePaths.h"
 #include "race/Autopilot.h"
 #include "race/Player.h"
-#include "shell/RaceStart.h"
 #include "shell/Unit_pr.h"
-#include "tests/harness/RaceDataRoot.h"
+#include "tests/harness/WindowedRace.h"
 
 namespace {
 
@@ -46,16 +43,9 @@ struct Reading {
 
 void BM_RaceGameTime(benchmark::State& bench, bool slowDrawing) {
   for (auto _ : bench) {
-    const RaceDataRoot data(RaceDataRoot::Track::Largest);
-    const std::filesystem::path saves = data.Path() / "saves";
-    std::filesystem::create_directories(saves);
-    SetGameRoots(GameRoots{data.Path(), saves});
-    const RealClock clock;
-    TForm1 form(GameSetup{clock, 1, /*Headless=*/false});
-    TrackInfo& track = form.Race.Tracks.Tracks[form.State.SelectedTrack];
-    track.Opponents = kOpponents;
-    track.Laps = 20;  // the race outlasts the measurement
-    BeginRace(form);
+    WindowedRace race(kOpponents, false);
+    TForm1& form = race.Form();
+    const Clock& clock = race.GameClock();
     Autopilot pilot(form.Race);
     int64_t steps = 0;
     form.BeforeStep = [&] {
