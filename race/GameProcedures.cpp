@@ -195,6 +195,12 @@ void StartRace(RaceContext& race) {
   ResetRaceClock(race);
 }
 
+void ReleaseCarsAndClock(RaceContext& race) {
+  race.Player->ControlsEnabled = true;
+  for (TOpponentCar* car : race.Opponents) car->Driving = true;
+  race.ClockRunning = true;
+}
+
 void StartDemoRace(RaceContext& race) {
   const std::vector<TrackRecord> records =
       ReadCourseFile(race, race::kDemoCourseFile, race::kDemoOpponents);

@@ -25,6 +25,9 @@ void MoveCourse(RaceContext& race);
 // a record or lacks a start slot for a car throws TrackFileError before anything is built,
 // leaving the engine and the course as they were.
 void StartRace(RaceContext& race);
+// The green light of a race built by StartRace: the player's controls, every computer car and
+// the race clock are released together.
+void ReleaseCarsAndClock(RaceContext& race);
 // The demo race behind the menus: the demo course, an invisible player that never drives,
 // four computer cars. Throws TrackFileError like StartRace.
 void StartDemoRace(RaceContext& race);

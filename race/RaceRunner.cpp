@@ -109,9 +109,7 @@ RaceOutcome RunRace(const RaceSetup& setup) {
   race.DataFile = [&setup](const std::string&) { return setup.TrackFile; };
   UseRaceWorldParts(race);
   StartRace(race);
-  race.Player->ControlsEnabled = true;
-  for (TOpponentCar* car : race.Opponents) car->Driving = true;
-  race.ClockRunning = true;
+  ReleaseCarsAndClock(race);
 
   Autopilot pilot(race);
   OpponentWatch watch(race);

@@ -113,10 +113,8 @@ void RaceScreen::RunStartLights() {
 }
 
 void RaceScreen::GiveStartSignal() {
-  form_.Race.Player->ControlsEnabled = true;
+  ReleaseCarsAndClock(form_.Race);
   session_.Started = true;
-  form_.Race.ClockRunning = true;
-  for (TOpponentCar* car : form_.Race.Opponents) car->Driving = true;
 }
 
 void RaceScreen::ReadKeys() {

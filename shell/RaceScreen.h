@@ -7,9 +7,9 @@ struct RaceSession;
 
 // The race (ScrRace): builds the race of the selected track and car, runs the start lights,
 // gives the start signal at frame 250, moves the world one race step a frame, shows the
-// texts, and opens the race-over screen 150 frames after the player's finish. Escape opens the quit
-// panel, P or F1 the pause; both come back here without rebuilding. Leaving frees every
-// sprite but the pointer.
+// texts, and opens the race-over screen 150 frames after the player's finish. Escape opens
+// the quit panel, P or F1 the pause; both come back here without rebuilding. Leaving frees
+// every sprite but the pointer.
 class RaceScreen : public GameScreen {
  public:
   RaceScreen(TForm1& form, RaceSession& session) : form_(form), session_(session) {}
