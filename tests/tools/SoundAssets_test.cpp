@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <libopenmpt/libopenmpt.hpp>
 #include <set>
@@ -111,6 +112,29 @@ std::vector<int16_t> RenderAcrossSeam(const std::vector<uint8_t>& bytes, double 
   }
   seamFrame = static_cast<size_t>(margin * kRate);
   return std::vector<int16_t>(all.begin() + static_cast<std::ptrdiff_t>(2 * skip), all.end());
+}
+
+// One pass of a tune as the game renders it, with the order position of every 10 ms.
+struct TunePass {
+  std::vector<int16_t> Stereo;
+  std::vector<int> OrderOfBlock;
+};
+
+TunePass RenderPass(const std::vector<uint8_t>& bytes) {
+  std::ostringstream log;
+  openmpt::module module(bytes, log);
+  module.ctl_set_integer("dither", 0);
+  constexpr int kRate = 22050, kBlock = 220;
+  TunePass pass;
+  std::vector<int16_t> block(2 * kBlock);
+  for (;;) {
+    const int order = module.get_current_order();
+    const size_t got = module.read_interleaved_stereo(kRate, kBlock, block.data());
+    if (got == 0) break;
+    pass.Stereo.insert(pass.Stereo.end(), block.begin(), block.begin() + 2 * got);
+    pass.OrderOfBlock.push_back(order);
+  }
+  return pass;
 }
 
 }  // namespace
@@ -284,4 +308,64 @@ TEST(GeneratedSounds, TheImpactsAreShortADullThudAndABrightCrunch) {
   };
   EXPECT_LT(brightness(thud), -10.0) << "a thud is mostly low";
   EXPECT_GT(brightness(crunch), brightness(thud) + 10.0);
+}
+
+TEST(GeneratedSounds, EachTuneIsInStereoWithItsOwnColourQuietAndLoudSectionsAndItsLevel) {
+  std::set<std::string> allInstruments;
+  std::vector<std::set<std::string>> tuneInstruments;
+  for (const char* name : {"1.xm", "2.xm", "3.xm"}) {
+    SCOPED_TRACE(name);
+    const std::vector<uint8_t> bytes = ReadBytes(kSounds / name);
+    const TunePass pass = RenderPass(bytes);
+    ASSERT_GT(pass.Stereo.size(), 22050u * 2 * 30);
+
+    double lr = 0, ll = 0, rr = 0, all = 0;
+    for (size_t i = 0; i + 1 < pass.Stereo.size(); i += 2) {
+      const double l = pass.Stereo[i], r = pass.Stereo[i + 1];
+      lr += l * r;
+      ll += l * l;
+      rr += r * r;
+    }
+    all = (ll + rr) / static_cast<double>(pass.Stereo.size());
+    const double correlation = lr / std::sqrt(ll * rr);
+    EXPECT_LT(correlation, 0.9) << "left/right correlation";
+    const double rmsDb = 10 * std::log10(all / (32768.0 * 32768.0));
+    EXPECT_GE(rmsDb, -20.0);
+    EXPECT_LE(rmsDb, -18.0);
+
+    // The level of each order position (a section); the quietest and the loudest differ.
+    std::vector<double> energy, blocks;
+    for (size_t b = 0; b < pass.OrderOfBlock.size(); ++b) {
+      const size_t order = static_cast<size_t>(pass.OrderOfBlock[b]);
+      if (order >= energy.size()) energy.resize(order + 1, 0), blocks.resize(order + 1, 0);
+      for (size_t i = b * 440; i < (b + 1) * 440 && i < pass.Stereo.size(); ++i) {
+        energy[order] += static_cast<double>(pass.Stereo[i]) * pass.Stereo[i];
+      }
+      blocks[order] += 1;
+    }
+    double quietest = 1e300, loudest = 0;
+    for (size_t order = 0; order < energy.size(); ++order) {
+      if (blocks[order] == 0) continue;
+      quietest = std::min(quietest, energy[order] / blocks[order]);
+      loudest = std::max(loudest, energy[order] / blocks[order]);
+    }
+    const double sectionsDb = 10 * std::log10(loudest / quietest);
+    EXPECT_GE(sectionsDb, 3.0) << "sections' energy";
+    std::cout << name << ": " << rmsDb << " dBFS RMS, correlation " << correlation
+              << ", sections differ by " << sectionsDb << " dB\n";
+
+    std::ostringstream log;
+    openmpt::module module(bytes, log);
+    const std::vector<std::string> names = module.get_instrument_names();
+    tuneInstruments.emplace_back(names.begin(), names.end());
+    allInstruments.insert(names.begin(), names.end());
+  }
+  EXPECT_GE(allInstruments.size(), 10u) << "three voices more than the seven shared ones";
+  for (size_t t = 0; t < tuneInstruments.size(); ++t) {
+    for (size_t other = 0; other < tuneInstruments.size(); ++other) {
+      if (other != t) {
+        EXPECT_NE(tuneInstruments[t], tuneInstruments[other]);
+      }
+    }
+  }
 }
