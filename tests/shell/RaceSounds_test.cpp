@@ -105,6 +105,45 @@ TEST(RaceSounds, TheEnginePitchRisesWithTheCarsSpeedOverTheFirstSeconds) {
   EXPECT_GT(lastPitch, idle * 1.5);
 }
 
+TEST(RaceSounds, LettingOffTheThrottleLightensTheNoteAndReversingDeepensIt) {
+  RaceListener race;
+  const auto measure = [&race](double& pitch, double& rmsDb) {
+    const size_t from = race.Recorded() - 4096 - 1500;
+    pitch = Fundamental(race.Mono, kRate, from);
+    double sum = 0;
+    for (size_t i = from; i < from + 4096; ++i) sum += race.Mono[i] * race.Mono[i];
+    rmsDb = 10 * std::log10(sum / 4096);
+  };
+  race.StepsUntilRaceFrame(310);
+  race.Steps(12);
+  double idle, idleDb;
+  measure(idle, idleDb);
+
+  race.Game().KeyDown(vk::Up);
+  race.Steps(135);
+  double pulling, pullingDb;
+  measure(pulling, pullingDb);
+  race.Game().KeyUp(vk::Up);
+  race.Steps(30);
+  double coasting, coastingDb;
+  measure(coasting, coastingDb);
+  ASSERT_GT(race.Player().Speed, 2.0) << "still rolling";
+
+  race.Game().KeyDown(vk::Down);
+  for (int i = 0; i < 900 && race.Player().Speed > -1.5; ++i) race.Steps(1);
+  ASSERT_LT(race.Player().Speed, -1.5) << "reversing";
+  race.Steps(30);
+  double reversing, reversingDb;
+  measure(reversing, reversingDb);
+
+  std::cout << "idle " << idle << " Hz " << idleDb << " dB, pulling " << pulling << " Hz "
+            << pullingDb << " dB, coasting " << coasting << " Hz " << coastingDb
+            << " dB, reversing " << reversing << " Hz " << reversingDb << " dB\n";
+  EXPECT_LT(coasting, pulling);
+  EXPECT_LT(coastingDb, pullingDb - 3.0);
+  EXPECT_LT(reversing, idle * 0.95);
+}
+
 TEST(RaceSounds, HittingARockSoundsWithinTwoStepsOfTheHitAndOnlyOnce) {
   RaceListener race;
   race.StepsUntilRaceFrame(310);
