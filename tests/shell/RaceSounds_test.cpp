@@ -13,6 +13,7 @@
 
 #include "engine/audio/Decibels.h"
 #include "engine/audio/ModuleStream.h"
+#include "race/Opponent.h"
 #include "race/Player.h"
 #include "race/RoadRock.h"
 #include "shell/RaceScreen.h"
@@ -28,13 +29,13 @@ constexpr int kFramesPerStep = kRate / 90;
 // A race whose mixed output is recorded step by step.
 class RaceListener {
  public:
-  RaceListener() {
+  explicit RaceListener(int opponents = 0) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     scenario_ = std::make_unique<RaceScenario>();
     TForm1& form = scenario_->Form();
     form.State.MusicOn = false;
     form.Sound3D.FindModule("menumusic")->Stop();
-    scenario_->StartRace(1, 0);
+    scenario_->StartRace(1, opponents);
     // The splash's sound waited for a listener; this test listens to the race only.
     form.Sound3D.FindSound("begin")->Stop();
   }
@@ -52,6 +53,7 @@ class RaceListener {
       Form().Sound3D.Mixer().Mix(block.data(), kFramesPerStep);
       for (int f = 0; f < kFramesPerStep; ++f) {
         Mono.push_back(0.5f * (block[2 * f] + block[2 * f + 1]));
+        Side.push_back(block[2 * f + 1] - block[2 * f]);
         Peak = std::max({Peak, std::fabs(block[2 * f]), std::fabs(block[2 * f + 1])});
       }
     }
@@ -65,6 +67,7 @@ class RaceListener {
   int StepsRecorded() const { return static_cast<int>(Mono.size()) / kFramesPerStep; }
 
   std::vector<float> Mono;  // the two channels' mean, frame by frame
+  std::vector<float> Side;  // right minus left: only what is panned off the centre
   float Peak = 0;
 
  private:
@@ -142,6 +145,34 @@ TEST(RaceSounds, LettingOffTheThrottleLightensTheNoteAndReversingDeepensIt) {
   EXPECT_LT(coasting, pulling);
   EXPECT_LT(coastingDb, pullingDb - 3.0);
   EXPECT_LT(reversing, idle * 0.95);
+}
+
+// The player's own sounds sit in the middle, so right minus left holds the computer car alone.
+TEST(RaceSounds, AComputerCarNearbyIsHeardOnItsSideAndNotOnceFarAway) {
+  RaceListener race(1);
+  race.StepsUntilRaceFrame(240);
+  const size_t from = race.Recorded();
+  race.Steps(20);
+  const double dx = race.Form().Race.Opponents[0]->Centre().X - race.Player().Centre().X;
+  ASSERT_GT(std::fabs(dx), 20.0) << "the grid puts the car beside or ahead of the player";
+  double rightOverLeft = 0;  // the sum of right squared minus left squared
+  for (size_t i = from; i < race.Recorded(); ++i) rightOverLeft += race.Side[i] * race.Mono[i] * 2;
+  EXPECT_GT(rightOverLeft * dx, 0.0) << "heard on the side it is, dx " << dx;
+
+  // The computer car drives away while the player stands: once out of hearing, nothing is
+  // off the centre any more.
+  bool away = false;
+  for (int i = 0; i < 2000 && !away; ++i) {
+    race.Steps(1);
+    const Vec2 a = race.Form().Race.Opponents[0]->Centre(), b = race.Player().Centre();
+    away = std::hypot(a.X - b.X, a.Y - b.Y) > 700;
+  }
+  ASSERT_TRUE(away);
+  race.Steps(2);
+  const float sideNow =
+      *std::max_element(race.Side.end() - kFramesPerStep, race.Side.end(),
+                        [](float a, float b) { return std::fabs(a) < std::fabs(b); });
+  EXPECT_EQ(sideNow, 0.0f);
 }
 
 TEST(RaceSounds, HittingARockSoundsWithinTwoStepsOfTheHitAndOnlyOnce) {
