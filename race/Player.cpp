@@ -98,6 +98,9 @@ void TPlayer::CollideWithOpponents() {
 void TPlayer::BumpFrom(const TCar& other) {
   const Vec2 n = UnitVector(other.Centre(), Centre());
   const Vec2 u = other.Speed != 0 ? Direction(other.MoveHeading) : Vec2{0, 0};
+  const Vec2 mine = Direction(MoveHeading);
+  const Vec2 closing{mine.X * Speed - u.X * other.Speed, mine.Y * Speed - u.Y * other.Speed};
+  Race.NoteImpact({RaceImpact::Against::Car, std::hypot(closing.X, closing.Y)});
   PushX -= (std::fabs(u.X / 2) + 0.5) * 2 * n.X;
   PushY -= (std::fabs(u.Y / 2) + 0.5) * 2 * n.Y;
   Speed *= 0.99;

@@ -19,6 +19,15 @@ class TPlayer;
 class TOpponentCar;
 class TSprite;
 
+// A bump of the player's car in one race step, for code that follows the race (its sounds):
+// against another car, or against an obstacle (tree, rock, wall, ...), and how fast the two
+// met, in pixels per frame.
+struct RaceImpact {
+  enum class Against { Car, Obstacle };
+  Against What = Against::Car;
+  double Speed = 0;
+};
+
 // How a computer car is to be put on the course by a race builder.
 struct OpponentStart {
   int Index = 0;  // 0-based; also its slot - 1
@@ -74,10 +83,17 @@ struct RaceContext {
   // exactly (ClockSteps steps make ClockSteps * 10 / 9 whole hundredths).
   bool ClockRunning = false;
   int64_t ClockSteps = 0;
+  // The player's bumps of the current race step: emptied as the step begins, filled where
+  // the step detects them (NoteImpact), read by the AfterStep hooks. The demo race, which
+  // the menus move without race steps, records none.
+  std::vector<RaceImpact> StepImpacts;
   // Called at the end of every race step (RunRaceStep), in order: where code that follows
   // the world step by step (sounds, watchers, recorders) hooks in.
   std::vector<std::function<void(RaceContext&)>> AfterStep;
 
+  void NoteImpact(const RaceImpact& impact) {
+    if (!DemoRace) StepImpacts.push_back(impact);
+  }
   void ForgetCars() {
     Player = nullptr;
     Opponents.clear();

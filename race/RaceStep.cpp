@@ -5,6 +5,7 @@
 #include "race/RaceClock.h"
 
 void RunRaceStep(RaceContext& race) {
+  race.StepImpacts.clear();
   race.Engine.MoveAll(0);
   MoveCourse(race);
   StepRaceClock(race);

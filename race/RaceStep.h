@@ -3,6 +3,6 @@
 
 // One fixed step (1/90 s) of the race world, the same for the race screen, the headless
 // runner and every tool: every sprite moves once (cars, obstacles, check lines, effects),
-// the course follows the player's scroll, the race clock runs, then the AfterStep hooks.
-// Drawing is no part of it.
+// the course follows the player's scroll, the race clock runs, then the AfterStep hooks,
+// which see the step's bumps in StepImpacts. Drawing is no part of it.
 void RunRaceStep(RaceContext& race);

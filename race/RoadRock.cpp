@@ -127,6 +127,7 @@ void TRoadRock::ObstacleResponse(TCar& car, bool isPlayer) {
   const Vec2 n = UnitVector(car.Centre(), Centre());
   const Vec2 push{(std::fabs(u.X / 2) + 0.5) * 2 * n.X, (std::fabs(u.Y / 2) + 0.5) * 2 * n.Y};
   if (isPlayer) {
+    Race.NoteImpact({RaceImpact::Against::Obstacle, std::fabs(car.Speed)});
     ShiftWorld(Race, push.X, push.Y);
   } else {
     car.SetX(static_cast<float>(car.X() - push.X));

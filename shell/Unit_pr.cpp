@@ -63,7 +63,8 @@ TForm1::TForm1(const GameSetup& setup)
       Sound3D(setup.GameClock),
       KaltoMusic1(Sound3D.Mixer()),
       KaltoGUI1(setup.GameClock),
-      Race(State, KaltoSprite1, setup.RandomSeed) {
+      Race(State, KaltoSprite1, setup.RandomSeed),
+      RaceAudio(Sound3D) {
   KaltoScreen1.Width = 800;
   KaltoScreen1.Height = 600;
   KaltoScreen1.CenterX = 400;
@@ -97,6 +98,8 @@ TForm1::TForm1(const GameSetup& setup)
   Race.GameImages = &GameImageList;
   Race.DataFile = [](const std::string& gameName) { return DataPath(gameName); };
   UseRaceWorldParts(Race);
+  Race.AfterStep.push_back(
+      [this](RaceContext& race) { RaceAudio.FollowRaceStep(race, State.SoundOn); });
 
   MainWindow.SetHandler(this);
   FormCreate();
@@ -237,6 +240,7 @@ void TForm1::KaltoTimer1Timer() {
     if (device) device->SetRasterize(drawing && step == steps);
     if (BeforeStep) BeforeStep();
     RunScreenFrame(State.ScreenState);
+    RaceAudio.EndStep();
   }
   if (device) device->SetRasterize(drawing);
   if (AfterDrawnFrame) AfterDrawnFrame();

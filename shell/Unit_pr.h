@@ -29,6 +29,7 @@
 #include "race/RaceContext.h"
 #include "shell/GameScreen.h"
 #include "shell/RaceSession.h"
+#include "shell/RaceSounds.h"
 #include "shell/SettingsFiles.h"
 
 class TCursor;
@@ -131,6 +132,8 @@ class TForm1 : private WindowHandler {
   TKaltoSprite KaltoSprite1;
   // The race world: the catalogues, the course, the cars of the race or the demo race.
   RaceContext Race;
+  // Engines, tyres and bumps of the race, following each race step.
+  RaceSounds RaceAudio;
   // The objects of the current screen: its enter handler makes them, its leave handler
   // frees them and sets the slot back to null. Sprites belong to KaltoSprite1.
   TKaltoGUIList* GuiPage = nullptr;

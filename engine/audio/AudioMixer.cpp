@@ -70,6 +70,13 @@ void AudioMixer::Stop(const DecodedWave* clip) {
                 voices_.end());
 }
 
+void AudioMixer::StopPath(int path) {
+  std::lock_guard<std::mutex> guard(lock_);
+  voices_.erase(std::remove_if(voices_.begin(), voices_.end(),
+                               [path](const Voice& v) { return v.PathIndex == path; }),
+                voices_.end());
+}
+
 bool AudioMixer::IsSounding(const DecodedWave* clip) const {
   std::lock_guard<std::mutex> guard(lock_);
   return std::any_of(voices_.begin(), voices_.end(),

@@ -41,6 +41,8 @@ class AudioMixer {
   // When every channel of the path sounds, the voice started first gives way.
   void Play(int path, std::shared_ptr<const DecodedWave> clip, int repeats);
   void Stop(const DecodedWave* clip);
+  // Stops every voice on the path.
+  void StopPath(int path);
   bool IsSounding(const DecodedWave* clip) const;
 
   // The stream is mixed until removed; after RemoveStream returns it is never touched again.

@@ -16,6 +16,22 @@ constexpr EffectEntry kEffects[] = {
     {"finish", "Sounds\\finish.wav", 90},       // the race-over screen
     {"svet1", "Sounds\\svet1.wav", 100},        // red and yellow start lights
     {"svet2", "Sounds\\svet2.wav", 100},        // green start light
+    // The race: one idle and one flat-out loop per car model, the tyres and the impacts.
+    // Their level and pitch are set step by step by the race's sounds.
+    {"engine1", "Sounds\\engine1.wav", 100},
+    {"engine1top", "Sounds\\engine1top.wav", 100},
+    {"engine2", "Sounds\\engine2.wav", 100},
+    {"engine2top", "Sounds\\engine2top.wav", 100},
+    {"engine3", "Sounds\\engine3.wav", 100},
+    {"engine3top", "Sounds\\engine3top.wav", 100},
+    {"engine4", "Sounds\\engine4.wav", 100},
+    {"engine4top", "Sounds\\engine4top.wav", 100},
+    {"engine5", "Sounds\\engine5.wav", 100},
+    {"engine5top", "Sounds\\engine5top.wav", 100},
+    {"squeal", "Sounds\\squeal.wav", 100},  // tyres while drifting
+    {"grass", "Sounds\\grass.wav", 100},    // wheels off the road
+    {"thud", "Sounds\\thud.wav", 100},      // bumping another car
+    {"crunch", "Sounds\\crunch.wav", 100},  // hitting a tree, a rock or a wall
 };
 
 constexpr struct {

@@ -2,6 +2,7 @@
 
 class TKaltoSound3D;
 
-// Fills the sound component with the game's configuration: the one stereo path all effects
-// share, the six effects and the three looping music modules.
+// Fills the sound component with the game's configuration: the one stereo path the menu
+// effects share, every effect (the race's sounds play on paths of their own) and the three
+// looping music modules.
 void ConfigureGameAudio(TKaltoSound3D& sound);

@@ -33,6 +33,9 @@ class TSoundListItem {
   bool Loaded() const { return clip_ != nullptr; }
   TAudioPathListItem* LastPath() const { return lastPath_; }
   const DecodedWave* Clip() const { return clip_.get(); }
+  // The decoded sound (loading it first), for code that plays it on paths of its own;
+  // nullptr when the file cannot be used.
+  std::shared_ptr<const DecodedWave> LoadedClip() { return Load() ? clip_ : nullptr; }
 
  private:
   bool Load();

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <libopenmpt/libopenmpt.hpp>
 #include <set>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "platform/AudioDevice.h"
+#include "tests/support/SoundAnalysis.h"
 
 namespace {
 
@@ -24,6 +26,22 @@ std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)),
                               std::istreambuf_iterator<char>());
+}
+
+// A generated effect as the game decodes it, one channel.
+std::vector<float> ReadMono(const std::string& file) {
+  const auto wave = DecodeWave(ReadBytes(kSounds / file), 44100);
+  std::vector<float> mono;
+  if (!wave) return mono;
+  for (int i = 0; i < wave->Frames(); ++i) mono.push_back(wave->Stereo[2 * i]);
+  return mono;
+}
+
+// The loop played twice in a row, as the mixer repeats it.
+std::vector<float> Twice(const std::vector<float>& loop) {
+  std::vector<float> both(loop);
+  both.insert(both.end(), loop.begin(), loop.end());
+  return both;
 }
 
 double RmsDb(const std::vector<int16_t>& stereo, size_t from, size_t to) {
@@ -96,6 +114,29 @@ std::vector<int16_t> RenderAcrossSeam(const std::vector<uint8_t>& bytes, double 
   return std::vector<int16_t>(all.begin() + static_cast<std::ptrdiff_t>(2 * skip), all.end());
 }
 
+// One pass of a tune as the game renders it, with the order position of every 10 ms.
+struct TunePass {
+  std::vector<int16_t> Stereo;
+  std::vector<int> OrderOfBlock;
+};
+
+TunePass RenderPass(const std::vector<uint8_t>& bytes) {
+  std::ostringstream log;
+  openmpt::module module(bytes, log);
+  module.ctl_set_integer("dither", 0);
+  constexpr int kRate = 22050, kBlock = 220;
+  TunePass pass;
+  std::vector<int16_t> block(2 * kBlock);
+  for (;;) {
+    const int order = module.get_current_order();
+    const size_t got = module.read_interleaved_stereo(kRate, kBlock, block.data());
+    if (got == 0) break;
+    pass.Stereo.insert(pass.Stereo.end(), block.begin(), block.begin() + 2 * got);
+    pass.OrderOfBlock.push_back(order);
+  }
+  return pass;
+}
+
 }  // namespace
 
 TEST(GeneratedSounds, TheGeneratorWritesTheSameBytesEveryTime) {
@@ -110,7 +151,7 @@ TEST(GeneratedSounds, TheGeneratorWritesTheSameBytesEveryTime) {
         << entry.path().filename();
     ++compared;
   }
-  EXPECT_EQ(compared, 9);
+  EXPECT_EQ(compared, 23);
   std::filesystem::remove_all(scratch);
 }
 
@@ -189,4 +230,142 @@ TEST(GeneratedSounds, TheGoBeepIsHigherThanTheStartLightBeep) {
   const double green = pitch("svet2.wav");
   EXPECT_GT(red, 300.0);
   EXPECT_GT(green, red * 1.5);
+}
+
+TEST(GeneratedSounds, EachRaceLoopRepeatsWithoutAClick) {
+  std::vector<std::string> loops = {"squeal.wav", "grass.wav"};
+  for (int model = 1; model <= 5; ++model) {
+    loops.push_back("engine" + std::to_string(model) + ".wav");
+    loops.push_back("engine" + std::to_string(model) + "top.wav");
+  }
+  for (const std::string& file : loops) {
+    SCOPED_TRACE(file);
+    const std::vector<float> loop = ReadMono(file);
+    ASSERT_GT(loop.size(), 22050u);
+    // The step from the last sample back to the first is no bigger than the sound's own
+    // steps, and around the seam of the loop played twice there is no more crackle (energy
+    // of the second difference, in 5 ms windows) than anywhere else in the loop.
+    float ownJump = 0;
+    for (size_t i = 1; i < loop.size(); ++i) {
+      ownJump = std::max(ownJump, std::abs(loop[i] - loop[i - 1]));
+    }
+    EXPECT_LE(std::abs(loop.front() - loop.back()), ownJump);
+    const std::vector<float> twice = Twice(loop);
+    const auto crackle = [&twice](size_t centre) {
+      double sum = 0;
+      for (size_t i = centre - 110; i < centre + 110; ++i) {
+        const double d = twice[i + 1] - 2.0 * twice[i] + twice[i - 1];
+        sum += d * d;
+      }
+      return sum;
+    };
+    double loudestElsewhere = 0;
+    for (size_t centre = 220; centre + 220 < loop.size(); centre += 110) {
+      loudestElsewhere = std::max(loudestElsewhere, crackle(centre));
+    }
+    EXPECT_LE(crackle(loop.size()), loudestElsewhere);
+  }
+}
+
+TEST(GeneratedSounds, EachCarHasItsOwnEngineAndFlatOutItRevsOverAnOctaveHigher) {
+  std::vector<double> idles;
+  for (int model = 1; model <= 5; ++model) {
+    const std::string name = "engine" + std::to_string(model);
+    SCOPED_TRACE(name);
+    const double idle = Fundamental(Twice(ReadMono(name + ".wav")), 44100, 0, 8192);
+    const double top = Fundamental(Twice(ReadMono(name + "top.wav")), 44100, 0, 8192);
+    EXPECT_GE(idle, 30.0);
+    EXPECT_GE(top, 2.0 * idle) << idle << " Hz at idle, " << top << " Hz flat out";
+    // Flat out the engine is brighter: more of its sound above 1 kHz.
+    const std::vector<float> idleLoop = ReadMono(name + ".wav");
+    const std::vector<float> topLoop = ReadMono(name + "top.wav");
+    const double idleBright =
+        BandDb(idleLoop, 44100, 0, 1000, 4000, 8192) - BandDb(idleLoop, 44100, 0, 40, 1000, 8192);
+    const double topBright =
+        BandDb(topLoop, 44100, 0, 1000, 4000, 8192) - BandDb(topLoop, 44100, 0, 40, 1000, 8192);
+    EXPECT_GT(topBright, idleBright);
+    idles.push_back(idle);
+  }
+  std::sort(idles.begin(), idles.end());
+  for (size_t i = 1; i < idles.size(); ++i) {
+    EXPECT_GT(idles[i], idles[i - 1] * 1.08) << "two engines idle at nearly the same pitch";
+  }
+}
+
+TEST(GeneratedSounds, TheImpactsAreShortADullThudAndABrightCrunch) {
+  const std::vector<float> thud = ReadMono("thud.wav");
+  const std::vector<float> crunch = ReadMono("crunch.wav");
+  for (const auto* sound : {&thud, &crunch}) {
+    ASSERT_GT(sound->size(), 4410u);
+    EXPECT_LT(sound->size(), 44100u);
+    // Loudest at once: the peak is in the first 30 ms.
+    const auto loudest = std::max_element(
+        sound->begin(), sound->end(), [](float a, float b) { return std::abs(a) < std::abs(b); });
+    EXPECT_LT(loudest - sound->begin(), 1323);
+  }
+  const auto brightness = [](const std::vector<float>& s) {
+    return BandDb(s, 44100, 0, 1000, 4000, 4096) - BandDb(s, 44100, 0, 40, 400, 4096);
+  };
+  EXPECT_LT(brightness(thud), -10.0) << "a thud is mostly low";
+  EXPECT_GT(brightness(crunch), brightness(thud) + 10.0);
+}
+
+TEST(GeneratedSounds, EachTuneIsInStereoWithItsOwnColourQuietAndLoudSectionsAndItsLevel) {
+  std::set<std::string> allInstruments;
+  std::vector<std::set<std::string>> tuneInstruments;
+  for (const char* name : {"1.xm", "2.xm", "3.xm"}) {
+    SCOPED_TRACE(name);
+    const std::vector<uint8_t> bytes = ReadBytes(kSounds / name);
+    const TunePass pass = RenderPass(bytes);
+    ASSERT_GT(pass.Stereo.size(), 22050u * 2 * 30);
+
+    double lr = 0, ll = 0, rr = 0, all = 0;
+    for (size_t i = 0; i + 1 < pass.Stereo.size(); i += 2) {
+      const double l = pass.Stereo[i], r = pass.Stereo[i + 1];
+      lr += l * r;
+      ll += l * l;
+      rr += r * r;
+    }
+    all = (ll + rr) / static_cast<double>(pass.Stereo.size());
+    const double correlation = lr / std::sqrt(ll * rr);
+    EXPECT_LT(correlation, 0.9) << "left/right correlation";
+    const double rmsDb = 10 * std::log10(all / (32768.0 * 32768.0));
+    EXPECT_GE(rmsDb, -20.0);
+    EXPECT_LE(rmsDb, -18.0);
+
+    // The level of each order position (a section); the quietest and the loudest differ.
+    std::vector<double> energy, blocks;
+    for (size_t b = 0; b < pass.OrderOfBlock.size(); ++b) {
+      const size_t order = static_cast<size_t>(pass.OrderOfBlock[b]);
+      if (order >= energy.size()) energy.resize(order + 1, 0), blocks.resize(order + 1, 0);
+      for (size_t i = b * 440; i < (b + 1) * 440 && i < pass.Stereo.size(); ++i) {
+        energy[order] += static_cast<double>(pass.Stereo[i]) * pass.Stereo[i];
+      }
+      blocks[order] += 1;
+    }
+    double quietest = 1e300, loudest = 0;
+    for (size_t order = 0; order < energy.size(); ++order) {
+      if (blocks[order] == 0) continue;
+      quietest = std::min(quietest, energy[order] / blocks[order]);
+      loudest = std::max(loudest, energy[order] / blocks[order]);
+    }
+    const double sectionsDb = 10 * std::log10(loudest / quietest);
+    EXPECT_GE(sectionsDb, 3.0) << "sections' energy";
+    std::cout << name << ": " << rmsDb << " dBFS RMS, correlation " << correlation
+              << ", sections differ by " << sectionsDb << " dB\n";
+
+    std::ostringstream log;
+    openmpt::module module(bytes, log);
+    const std::vector<std::string> names = module.get_instrument_names();
+    tuneInstruments.emplace_back(names.begin(), names.end());
+    allInstruments.insert(names.begin(), names.end());
+  }
+  EXPECT_GE(allInstruments.size(), 10u) << "three voices more than the seven shared ones";
+  for (size_t t = 0; t < tuneInstruments.size(); ++t) {
+    for (size_t other = 0; other < tuneInstruments.size(); ++other) {
+      if (other != t) {
+        EXPECT_NE(tuneInstruments[t], tuneInstruments[other]);
+      }
+    }
+  }
 }

@@ -89,3 +89,20 @@ TEST(AudioMixer, MonoPathsCentreTheSoundAndPositionalPathsPanAndFade) {
   EXPECT_NEAR(out[0], 0.0f, 1e-6);
   EXPECT_NEAR(out[1], 0.25f * std::sqrt(2.0f), 1e-5);
 }
+
+// The race's sounds stop one loop by its path while the same clip may play on another.
+TEST(AudioMixer, StoppingAPathEndsOnlyTheVoicesOnThatPath) {
+  AudioMixer mixer(44100);
+  const int stopped = mixer.AddPath(PathLayout::Stereo, 2);
+  const int kept = mixer.AddPath(PathLayout::Stereo, 2);
+  auto clip = ConstantClip(0.25f, 100);
+  mixer.Play(stopped, clip, -1);
+  mixer.Play(stopped, ConstantClip(0.5f, 100), -1);
+  mixer.Play(kept, clip, -1);
+  mixer.StopPath(stopped);
+  float out[2 * 300];
+  mixer.Mix(out, 300);
+  EXPECT_FLOAT_EQ(out[0], 0.25f);
+  EXPECT_FLOAT_EQ(out[2 * 299], 0.25f);  // the loop on the other path goes on
+  EXPECT_TRUE(mixer.IsSounding(clip.get()));
+}

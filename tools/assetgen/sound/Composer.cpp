@@ -1,6 +1,7 @@
 #include "tools/assetgen/sound/Composer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "tools/assetgen/sound/Instruments.h"
@@ -22,6 +23,18 @@ enum Channel {
   kBellCh,
   kChannels
 };
+
+// Where each instrument stands between left (0) and right (255): bass and kick in the
+// middle, the melody a little left, the arpeggio and hats right, the snare a touch left.
+constexpr struct {
+  TuneInstrument Instrument;
+  uint8_t Pan;
+} kInstrumentPans[] = {{kBass, 128}, {kLead, 72},   {kPad, 128}, {kBell, 196},
+                       {kKick, 128}, {kSnare, 100}, {kHat, 188}};
+// The pad's two voices are spread wide with a panning command on each note.
+constexpr uint8_t kPadLowPan = 36;
+constexpr uint8_t kPadHighPan = 220;
+constexpr uint8_t kSetPanning = 0x08;
 
 const int kMajor[7] = {0, 2, 4, 5, 7, 9, 11};
 const int kMinor[7] = {0, 2, 3, 5, 7, 8, 10};
@@ -124,6 +137,10 @@ class PatternComposer {
       const int fifth = 2 + FloorMod(ChordRoot(bar) + 2, 7);
       Put(pattern_, row, kPadLowCh, Note(std::min(third, fifth), 0), kPad, tune_.PadVolume);
       Put(pattern_, row, kPadHighCh, Note(std::max(third, fifth), 0), kPad, tune_.PadVolume);
+      pattern_.At(row, kPadLowCh).Effect = kSetPanning;
+      pattern_.At(row, kPadLowCh).Param = kPadLowPan;
+      pattern_.At(row, kPadHighCh).Effect = kSetPanning;
+      pattern_.At(row, kPadHighCh).Param = kPadHighPan;
     }
   }
 
@@ -258,7 +275,18 @@ XmModule ComposeTune(const TunePlan& plan) {
   for (const SectionPlan& section : plan.Sections) {
     m.Patterns.push_back(PatternComposer(plan, section).Compose());
   }
-  m.Instruments = {MakeBass(), MakeLead(),  MakePad(), MakeBell(),
-                   MakeKick(), MakeSnare(), MakeHat()};
+  for (size_t section = 0; section < plan.Sections.size(); ++section) {
+    const double gain = plan.Gain * plan.Sections[section].Level;
+    for (XmCell& cell : m.Patterns[section].Cells) {
+      if (cell.Volume < 0x10) continue;
+      const int volume = static_cast<int>(std::lround((cell.Volume - 0x10) * gain));
+      cell.Volume = XmVolume(std::clamp(volume, 0, 64));
+    }
+  }
+  m.Instruments = {MakeBass(), plan.LeadVoice(), MakePad(), plan.ArpVoice(),
+                   MakeKick(), MakeSnare(),      MakeHat()};
+  for (const auto& place : kInstrumentPans) {
+    m.Instruments[static_cast<size_t>(place.Instrument - 1)].Sample.Panning = place.Pan;
+  }
   return m;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/assetgen/sound/Instruments.h"
 #include "tools/assetgen/sound/XmModule.h"
 
 // Turns a tune plan (key, tempo, sections with their chords and arrangement) into a module.
@@ -40,10 +41,16 @@ struct SectionPlan {
   int RegisterShift = 0;   // scale steps added to the melody's centre
   bool Cadence = false;    // the phrase closes on the chord's root
   bool Fill = false;       // a snare fill leads into the next pattern
+  double Level = 1.0;      // scales the section's note volumes: quieter and louder sections
 };
 
 struct TunePlan {
   std::string Name;
+  // The voices that give the tune its colour: the melody's and the arpeggio's.
+  XmInstrument (*LeadVoice)() = MakeLead;
+  XmInstrument (*ArpVoice)() = MakeBell;
+  // Every note volume is scaled by this: sets the tune's level in the game's mix.
+  double Gain = 1.0;
   int Tempo = 125;
   int Speed = 6;
   int Tonic = 49;  // XM note of the tonic in the bass's upper octave
@@ -56,7 +63,8 @@ struct TunePlan {
   std::vector<int> Order;             // indices into Sections
 };
 
-// Instrument numbers in every tune.
+// Instrument numbers in every tune (kLead and kBell play the tune's own lead and arpeggio
+// voices).
 enum TuneInstrument { kBass = 1, kLead, kPad, kBell, kKick, kSnare, kHat };
 
 XmModule ComposeTune(const TunePlan& plan);

@@ -187,3 +187,87 @@ XmInstrument MakeHat() {
   }
   return Drum("hat", std::move(wave), 0.7);
 }
+
+XmInstrument MakeOrgan() {
+  constexpr int kPeriod = 64;  // 344.5 Hz
+  // Drawbars: the fundamental with its octave, twelfth, second octave and a little of the
+  // higher footages, so it is hollow and bright at once.
+  auto wave = AdditiveTone(kPeriod, 40, 8, 0, [](int n, double) {
+    switch (n) {
+      case 1:
+        return 1.0;
+      case 2:
+        return 0.7;
+      case 3:
+        return 0.55;
+      case 4:
+        return 0.4;
+      case 6:
+        return 0.2;
+      case 8:
+        return 0.15;
+      default:
+        return 0.0;
+    }
+  });
+  XmInstrument ins = Pitched("organ", std::move(wave), 0, kInstrumentRate / kPeriod, 0.85);
+  ins.VolumeEnvelope.Points = {{0, 0}, {1, 64}, {20, 56}};
+  ins.VolumeEnvelope.SustainPoint = 2;
+  ins.Fadeout = 3000;
+  ins.VibratoType = 0;  // a slow rotary-speaker wobble
+  ins.VibratoDepth = 3;
+  ins.VibratoRate = 6;
+  return ins;
+}
+
+// A plucked string: a burst of noise circulating in a delay line that averages each pass,
+// so the high partials die first.
+XmInstrument MakePluck() {
+  constexpr int kDelay = 64;
+  const int frames = static_cast<int>(0.7 * kInstrumentRate);
+  std::vector<double> line(kDelay);
+  Rng rng(0x91u);
+  for (double& v : line) v = rng.Signed();
+  std::vector<double> wave(static_cast<size_t>(frames));
+  for (int i = 0; i < frames; ++i) {
+    const size_t at = static_cast<size_t>(i % kDelay);
+    const double next = line[(at + 1) % kDelay];
+    wave[static_cast<size_t>(i)] = line[at];
+    line[at] = 0.996 * 0.5 * (line[at] + next);
+  }
+  FadeEnds(wave, 4, 512);
+  XmInstrument ins;
+  ins.Name = "pluck";
+  ins.Sample.Name = "pluck";
+  ins.Sample.Data = NormalizeTo16(wave, 0.85);
+  // Averaging each frame with the one after it shortens the loop by half a frame.
+  TuneSample(ins.Sample, kInstrumentRate / (kDelay - 0.5));
+  return ins;
+}
+
+XmInstrument MakeFlute() {
+  constexpr int kPeriod = 64;
+  // Nearly a sine: a soft octave and twelfth; a breathy chiff of noise before the tone
+  // settles, then the loop of whole cycles.
+  constexpr int kChiffCycles = 12;
+  auto wave = AdditiveTone(kPeriod, 60, 3, 0, [](int n, double) {
+    return n == 1 ? 1.0 : n == 2 ? 0.22 : 0.08;
+  });
+  Rng rng(0xF1u);
+  Resonator breath(1400.0, 1.5, kInstrumentRate);
+  const int chiffFrames = kPeriod * kChiffCycles;
+  for (int i = 0; i < chiffFrames; ++i) {
+    const double fade = 1.0 - static_cast<double>(i) / chiffFrames;
+    wave[static_cast<size_t>(i)] += 0.8 * fade * breath(rng.Signed());
+  }
+  XmInstrument ins =
+      Pitched("flute", std::move(wave), chiffFrames, kInstrumentRate / kPeriod, 0.85);
+  ins.VolumeEnvelope.Points = {{0, 0}, {4, 60}, {30, 52}};
+  ins.VolumeEnvelope.SustainPoint = 2;
+  ins.Fadeout = 1200;
+  ins.VibratoType = 0;
+  ins.VibratoSweep = 60;
+  ins.VibratoDepth = 5;
+  ins.VibratoRate = 9;
+  return ins;
+}

@@ -12,6 +12,9 @@ XmInstrument MakeBass();   // round saw bass with a plucked brightness
 XmInstrument MakeLead();   // pulse lead with a soft attack and delayed vibrato
 XmInstrument MakePad();    // three detuned saws, slowly beating
 XmInstrument MakeBell();   // FM bell pluck for arpeggios
+XmInstrument MakeOrgan();  // drawbar organ with a slow wobble
+XmInstrument MakePluck();  // plucked string for arpeggios
+XmInstrument MakeFlute();  // soft flute with a breathy start
 XmInstrument MakeKick();   // sine drop with a click
 XmInstrument MakeSnare();  // noise burst over a short tone
 XmInstrument MakeHat();    // bright short noise

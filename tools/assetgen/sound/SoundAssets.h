@@ -1,5 +1,5 @@
 #pragma once
 #include <filesystem>
 
-// Writes the game's six effects and three modules into `folder`.
+// Writes the game's effects (menus and race) and its three modules into `folder`.
 void WriteSoundAssets(const std::filesystem::path& folder);

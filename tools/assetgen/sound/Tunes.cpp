@@ -1,5 +1,7 @@
 #include "tools/assetgen/sound/Tunes.h"
 
+#include "tools/assetgen/sound/Instruments.h"
+
 namespace {
 
 // Steps:                      0   1   2   3   4   5   6   7   8   9  10  11  12  13  14  15
@@ -36,6 +38,9 @@ SectionPlan Section(std::initializer_list<int> chords, const DrumGroove& groove,
 TunePlan MenuTune() {
   TunePlan t;
   t.Name = "Brindle Karts - Menu";
+  t.LeadVoice = MakeOrgan;
+  t.ArpVoice = MakeBell;
+  t.Gain = 1.2;
   t.Tempo = 112;
   t.Tonic = XmNote(3, 5);  // F major
   t.Scale = ScaleKind::Major;
@@ -60,14 +65,21 @@ TunePlan MenuTune() {
       Section({3, 4, 3, 4}, kPopGroove, BassStyle::Syncopated, ArpStyle::Eighths, 29);
   turnaround.RegisterShift = 1;
   turnaround.Fill = true;
-  t.Sections = {verse, verseEnd, chorus, chorusEnd, turnaround};
-  t.Order = {0, 1, 2, 3, 0, 1, 2, 4};
+  // A hushed verse between the choruses: soft drums, held bass, bells, no melody.
+  SectionPlan interlude =
+      Section({0, 5, 3, 4}, kSoftGroove, BassStyle::Held, ArpStyle::Eighths, 11);
+  interlude.Lead = false;
+  interlude.Level = 0.75;
+  t.Sections = {verse, verseEnd, chorus, chorusEnd, turnaround, interlude};
+  t.Order = {0, 1, 2, 3, 5, 0, 1, 2, 4};
   return t;
 }
 
 TunePlan RaceTune() {
   TunePlan t;
   t.Name = "Brindle Karts - Race";
+  t.LeadVoice = MakeLead;
+  t.ArpVoice = MakePluck;
   t.Tempo = 148;
   t.Tonic = XmNote(3, 9);  // A minor
   t.Scale = ScaleKind::Minor;
@@ -75,7 +87,7 @@ TunePlan RaceTune() {
   t.Melody.PhraseEnd = "x--.";
   t.Melody.Centre = 2;
   t.Melody.Volume = 40;
-  t.ArpVolume = 22;
+  t.ArpVolume = 28;
   t.BassVolume = 52;
   // i-VI-III-VII riff, a lifted iv-VI-VII-i chorus, a half-time break.
   SectionPlan riff =
@@ -90,8 +102,8 @@ TunePlan RaceTune() {
   chorusEnd.RegisterShift = 2;
   chorusEnd.Fill = true;
   SectionPlan breakdown =
-      Section({0, 0, 5, 6}, kBreakGroove, BassStyle::DrivingOctaves, ArpStyle::Eighths, 17);
-  breakdown.Lead = false;  // the melody rests while the drums thin out
+      Section({0, 0, 5, 6}, kBreakGroove, BassStyle::Held, ArpStyle::Eighths, 17);
+  breakdown.Lead = false;  // the melody rests while the drums and the bass thin out
   breakdown.Fill = true;
   t.Sections = {riff, riffEnd, chorus, chorusEnd, breakdown};
   t.Order = {0, 1, 2, 3, 4, 1, 2, 3};
@@ -101,6 +113,9 @@ TunePlan RaceTune() {
 TunePlan RaceOverTune() {
   TunePlan t;
   t.Name = "Brindle Karts - Results";
+  t.LeadVoice = MakeFlute;
+  t.ArpVoice = MakeBell;
+  t.Gain = 1.45;
   t.Tempo = 80;
   t.Tonic = XmNote(3, 7);  // G major
   t.Scale = ScaleKind::Major;
@@ -120,7 +135,12 @@ TunePlan RaceOverTune() {
   SectionPlan bridgeEnd = Section({5, 3, 1, 4}, kSoftGroove, BassStyle::Held, ArpStyle::Eighths, 7);
   bridgeEnd.RegisterShift = 1;
   bridgeEnd.Fill = true;  // leads back into the theme at the loop
-  t.Sections = {theme, themeEnd, bridge, bridgeEnd};
-  t.Order = {0, 1, 2, 3, 0, 3};
+  // The theme alone over the pad and the bass, without drums or arpeggio.
+  SectionPlan hush = theme;
+  hush.Groove = nullptr;
+  hush.Arp = ArpStyle::None;
+  hush.Level = 0.7;
+  t.Sections = {theme, themeEnd, bridge, bridgeEnd, hush};
+  t.Order = {0, 1, 4, 2, 3, 0, 3};
   return t;
 }
