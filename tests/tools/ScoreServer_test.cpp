@@ -1,18 +1,27 @@
 #include "tools/score-server/ScoreServer.h"
 
+#include <arpa/inet.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <netinet/in.h>
+#include <poll.h>
 #include <sqlite3.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "online/ScoreProtocol.h"
 #include "tools/score-server/LoopbackScoreServer.h"
+#include "tools/score-server/ScoreStore.h"
 
 namespace {
 
@@ -46,6 +55,10 @@ class ScoreServerTest : public ::testing::Test {
     config_.DatabasePath = database_.string();
     config_.RequestsPerMinute = 0;
     config_.NowSeconds = [this] { return now_.load(); };
+    config_.Log = [this](const std::string& line) {
+      std::lock_guard<std::mutex> lock(logMutex_);
+      log_.push_back(line);
+    };
   }
   ~ScoreServerTest() override {
     server_.reset();
@@ -113,7 +126,14 @@ class ScoreServerTest : public ::testing::Test {
 
   std::filesystem::path database_;
   ScoreServerConfig config_;
+  std::vector<std::string> Log() {
+    std::lock_guard<std::mutex> lock(logMutex_);
+    return log_;
+  }
+
   std::atomic<int64_t> now_{1'000'000};
+  std::mutex logMutex_;
+  std::vector<std::string> log_;
   std::unique_ptr<LoopbackScoreServer> server_;
   std::unique_ptr<httplib::Client> client_;
 };
@@ -309,6 +329,127 @@ TEST_F(ScoreServerTest, RateLimitCountsRequestsPerAddressPerMinute) {
   EXPECT_EQ(refused->body, "ERROR|too many requests, try again in a minute|");
   now_ += 60;
   EXPECT_EQ(Get("version&prg=Brindle")->status, 200);
+}
+
+TEST_F(ScoreServerTest, EachRequestIsLoggedWithTimeAddressAndVerdict) {
+  Start();
+  const Session session = Version();
+  Report(Session{}, ReportInf("Ann", 1, session.Token));
+  Get("prg=Brindle&show&type=0");
+  EXPECT_THAT(Log(),
+              ::testing::ElementsAre(
+                  "1970-01-12T13:46:40Z 127.0.0.1 version 200",
+                  "1970-01-12T13:46:40Z 127.0.0.1 report 403 no session: ask for the version first",
+                  "1970-01-12T13:46:40Z 127.0.0.1 page 200"));
+}
+
+TEST_F(ScoreServerTest, AStoreFailureIsLoggedAndAnsweredAsAFailure) {
+  Start();
+  EXPECT_EQ(client_->Get("/health")->body, "OK|healthy|");
+  const Session session = Version();
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(database_.c_str(), &db), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(db, "DROP TABLE reports", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+
+  std::string body;
+  EXPECT_EQ(Report(session, ReportInf("Lost", 5, session.Token), &body), 500);
+  EXPECT_EQ(body, "ERROR|server error|");
+  const httplib::Result health = client_->Get("/health");
+  ASSERT_TRUE(health);
+  EXPECT_EQ(health->status, 503);
+  EXPECT_THAT(Log(), ::testing::Contains(::testing::HasSubstr(" 127.0.0.1 fault database: ")));
+  EXPECT_THAT(Log(), ::testing::Contains(::testing::EndsWith(" report 500 server error")));
+}
+
+TEST_F(ScoreServerTest, ADamagedDatabaseIsRefusedAtStart) {
+  {
+    ScoreStore store(database_.string());
+    for (int i = 0; i < 400; ++i) {
+      const std::string token = "token" + std::to_string(i);
+      store.IssueToken("session", token, 10, 0);
+      ASSERT_EQ(store.StoreReport("session", {"Player" + std::to_string(i), i, token, "extra"},
+                                  "127.0.0.1", 10, 0),
+                StoreOutcome::Stored);
+    }
+  }
+  const auto size = std::filesystem::file_size(database_);
+  ASSERT_GT(size, 16384u);
+  {
+    std::fstream file(database_, std::ios::in | std::ios::out | std::ios::binary);
+    std::string bytes(200, '\0');
+    file.seekg(static_cast<std::streamoff>(size / 2));
+    file.read(bytes.data(), bytes.size());
+    for (char& byte : bytes) byte = static_cast<char>(~byte);
+    file.seekp(static_cast<std::streamoff>(size / 2));
+    file.write(bytes.data(), bytes.size());
+  }
+  try {
+    Start();
+    ADD_FAILURE() << "a damaged database was opened";
+  } catch (const std::runtime_error& error) {
+    EXPECT_THAT(error.what(), ::testing::HasSubstr(" is damaged ("));
+  }
+}
+
+// A raw connection from a loopback source address of its own (all of 127/8 reaches us).
+int ConnectFrom(const std::string& source, int port) {
+  const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in from{};
+  from.sin_family = AF_INET;
+  inet_pton(AF_INET, source.c_str(), &from.sin_addr);
+  sockaddr_in to{};
+  to.sin_family = AF_INET;
+  to.sin_port = htons(static_cast<uint16_t>(port));
+  inet_pton(AF_INET, "127.0.0.1", &to.sin_addr);
+  EXPECT_EQ(bind(socket, reinterpret_cast<sockaddr*>(&from), sizeof(from)), 0);
+  EXPECT_EQ(connect(socket, reinterpret_cast<sockaddr*>(&to), sizeof(to)), 0);
+  return socket;
+}
+
+// What the server sent on the connection within the time given ("" when it closed it
+// without a word, "(nothing)" when it stayed silent and open).
+std::string Heard(int socket, int milliseconds) {
+  pollfd in{socket, POLLIN, 0};
+  if (poll(&in, 1, milliseconds) <= 0) return "(nothing)";
+  char text[64] = {};
+  const ssize_t got = recv(socket, text, sizeof(text) - 1, MSG_DONTWAIT);
+  return got > 0 ? std::string(text, static_cast<size_t>(got)) : "";
+}
+
+TEST_F(ScoreServerTest, SlowClientsHoldNoWorkerAndAreCutOff) {
+  config_.RequestReadMilliseconds = 1500;
+  config_.ConnectionsPerAddress = 32;
+  Start();
+  // 200 connections from ten addresses, each sending the first line of a request and then a
+  // byte now and then, never the end of the head.
+  std::vector<int> slow;
+  for (int i = 0; i < 200; ++i) {
+    slow.push_back(ConnectFrom("127.0.0." + std::to_string(2 + i % 10), server_->Port()));
+    send(slow.back(), "GET /cgi/version.pl?prg=Brindle&show&type=0 HTTP/1.1\r\n", 55, 0);
+  }
+  // Past its cap, one address is turned away at once.
+  std::vector<int> crowd;
+  for (int i = 0; i < 40; ++i) crowd.push_back(ConnectFrom("127.0.0.20", server_->Port()));
+
+  httplib::Client player("127.0.0.1", server_->Port());
+  player.set_connection_timeout(1, 0);
+  player.set_read_timeout(1, 0);
+  for (int round = 0; round < 3; ++round) {
+    for (int socket : slow) send(socket, "X", 1, MSG_NOSIGNAL);
+    const httplib::Result page = player.Get("/cgi/version.pl?prg=Brindle&show&type=0");
+    ASSERT_TRUE(page) << "round " << round;
+    EXPECT_EQ(page->status, 200);
+  }
+  int turnedAway = 0;
+  for (int socket : crowd) {
+    turnedAway += Heard(socket, 0).rfind("HTTP/1.1 503", 0) == 0 ? 1 : 0;
+  }
+  EXPECT_EQ(turnedAway, 8);
+  // Past the read time limit every slow connection is closed without an answer.
+  for (int socket : slow) EXPECT_EQ(Heard(socket, 3000), "");
+  for (int socket : slow) close(socket);
+  for (int socket : crowd) close(socket);
 }
 
 // Many clients at once: every report the server accepts is in the database, exactly once.

@@ -3,8 +3,12 @@
 #include <httplib.h>
 
 #include <chrono>
+#include <ctime>
+#include <iostream>
+#include <mutex>
 #include <stdexcept>
 
+#include "tools/score-server/GatedHttpServer.h"
 #include "tools/score-server/HighScorePage.h"
 #include "tools/score-server/RateLimiter.h"
 #include "tools/score-server/ReportDecoder.h"
@@ -21,6 +25,31 @@ int64_t WallClockSeconds() {
   return std::chrono::duration_cast<std::chrono::seconds>(
              std::chrono::system_clock::now().time_since_epoch())
       .count();
+}
+
+void LogToStandardError(const std::string& line) {
+  static std::mutex mutex;
+  std::lock_guard<std::mutex> lock(mutex);
+  std::clog << line << std::endl;
+}
+
+std::string UtcTimestamp(int64_t seconds) {
+  const std::time_t time = static_cast<std::time_t>(seconds);
+  std::tm utc{};
+  gmtime_r(&time, &utc);
+  char text[32];
+  std::strftime(text, sizeof(text), "%Y-%m-%dT%H:%M:%SZ", &utc);
+  return text;
+}
+
+// What the request asked for, in one word.
+std::string KindOf(const httplib::Request& request) {
+  if (request.path == "/health") return "health";
+  if (request.path != "/cgi/version.pl") return "other";
+  if (request.has_param("version")) return "version";
+  if (request.has_param("hs")) return "report";
+  if (request.has_param("show")) return "page";
+  return "other";
 }
 
 void Refuse(httplib::Response& response, int status, const std::string& reason) {
@@ -53,42 +82,69 @@ ScoreServer::ScoreServer(ScoreServerConfig config)
     : config_(std::move(config)),
       store_(std::make_unique<ScoreStore>(config_.DatabasePath)),
       limiter_(std::make_unique<RateLimiter>(config_.RequestsPerMinute)),
-      http_(std::make_unique<httplib::Server>()) {
+      http_(std::make_unique<GatedHttpServer>(
+          GateLimits{kWorkers, config_.ConnectionsPerAddress, config_.RequestReadMilliseconds})) {
   if (config_.Message.find('|') != std::string::npos) {
     throw std::invalid_argument("the server message must not contain \"|\"");
   }
   if (!config_.NowSeconds) config_.NowSeconds = WallClockSeconds;
-  // Replies go out in more than one write; without this, each would wait for a delayed ACK.
-  http_->set_tcp_nodelay(true);
-  // An idle kept-alive connection holds a worker; release it soon and keep enough workers.
-  http_->set_keep_alive_timeout(1);
-  http_->new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+  if (!config_.Log) config_.Log = LogToStandardError;
+  http_->set_keep_alive_timeout(config_.RequestReadMilliseconds / 1000 + 1);
   http_->set_payload_max_length(4096);
-  http_->set_read_timeout(5, 0);
-  http_->set_write_timeout(5, 0);
   http_->Get("/cgi/version.pl", [this](const httplib::Request& request,
                                        httplib::Response& response) { Handle(request, response); });
-  http_->set_exception_handler([](const httplib::Request&, httplib::Response& response,
-                                  std::exception_ptr) { Refuse(response, 500, "server error"); });
+  http_->Get("/health", [this](const httplib::Request&, httplib::Response& response) {
+    HandleHealth(response);
+  });
+  // A fault (the database failing, most often) is logged and answered as a failure.
+  http_->set_exception_handler([this](const httplib::Request& request, httplib::Response& response,
+                                      std::exception_ptr fault) {
+    std::string what = "unknown fault";
+    try {
+      std::rethrow_exception(fault);
+    } catch (const std::exception& error) {
+      what = error.what();
+    } catch (...) {
+    }
+    config_.Log(UtcTimestamp(config_.NowSeconds()) + " " + request.remote_addr + " fault " + what);
+    Refuse(response, 500, "server error");
+  });
+  http_->set_logger([this](const httplib::Request& request, const httplib::Response& response) {
+    LogRequest(request, response);
+  });
 }
 
 ScoreServer::~ScoreServer() = default;
 
 int ScoreServer::Bind(const std::string& host, int port) {
-  const bool bound =
-      port == 0 ? (port = http_->bind_to_any_port(host)) > 0 : http_->bind_to_port(host, port);
-  if (!bound) {
-    throw std::runtime_error("cannot listen on " + host + ":" + std::to_string(port));
-  }
-  return port;
+  const int bound = http_->Bind(host, port);
+  if (bound < 0) throw std::runtime_error("cannot listen on " + host + ":" + std::to_string(port));
+  return bound;
 }
 
 void ScoreServer::Run() {
-  http_->listen_after_bind();
+  http_->Serve();
 }
 
 void ScoreServer::Stop() {
   http_->stop();
+}
+
+void ScoreServer::LogRequest(const httplib::Request& request, const httplib::Response& response) {
+  std::string verdict = std::to_string(response.status);
+  const std::string refusal = "ERROR|";
+  if (response.body.compare(0, refusal.size(), refusal) == 0) {
+    verdict += " " + response.body.substr(refusal.size(),
+                                          response.body.find('|', refusal.size()) - refusal.size());
+  }
+  const std::string address = request.remote_addr.empty() ? "-" : request.remote_addr;
+  config_.Log(UtcTimestamp(config_.NowSeconds()) + " " + address + " " + KindOf(request) + " " +
+              verdict);
+}
+
+void ScoreServer::HandleHealth(httplib::Response& response) {
+  if (!store_->Healthy()) return Refuse(response, 503, "database unavailable");
+  response.set_content("OK|healthy|", "text/plain");
 }
 
 void ScoreServer::Handle(const httplib::Request& request, httplib::Response& response) {

@@ -57,6 +57,7 @@ void ScoreStore::Open(const std::string& databasePath) {
     throw std::runtime_error("cannot open " + databasePath + ": " + reason);
   }
   sqlite3_busy_timeout(db_, 5000);
+  CheckIntegrity(databasePath);
   Execute("PRAGMA journal_mode=WAL");
   // With the write-ahead log, NORMAL never corrupts the file; at worst a power cut loses
   // the last moments of reports.
@@ -141,6 +142,29 @@ StoreOutcome ScoreStore::CheckToken(const std::string& session, const std::strin
   if (issuedToken.empty() || issuedToken != token) return StoreOutcome::TokenNotIssued;
   if (issuedAt < issuedNoEarlierThan) return StoreOutcome::TokenExpired;
   return StoreOutcome::Stored;
+}
+
+void ScoreStore::CheckIntegrity(const std::string& databasePath) {
+  sqlite3_stmt* check = nullptr;
+  std::string verdict;
+  int code = sqlite3_prepare_v2(db_, "PRAGMA integrity_check(20)", -1, &check, nullptr);
+  if (code == SQLITE_OK) {
+    while ((code = sqlite3_step(check)) == SQLITE_ROW) {
+      if (!verdict.empty()) verdict += "; ";
+      verdict += ColumnText(check, 0);
+    }
+  }
+  if (code != SQLITE_DONE) verdict = sqlite3_errmsg(db_);
+  sqlite3_finalize(check);
+  if (verdict != "ok") {
+    throw std::runtime_error("the database " + databasePath + " is damaged (" + verdict +
+                             "): restore it from a backup, or move it away to start empty");
+  }
+}
+
+bool ScoreStore::Healthy() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return sqlite3_exec(db_, "SELECT 1 FROM reports LIMIT 1", nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 std::vector<BestScore> ScoreStore::BestScores(int limit) {

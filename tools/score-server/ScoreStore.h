@@ -26,6 +26,7 @@ enum class StoreOutcome {
 // Throws std::runtime_error when the file cannot be opened or written.
 class ScoreStore {
  public:
+  // Refuses a file that fails its integrity check, naming what is damaged.
   explicit ScoreStore(const std::string& databasePath);
   ~ScoreStore();
   ScoreStore(const ScoreStore&) = delete;
@@ -41,12 +42,16 @@ class ScoreStore {
   StoreOutcome StoreReport(const std::string& session, const ScoreReportFields& report,
                            const std::string& address, int64_t now, int64_t issuedNoEarlierThan);
 
+  // Whether the database answers a query on the reports.
+  bool Healthy();
+
   // The best score of each name, highest first (ties by name), at most `limit` rows.
   std::vector<BestScore> BestScores(int limit);
 
  private:
   void Open(const std::string& databasePath);
   void Close();
+  void CheckIntegrity(const std::string& databasePath);
   StoreOutcome CheckToken(const std::string& session, const std::string& token,
                           int64_t issuedNoEarlierThan);
   sqlite3_stmt* Prepare(const char* sql);
