@@ -6,7 +6,6 @@
 #include <httplib.h>
 #include <netinet/in.h>
 #include <poll.h>
-#include <sqlite3.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -19,9 +18,11 @@
 #include <mutex>
 #include <thread>
 
+#include "TemporaryPostgres.h"
 #include "online/ScoreProtocol.h"
 #include "tools/score-server/LoopbackScoreServer.h"
 #include "tools/score-server/ScoreStore.h"
+#include "tools/score-server/SqlDatabase.h"
 
 namespace {
 
@@ -42,15 +43,53 @@ std::string ReportInf(const std::string& name, int32_t score, const std::string&
   return EncodeScoreReport(BuildScoreReport(name, score, token, extra));
 }
 
+// Every stored report, read straight from the database.
+std::vector<StoredReport> ReadStoredReports(const std::string& location) {
+  std::vector<StoredReport> rows;
+  for (const SqlRow& row : OpenSqlDatabase(location)->Borrow()->Run(
+           "SELECT name, score, extra, token FROM reports ORDER BY id")) {
+    rows.push_back({row[0], std::stoll(row[1]), row[2], row[3]});
+  }
+  return rows;
+}
+
+// A version request to one server and the report with its token to another (or the same):
+// the report's status, after sending it once more to `replayTo` (which must refuse it).
+int VersionThenReport(httplib::Client& versionFrom, httplib::Client& reportTo,
+                      httplib::Client& replayTo, const std::string& name, int32_t score) {
+  auto version = versionFrom.Get("/cgi/version.pl?version&prg=Brindle");
+  if (!version) return 0;
+  const std::string setCookie = version->get_header_value("Set-Cookie");
+  const httplib::Headers cookie{{"Cookie", setCookie.substr(0, setCookie.find(';'))}};
+  const std::string path = "/cgi/version.pl?hs&prg=Brindle&inf=" +
+                           ReportInf(name, score, VersionReplyToken(version->body));
+  auto report = reportTo.Get(path.c_str(), cookie);
+  auto replay = replayTo.Get(path.c_str(), cookie);
+  EXPECT_TRUE(!replay || replay->status == 409 || !report || report->status != 200) << name;
+  return report ? report->status : 0;
+}
+
+// Every accepted name is stored exactly once, and nothing else is.
+void ExpectStoredOnceEach(const std::vector<std::vector<std::string>>& accepted,
+                          const std::vector<StoredReport>& stored) {
+  std::map<std::string, int> seen;
+  for (const StoredReport& report : stored) ++seen[report.Name];
+  size_t acceptedCount = 0;
+  for (const auto& names : accepted) {
+    acceptedCount += names.size();
+    for (const std::string& name : names) EXPECT_EQ(seen[name], 1) << name;
+  }
+  EXPECT_EQ(seen.size(), acceptedCount);
+}
+
 // A score server on loopback with its own database file, a clock the test moves, and no
 // rate limit unless a test sets one.
 class ScoreServerTest : public ::testing::Test {
  protected:
   ScoreServerTest()
       : database_(std::filesystem::temp_directory_path() /
-                  (std::string("bk-server-") +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
-                   std::to_string(getpid()) + ".sqlite")) {
+                  ("bk-server-" + std::to_string(getpid()) + "-" + std::to_string(++tests_) +
+                   ".sqlite")) {
     RemoveDatabase();
     config_.DatabasePath = database_.string();
     config_.RequestsPerMinute = 0;
@@ -98,25 +137,7 @@ class ScoreServerTest : public ::testing::Test {
     return reply ? reply->body : "";
   }
 
-  // Every stored report, read straight from the database file.
-  std::vector<StoredReport> StoredReports() {
-    sqlite3* db = nullptr;
-    EXPECT_EQ(sqlite3_open_v2(database_.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-    sqlite3_stmt* query = nullptr;
-    sqlite3_prepare_v2(db, "SELECT name, score, extra, token FROM reports ORDER BY id", -1, &query,
-                       nullptr);
-    std::vector<StoredReport> rows;
-    while (sqlite3_step(query) == SQLITE_ROW) {
-      auto text = [&](int column) {
-        return std::string(reinterpret_cast<const char*>(sqlite3_column_text(query, column)),
-                           sqlite3_column_bytes(query, column));
-      };
-      rows.push_back({text(0), sqlite3_column_int64(query, 1), text(2), text(3)});
-    }
-    sqlite3_finalize(query);
-    sqlite3_close(db);
-    return rows;
-  }
+  std::vector<StoredReport> StoredReports() { return ReadStoredReports(config_.DatabasePath); }
 
   void RemoveDatabase() {
     for (const char* suffix : {"", "-wal", "-shm"}) {
@@ -131,6 +152,7 @@ class ScoreServerTest : public ::testing::Test {
     return log_;
   }
 
+  static inline int tests_ = 0;
   std::atomic<int64_t> now_{1'000'000};
   std::mutex logMutex_;
   std::vector<std::string> log_;
@@ -138,9 +160,24 @@ class ScoreServerTest : public ::testing::Test {
   std::unique_ptr<httplib::Client> client_;
 };
 
+// The same tests on each engine: SQLite in a file, and a database of the tests' own
+// PostgreSQL server.
+class EveryEngineTest : public ScoreServerTest, public ::testing::WithParamInterface<std::string> {
+ protected:
+  EveryEngineTest() {
+    if (GetParam() == "postgresql")
+      config_.DatabasePath = TemporaryPostgres::Shared().NewDatabase();
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(Engines, EveryEngineTest, ::testing::Values("sqlite", "postgresql"),
+                         [](const ::testing::TestParamInfo<std::string>& engine) {
+                           return engine.param;
+                         });
+
 }  // namespace
 
-TEST_F(ScoreServerTest, VersionReplyCarriesAFreshTokenAndASessionCookie) {
+TEST_P(EveryEngineTest, VersionReplyCarriesAFreshTokenAndASessionCookie) {
   Start();
   const httplib::Result reply = Get("version&prg=Brindle");
   ASSERT_TRUE(reply);
@@ -155,7 +192,7 @@ TEST_F(ScoreServerTest, VersionReplyCarriesAFreshTokenAndASessionCookie) {
   EXPECT_NE(Version().Cookie, first.Cookie);
 }
 
-TEST_F(ScoreServerTest, AReportIsStoredOnceAndItsReplayRefused) {
+TEST_P(EveryEngineTest, AReportIsStoredOnceAndItsReplayRefused) {
   Start();
   const Session session = Version();
   const std::string inf = ReportInf("\xC8\xE2\xE0\xED", -120, session.Token, "a|b=c");
@@ -175,7 +212,7 @@ TEST_F(ScoreServerTest, AReportIsStoredOnceAndItsReplayRefused) {
   EXPECT_EQ(stored[0].Token, session.Token);
 }
 
-TEST_F(ScoreServerTest, TokensNotIssuedToTheSessionAreRefused) {
+TEST_P(EveryEngineTest, TokensNotIssuedToTheSessionAreRefused) {
   Start();
   const Session alice = Version();
   const Session bob = Version();
@@ -201,7 +238,7 @@ TEST_F(ScoreServerTest, TokensNotIssuedToTheSessionAreRefused) {
   EXPECT_EQ(Report(aliceAgain, ReportInf("Alice", 10, aliceAgain.Token)), 200);
 }
 
-TEST_F(ScoreServerTest, TokensExpireAfterTheirLifetime) {
+TEST_P(EveryEngineTest, TokensExpireAfterTheirLifetime) {
   config_.TokenLifetimeSeconds = 600;
   Start();
   const Session late = Version();
@@ -214,7 +251,7 @@ TEST_F(ScoreServerTest, TokensExpireAfterTheirLifetime) {
   EXPECT_EQ(Report(inTime, ReportInf("InTime", 1, inTime.Token)), 200);
 }
 
-TEST_F(ScoreServerTest, NamesAndTextsWithSeparatorsAreStoredExactly) {
+TEST_P(EveryEngineTest, NamesAndTextsWithSeparatorsAreStoredExactly) {
   Start();
   const std::vector<std::pair<std::string, std::string>> fields = {
       {"a|b", "x=y"},
@@ -272,7 +309,7 @@ TEST_F(ScoreServerTest, OversizedAndGarbageRequestsAreRefusedWithoutHarm) {
   EXPECT_EQ(Report(session, ReportInf("Ann", 1, session.Token)), 200);
 }
 
-TEST_F(ScoreServerTest, PageListsTheBestScorePerNameEscaped) {
+TEST_P(EveryEngineTest, PageListsTheBestScorePerNameEscaped) {
   Start();
   const std::vector<std::pair<std::string, int32_t>> reports = {
       {"<script>alert('x')</script>", 50}, {"Ann", 70}, {"Ann", 90}, {"Bob & Co", -5}, {"Ann", 10},
@@ -296,7 +333,7 @@ TEST_F(ScoreServerTest, PageListsTheBestScorePerNameEscaped) {
   EXPECT_EQ(page.find("<td>Ann</td>", ann + 1), std::string::npos);
 }
 
-TEST_F(ScoreServerTest, PageShowsTheTopHundredNames) {
+TEST_P(EveryEngineTest, PageShowsTheTopHundredNames) {
   Start();
   for (int i = 0; i < 101; ++i) {
     const Session session = Version();
@@ -308,7 +345,7 @@ TEST_F(ScoreServerTest, PageShowsTheTopHundredNames) {
   EXPECT_EQ(page.find("<td>P0</td>"), std::string::npos);
 }
 
-TEST_F(ScoreServerTest, ReportsAndIssuedTokensSurviveARestart) {
+TEST_P(EveryEngineTest, ReportsAndIssuedTokensSurviveARestart) {
   Start();
   const Session stored = Version();
   ASSERT_EQ(Report(stored, ReportInf("Keeper", 42, stored.Token)), 200);
@@ -320,7 +357,7 @@ TEST_F(ScoreServerTest, ReportsAndIssuedTokensSurviveARestart) {
   EXPECT_EQ(Report(stored, ReportInf("Keeper", 42, stored.Token)), 409);
 }
 
-TEST_F(ScoreServerTest, RateLimitCountsRequestsPerAddressPerMinute) {
+TEST_P(EveryEngineTest, RateLimitCountsRequestsPerAddressPerMinute) {
   config_.RequestsPerMinute = 3;
   Start();
   for (int i = 0; i < 3; ++i) EXPECT_EQ(Get("version&prg=Brindle")->status, 200);
@@ -343,14 +380,11 @@ TEST_F(ScoreServerTest, EachRequestIsLoggedWithTimeAddressAndVerdict) {
                   "1970-01-12T13:46:40Z 127.0.0.1 page 200"));
 }
 
-TEST_F(ScoreServerTest, AStoreFailureIsLoggedAndAnsweredAsAFailure) {
+TEST_P(EveryEngineTest, AStoreFailureIsLoggedAndAnsweredAsAFailure) {
   Start();
   EXPECT_EQ(client_->Get("/health")->body, "OK|healthy|");
   const Session session = Version();
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(database_.c_str(), &db), SQLITE_OK);
-  ASSERT_EQ(sqlite3_exec(db, "DROP TABLE reports", nullptr, nullptr, nullptr), SQLITE_OK);
-  sqlite3_close(db);
+  OpenSqlDatabase(config_.DatabasePath)->Borrow()->Run("DROP TABLE reports");
 
   std::string body;
   EXPECT_EQ(Report(session, ReportInf("Lost", 5, session.Token), &body), 500);
@@ -453,7 +487,7 @@ TEST_F(ScoreServerTest, SlowClientsHoldNoWorkerAndAreCutOff) {
 }
 
 // Many clients at once: every report the server accepts is in the database, exactly once.
-TEST_F(ScoreServerTest, ConcurrentClientsLoseAndDuplicateNothing) {
+TEST_P(EveryEngineTest, ConcurrentClientsLoseAndDuplicateNothing) {
   Start();
   constexpr int kClients = 8;
   constexpr int kPairsEach = 40;
@@ -465,27 +499,59 @@ TEST_F(ScoreServerTest, ConcurrentClientsLoseAndDuplicateNothing) {
       client.set_read_timeout(10, 0);
       for (int i = 0; i < kPairsEach; ++i) {
         const std::string name = "c" + std::to_string(c) + "-" + std::to_string(i);
-        auto version = client.Get("/cgi/version.pl?version&prg=Brindle");
-        if (!version) continue;
-        const std::string setCookie = version->get_header_value("Set-Cookie");
-        const httplib::Headers cookie{{"Cookie", setCookie.substr(0, setCookie.find(';'))}};
-        const std::string inf = ReportInf(name, i, VersionReplyToken(version->body));
-        auto report = client.Get(("/cgi/version.pl?hs&prg=Brindle&inf=" + inf).c_str(), cookie);
-        // Sent twice: the second must never store a duplicate.
-        client.Get(("/cgi/version.pl?hs&prg=Brindle&inf=" + inf).c_str(), cookie);
-        if (report && report->status == 200) accepted[c].push_back(name);
+        if (VersionThenReport(client, client, client, name, i) == 200) accepted[c].push_back(name);
       }
     });
   }
   for (std::thread& t : clients) t.join();
+  ExpectStoredOnceEach(accepted, StoredReports());
+  EXPECT_EQ(StoredReports().size(), size_t{kClients * kPairsEach});
+}
 
-  std::map<std::string, int> seen;
-  for (const StoredReport& report : StoredReports()) ++seen[report.Name];
-  size_t acceptedCount = 0;
-  for (const auto& names : accepted) {
-    acceptedCount += names.size();
-    for (const std::string& name : names) EXPECT_EQ(seen[name], 1) << name;
+// Two servers sharing one PostgreSQL: a client may ask one for its token and report to the
+// other, every report is stored once, a token spent on one is refused on the other, and
+// the rate limit counts the requests to both.
+TEST(TwoServersOnePostgres, ShareTokensReportsAndTheRateLimit) {
+  ScoreServerConfig config;
+  config.DatabasePath = TemporaryPostgres::Shared().NewDatabase();
+  config.RequestsPerMinute = 0;
+  config.Log = [](const std::string&) {};
+  {
+    LoopbackScoreServer first(config);
+    LoopbackScoreServer second(config);
+    constexpr int kClients = 8;
+    constexpr int kPairsEach = 25;
+    std::vector<std::vector<std::string>> accepted(kClients);
+    std::vector<std::thread> clients;
+    for (int c = 0; c < kClients; ++c) {
+      clients.emplace_back([&, c] {
+        httplib::Client one("127.0.0.1", first.Port());
+        httplib::Client other("127.0.0.1", second.Port());
+        for (int i = 0; i < kPairsEach; ++i) {
+          const std::string name = "c" + std::to_string(c) + "-" + std::to_string(i);
+          const bool flip = (c + i) % 2 == 1;
+          if (VersionThenReport(flip ? other : one, flip ? one : other, flip ? other : one, name,
+                                i) == 200) {
+            accepted[c].push_back(name);
+          }
+        }
+      });
+    }
+    for (std::thread& t : clients) t.join();
+    const std::vector<StoredReport> stored = ReadStoredReports(config.DatabasePath);
+    ExpectStoredOnceEach(accepted, stored);
+    EXPECT_EQ(stored.size(), size_t{kClients * kPairsEach});
   }
-  EXPECT_EQ(seen.size(), acceptedCount);
-  EXPECT_EQ(acceptedCount, size_t{kClients * kPairsEach});
+
+  config.DatabasePath = TemporaryPostgres::Shared().NewDatabase();
+  config.RequestsPerMinute = 4;
+  LoopbackScoreServer first(config);
+  LoopbackScoreServer second(config);
+  httplib::Client one("127.0.0.1", first.Port());
+  httplib::Client other("127.0.0.1", second.Port());
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ((i % 2 == 0 ? one : other).Get("/cgi/version.pl?version&prg=Brindle")->status, 200);
+  }
+  EXPECT_EQ(one.Get("/cgi/version.pl?version&prg=Brindle")->status, 429);
+  EXPECT_EQ(other.Get("/cgi/version.pl?version&prg=Brindle")->status, 429);
 }

@@ -10,7 +10,6 @@
 
 #include "tools/score-server/GatedHttpServer.h"
 #include "tools/score-server/HighScorePage.h"
-#include "tools/score-server/RateLimiter.h"
 #include "tools/score-server/ReportDecoder.h"
 #include "tools/score-server/ScoreStore.h"
 #include "tools/score-server/SessionToken.h"
@@ -81,7 +80,6 @@ std::string SessionOf(const httplib::Request& request) {
 ScoreServer::ScoreServer(ScoreServerConfig config)
     : config_(std::move(config)),
       store_(std::make_unique<ScoreStore>(config_.DatabasePath)),
-      limiter_(std::make_unique<RateLimiter>(config_.RequestsPerMinute)),
       http_(std::make_unique<GatedHttpServer>(
           GateLimits{kWorkers, config_.ConnectionsPerAddress, config_.RequestReadMilliseconds})) {
   if (config_.Message.find('|') != std::string::npos) {
@@ -148,7 +146,8 @@ void ScoreServer::HandleHealth(httplib::Response& response) {
 }
 
 void ScoreServer::Handle(const httplib::Request& request, httplib::Response& response) {
-  if (!limiter_->Allow(request.remote_addr, config_.NowSeconds())) {
+  if (config_.RequestsPerMinute > 0 &&
+      !store_->AllowRequest(request.remote_addr, config_.NowSeconds(), config_.RequestsPerMinute)) {
     return Refuse(response, 429, "too many requests, try again in a minute");
   }
   if (request.get_param_value("prg") != "Brindle") {
@@ -196,6 +195,6 @@ void ScoreServer::HandleReport(const httplib::Request& request, httplib::Respons
 
 void ScoreServer::HandlePage(const httplib::Request& request, httplib::Response& response) {
   if (request.get_param_value("type") != "0") return Refuse(response, 400, "unknown table type");
-  response.set_content(RenderHighScorePage(store_->BestScores(kPageRows)),
+  response.set_content(RenderHighScorePage(store_->BestScores(0, kPageRows).Rows),
                        "text/html; charset=utf-8");
 }

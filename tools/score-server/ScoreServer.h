@@ -9,10 +9,10 @@ struct Request;
 struct Response;
 }  // namespace httplib
 class GatedHttpServer;
-class RateLimiter;
 class ScoreStore;
 
 struct ScoreServerConfig {
+  // The path of an SQLite file, or a postgresql:// connection string.
   std::string DatabasePath;
   int RequestsPerMinute = 60;  // per client address; 0 lifts the limit
   std::string ServerVersion = "1.0";
@@ -59,6 +59,5 @@ class ScoreServer {
 
   ScoreServerConfig config_;
   std::unique_ptr<ScoreStore> store_;
-  std::unique_ptr<RateLimiter> limiter_;
   std::unique_ptr<GatedHttpServer> http_;
 };

@@ -1,17 +1,22 @@
 #pragma once
 #include <cstdint>
-#include <mutex>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "tools/score-server/ReportDecoder.h"
 
-struct sqlite3;
-struct sqlite3_stmt;
+class SqlDatabase;
 
 struct BestScore {
   std::string Name;  // UTF-8
   int64_t Score = 0;
+  int64_t ReceivedAt = 0;  // seconds since the epoch, of the report that set it
+};
+
+struct BestScoresPage {
+  std::vector<BestScore> Rows;
+  int64_t Names = 0;  // names in the whole table
 };
 
 enum class StoreOutcome {
@@ -21,13 +26,15 @@ enum class StoreOutcome {
   TokenExpired,
 };
 
-// The server's database (SQLite, write-ahead log): the token issued to each session and the
-// accepted reports. Safe to call from many threads; every statement is prepared once.
-// Throws std::runtime_error when the file cannot be opened or written.
+// The server's data: the token issued to each session, the accepted reports and the
+// request counts of the rate limit, in SQLite or PostgreSQL alike, so that any number of
+// servers may share one PostgreSQL. Opening creates the tables or brings them up to the
+// current schema version. Safe to call from many threads. Throws std::runtime_error when
+// the database cannot be opened, is damaged, or fails.
 class ScoreStore {
  public:
-  // Refuses a file that fails its integrity check, naming what is damaged.
-  explicit ScoreStore(const std::string& databasePath);
+  // `location`: a postgresql:// connection string, or the path of an SQLite file.
+  explicit ScoreStore(const std::string& location);
   ~ScoreStore();
   ScoreStore(const ScoreStore&) = delete;
   ScoreStore& operator=(const ScoreStore&) = delete;
@@ -42,30 +49,18 @@ class ScoreStore {
   StoreOutcome StoreReport(const std::string& session, const ScoreReportFields& report,
                            const std::string& address, int64_t now, int64_t issuedNoEarlierThan);
 
+  // Counts a request from the address and says whether it is within `perMinute` in the
+  // address's current one-minute window (which starts at its first request).
+  bool AllowRequest(const std::string& address, int64_t now, int perMinute);
+
+  // The best score of each name, highest first (ties by name): `limit` rows from `offset`.
+  BestScoresPage BestScores(int64_t offset, int64_t limit);
+
   // Whether the database answers a query on the reports.
   bool Healthy();
 
-  // The best score of each name, highest first (ties by name), at most `limit` rows.
-  std::vector<BestScore> BestScores(int limit);
-
  private:
-  void Open(const std::string& databasePath);
-  void Close();
-  void CheckIntegrity(const std::string& databasePath);
-  StoreOutcome CheckToken(const std::string& session, const std::string& token,
-                          int64_t issuedNoEarlierThan);
-  sqlite3_stmt* Prepare(const char* sql);
-  void Execute(const char* sql);
-  void Check(int code, const char* what);
-  void Finish(sqlite3_stmt* statement, const char* what);
+  void Upgrade();
 
-  std::mutex mutex_;
-  sqlite3* db_ = nullptr;
-  sqlite3_stmt* issueToken_ = nullptr;
-  sqlite3_stmt* forgetTokens_ = nullptr;
-  sqlite3_stmt* findIssuedToken_ = nullptr;
-  sqlite3_stmt* findUsedToken_ = nullptr;
-  sqlite3_stmt* spendToken_ = nullptr;
-  sqlite3_stmt* insertReport_ = nullptr;
-  sqlite3_stmt* bestScores_ = nullptr;
+  std::unique_ptr<SqlDatabase> db_;
 };
