@@ -2,7 +2,9 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 #include <iostream>
 #include <mutex>
@@ -17,7 +19,7 @@
 namespace {
 
 const char kSessionCookie[] = "bksid";
-constexpr int kPageRows = 100;
+constexpr int64_t kPageRows = 50;
 constexpr size_t kWorkers = 16;
 
 int64_t WallClockSeconds() {
@@ -195,6 +197,17 @@ void ScoreServer::HandleReport(const httplib::Request& request, httplib::Respons
 
 void ScoreServer::HandlePage(const httplib::Request& request, httplib::Response& response) {
   if (request.get_param_value("type") != "0") return Refuse(response, 400, "unknown table type");
-  response.set_content(RenderHighScorePage(store_->BestScores(0, kPageRows).Rows),
-                       "text/html; charset=utf-8");
+  PagePlace place;
+  place.RowsPerPage = kPageRows;
+  place.Number = std::max<int64_t>(1, std::atoll(request.get_param_value("page").c_str()));
+  BestScoresPage rows = store_->BestScores((place.Number - 1) * kPageRows, kPageRows);
+  place.Count = std::max<int64_t>(1, (rows.Names + kPageRows - 1) / kPageRows);
+  if (place.Number > place.Count) {
+    place.Number = place.Count;
+    rows = store_->BestScores((place.Number - 1) * kPageRows, kPageRows);
+  }
+  response.set_content(
+      RenderHighScorePage(rows, place,
+                          PageLanguageFor(request.get_header_value("Accept-Language"))),
+      "text/html; charset=utf-8");
 }
