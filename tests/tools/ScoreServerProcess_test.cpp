@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "TemporaryPostgres.h"
+#include "tests/support/TemporaryPostgres.h"
 #include "online/ScoreProtocol.h"
 #include "tools/score-server/SqlDatabase.h"
 

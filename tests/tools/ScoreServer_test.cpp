@@ -18,7 +18,7 @@
 #include <mutex>
 #include <thread>
 
-#include "TemporaryPostgres.h"
+#include "tests/support/TemporaryPostgres.h"
 #include "online/ScoreProtocol.h"
 #include "tools/score-server/HighScorePage.h"
 #include "tools/score-server/LoopbackScoreServer.h"

@@ -88,7 +88,6 @@ void ScoreStore::IssueToken(const std::string& session, const std::string& token
                             int64_t forgetBefore) {
   SqlLease connection = db_->Borrow();
   connection->Run("DELETE FROM sessions WHERE issued_at < $1", {forgetBefore});
-  connection->Run("DELETE FROM rate_windows WHERE window_start < $1", {now - 60});
   connection->Run(
       "INSERT INTO sessions (id, token, issued_at) VALUES ($1, $2, $3) "
       "ON CONFLICT (id) DO UPDATE SET token = excluded.token, issued_at = excluded.issued_at",
@@ -134,6 +133,10 @@ StoreOutcome ScoreStore::StoreReport(const std::string& session, const ScoreRepo
 
 bool ScoreStore::AllowRequest(const std::string& address, int64_t now, int perMinute) {
   SqlLease connection = db_->Borrow();
+  // Windows long past are dropped now and then, which keeps the table to the recent addresses.
+  if (requestsCounted_++ % kRequestsBetweenCleanups == 0) {
+    connection->Run("DELETE FROM rate_windows WHERE window_start < $1", {now - 60});
+  }
   const std::vector<SqlRow> counted = connection->Run(
       "INSERT INTO rate_windows (address, window_start, requests) VALUES ($1, $2, 1) "
       "ON CONFLICT (address) DO UPDATE SET "

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -62,5 +63,8 @@ class ScoreStore {
  private:
   void Upgrade();
 
+  static constexpr uint64_t kRequestsBetweenCleanups = 1000;
+
   std::unique_ptr<SqlDatabase> db_;
+  std::atomic<uint64_t> requestsCounted_{0};
 };

@@ -1,4 +1,4 @@
-#include "TemporaryPostgres.h"
+#include "tests/support/TemporaryPostgres.h"
 
 #include <libpq-fe.h>
 #include <netinet/in.h>
