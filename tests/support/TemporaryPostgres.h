@@ -15,6 +15,7 @@ class TemporaryPostgres {
 
  private:
   TemporaryPostgres();
+  std::string TemplateCluster() const;
   void Run(const std::string& command, const std::string& log) const;
 
   std::string folder_;
