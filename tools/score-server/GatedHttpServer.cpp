@@ -20,6 +20,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "tools/score-server/RequestCompleteness.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -31,30 +33,6 @@ struct Connection {
   std::string Received;  // bytes read and not yet served
   Clock::time_point Deadline;
 };
-
-enum class RequestState { Partial, Whole, TooLarge };
-
-// Whether `received` starts with a whole request: its head and the body its Content-Length names.
-RequestState StateOf(const std::string& received, size_t maxBytes) {
-  const size_t headEnd = received.find("\r\n\r\n");
-  if (headEnd == std::string::npos) {
-    return received.size() > maxBytes ? RequestState::TooLarge : RequestState::Partial;
-  }
-  size_t bodyLength = 0;
-  const std::string name = "\r\ncontent-length:";
-  for (size_t at = received.find("\r\n"); at < headEnd; at = received.find("\r\n", at + 2)) {
-    if (received.size() - at < name.size()) break;
-    const bool matches =
-        std::equal(name.begin(), name.end(), received.begin() + at,
-                   [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-    if (matches) {
-      bodyLength = std::strtoull(received.c_str() + at + name.size(), nullptr, 10);
-      break;
-    }
-  }
-  if (bodyLength > maxBytes || headEnd + 4 + bodyLength > maxBytes) return RequestState::TooLarge;
-  return received.size() >= headEnd + 4 + bodyLength ? RequestState::Whole : RequestState::Partial;
-}
 
 void SendBestEffort(int socket, const char* reply) {
   [[maybe_unused]] const ssize_t sent = send(socket, reply, std::strlen(reply), MSG_NOSIGNAL);
@@ -307,7 +285,7 @@ class GatedHttpServer::Gate {
 
   void Examine(int socket) {
     auto found = watched_.find(socket);
-    switch (StateOf(found->second->Received, limits_.MaxRequestBytes)) {
+    switch (RequestStateOf(found->second->Received, limits_.MaxRequestBytes)) {
       case RequestState::Partial:
         return;
       case RequestState::TooLarge:
@@ -353,7 +331,8 @@ class GatedHttpServer::Gate {
       const bool answered = server_.process_request(stream, false, closed, nullptr);
       stream.DropServed();
       if (!answered || closed || !ReceiveSoon(*connection)) return Release(std::move(connection));
-      if (StateOf(connection->Received, limits_.MaxRequestBytes) != RequestState::Whole) break;
+      if (RequestStateOf(connection->Received, limits_.MaxRequestBytes) != RequestState::Whole)
+        break;
     }
     Hand(std::move(connection));
   }

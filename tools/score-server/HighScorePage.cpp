@@ -89,7 +89,10 @@ double WeightOf(const std::string& header, const std::string& language) {
       if (q != std::string::npos) weight = std::strtod(range.c_str() + q + 2, nullptr);
       range.resize(parameters);
     }
-    range.erase(std::remove(range.begin(), range.end(), ' '), range.end());
+    const size_t first = range.find_first_not_of(" \t");
+    range = first == std::string::npos
+                ? ""
+                : range.substr(first, range.find_last_not_of(" \t") + 1 - first);
     std::transform(range.begin(), range.end(), range.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (range == language || range.rfind(language + "-", 0) == 0) best = std::max(best, weight);
