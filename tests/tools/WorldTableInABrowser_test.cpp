@@ -2,6 +2,7 @@
 // window, its screenshot kept in the build.
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -15,9 +16,12 @@
 
 namespace {
 
+const std::filesystem::path kProfile =
+    std::filesystem::temp_directory_path() / ("bk-chromium-" + std::to_string(getpid()));
+
 // What headless Chromium prints for the arguments (a page's DOM with --dump-dom).
 std::string Chromium(const std::string& arguments) {
-  const std::string profile = std::filesystem::temp_directory_path() / "bk-chromium-profile";
+  const std::string profile = kProfile.string();
   const std::string command =
       "chromium --headless --no-sandbox --disable-gpu --hide-scrollbars "
       "--user-data-dir=" +
