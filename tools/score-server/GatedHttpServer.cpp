@@ -34,6 +34,24 @@ struct Connection {
   Clock::time_point Deadline;
 };
 
+// The IP address and port of an IPv4 or IPv6 socket address; false for other families.
+bool AddressText(const sockaddr_storage& address, std::string& ip, int& port) {
+  char text[INET6_ADDRSTRLEN] = {};
+  if (address.ss_family == AF_INET) {
+    const auto* v4 = reinterpret_cast<const sockaddr_in*>(&address);
+    inet_ntop(AF_INET, &v4->sin_addr, text, sizeof(text));
+    port = ntohs(v4->sin_port);
+  } else if (address.ss_family == AF_INET6) {
+    const auto* v6 = reinterpret_cast<const sockaddr_in6*>(&address);
+    inet_ntop(AF_INET6, &v6->sin6_addr, text, sizeof(text));
+    port = ntohs(v6->sin6_port);
+  } else {
+    return false;
+  }
+  ip = text;
+  return true;
+}
+
 void SendBestEffort(int socket, const char* reply) {
   [[maybe_unused]] const ssize_t sent = send(socket, reply, std::strlen(reply), MSG_NOSIGNAL);
 }
@@ -76,22 +94,13 @@ class ReceivedStream final : public httplib::Stream {
   }
 
   void get_local_ip_and_port(std::string& ip, int& port) const override {
-    sockaddr_storage local{};
-    socklen_t length = sizeof(local);
     ip.clear();
     port = 0;
-    if (getsockname(connection_.Socket, reinterpret_cast<sockaddr*>(&local), &length) != 0) return;
-    char text[INET6_ADDRSTRLEN] = {};
-    if (local.ss_family == AF_INET) {
-      const auto* v4 = reinterpret_cast<const sockaddr_in*>(&local);
-      inet_ntop(AF_INET, &v4->sin_addr, text, sizeof(text));
-      port = ntohs(v4->sin_port);
-    } else if (local.ss_family == AF_INET6) {
-      const auto* v6 = reinterpret_cast<const sockaddr_in6*>(&local);
-      inet_ntop(AF_INET6, &v6->sin6_addr, text, sizeof(text));
-      port = ntohs(v6->sin6_port);
+    sockaddr_storage local{};
+    socklen_t length = sizeof(local);
+    if (getsockname(connection_.Socket, reinterpret_cast<sockaddr*>(&local), &length) == 0) {
+      AddressText(local, ip, port);
     }
-    ip = text;
   }
 
   socket_t socket() const override { return connection_.Socket; }
@@ -115,21 +124,8 @@ class InlineQueue final : public httplib::TaskQueue {
 bool PeerOf(int socket, std::string& address, int& port) {
   sockaddr_storage peer{};
   socklen_t length = sizeof(peer);
-  if (getpeername(socket, reinterpret_cast<sockaddr*>(&peer), &length) != 0) return false;
-  char text[INET6_ADDRSTRLEN] = {};
-  if (peer.ss_family == AF_INET) {
-    const auto* v4 = reinterpret_cast<const sockaddr_in*>(&peer);
-    inet_ntop(AF_INET, &v4->sin_addr, text, sizeof(text));
-    port = ntohs(v4->sin_port);
-  } else if (peer.ss_family == AF_INET6) {
-    const auto* v6 = reinterpret_cast<const sockaddr_in6*>(&peer);
-    inet_ntop(AF_INET6, &v6->sin6_addr, text, sizeof(text));
-    port = ntohs(v6->sin6_port);
-  } else {
-    return false;
-  }
-  address = text;
-  return true;
+  return getpeername(socket, reinterpret_cast<sockaddr*>(&peer), &length) == 0 &&
+         AddressText(peer, address, port);
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <ctime>
+
+#include "tools/score-server/UtcText.h"
 
 namespace {
 
@@ -56,15 +57,6 @@ const char* PodiumClass(int64_t place) {
     default:
       return "";
   }
-}
-
-std::string UtcDate(int64_t seconds) {
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm utc{};
-  gmtime_r(&time, &utc);
-  char text[16];
-  std::strftime(text, sizeof(text), "%Y-%m-%d", &utc);
-  return text;
 }
 
 std::string PageLink(int64_t number, const char* text, const char* rel) {
@@ -154,7 +146,7 @@ std::string RenderHighScorePage(const BestScoresPage& rows, const PagePlace& pla
       page += std::string("<tr") + PodiumClass(number) + "><td class=\"place\">" +
               std::to_string(number) + "</td><td>" + HtmlEscaped(row.Name) +
               "</td><td class=\"score\">" + std::to_string(row.Score) + "</td><td class=\"date\">" +
-              UtcDate(row.ReceivedAt) + "</td></tr>\n";
+              UtcText(row.ReceivedAt, "%Y-%m-%d") + "</td></tr>\n";
       ++number;
     }
     page += "</table>\n";

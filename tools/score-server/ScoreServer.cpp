@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <ctime>
 #include <iostream>
 #include <mutex>
 #include <stdexcept>
@@ -15,6 +14,7 @@
 #include "tools/score-server/ReportDecoder.h"
 #include "tools/score-server/ScoreStore.h"
 #include "tools/score-server/SessionToken.h"
+#include "tools/score-server/UtcText.h"
 
 namespace {
 
@@ -35,12 +35,7 @@ void LogToStandardError(const std::string& line) {
 }
 
 std::string UtcTimestamp(int64_t seconds) {
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm utc{};
-  gmtime_r(&time, &utc);
-  char text[32];
-  std::strftime(text, sizeof(text), "%Y-%m-%dT%H:%M:%SZ", &utc);
-  return text;
+  return UtcText(seconds, "%Y-%m-%dT%H:%M:%SZ");
 }
 
 // What the request asked for, in one word.
