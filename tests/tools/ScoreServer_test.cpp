@@ -18,8 +18,8 @@
 #include <mutex>
 #include <thread>
 
-#include "tests/support/TemporaryPostgres.h"
 #include "online/ScoreProtocol.h"
+#include "tests/support/TemporaryPostgres.h"
 #include "tools/score-server/HighScorePage.h"
 #include "tools/score-server/LoopbackScoreServer.h"
 #include "tools/score-server/ScoreStore.h"
@@ -487,6 +487,41 @@ TEST_F(ScoreServerTest, ADamagedDatabaseIsRefusedAtStart) {
     ADD_FAILURE() << "a damaged database was opened";
   } catch (const std::runtime_error& error) {
     EXPECT_THAT(error.what(), ::testing::HasSubstr(" is damaged ("));
+  }
+}
+
+TEST_F(ScoreServerTest, AFileOfTheFirstSchemaIsUpgradedAndANewerOneRefused) {
+  {
+    // The tables as the first server made them, with no version kept.
+    OpenSqlDatabase(database_.string())
+        ->Borrow()
+        ->Run(
+            "CREATE TABLE sessions (id TEXT PRIMARY KEY, token TEXT NOT NULL, "
+            "issued_at INTEGER NOT NULL);"
+            "CREATE INDEX sessions_by_issue ON sessions (issued_at);"
+            "CREATE TABLE reports (id INTEGER PRIMARY KEY, token TEXT NOT NULL UNIQUE, "
+            "name TEXT NOT NULL, score INTEGER NOT NULL, extra TEXT NOT NULL, address TEXT NOT "
+            "NULL, "
+            "received_at INTEGER NOT NULL);"
+            "CREATE INDEX reports_by_name ON reports (name, score);"
+            "INSERT INTO reports VALUES (1, 'old-token', 'Veteran', 640, '', '127.0.0.1', 5);");
+  }
+  config_.RequestsPerMinute = 10;
+  Start();
+  EXPECT_NE(Page().find("<td>Veteran</td><td class=\"score\">640</td>"), std::string::npos);
+  const Session session = Version();
+  EXPECT_EQ(Report(session, ReportInf("Rookie", 10, session.Token)), 200);
+  Stop();
+  EXPECT_EQ(
+      OpenSqlDatabase(database_.string())->Borrow()->Run("SELECT version FROM schema_version"),
+      std::vector<SqlRow>{{"2"}});
+
+  OpenSqlDatabase(database_.string())->Borrow()->Run("UPDATE schema_version SET version = 3");
+  try {
+    Start();
+    ADD_FAILURE() << "a database of a newer server was opened";
+  } catch (const std::runtime_error& error) {
+    EXPECT_THAT(error.what(), ::testing::HasSubstr("at schema version 3, newer than this server"));
   }
 }
 
