@@ -233,7 +233,7 @@ TEST_F(FirstRun, FromAFreshFolderThroughARaceAndTheScoreServerToTheExitPageAndBa
   EXPECT_TRUE(WIFEXITED(serverStatus) && WEXITSTATUS(serverStatus) == 0);
   {
     ScoreStore scores((folder_ / "server" / "scores.sqlite").string());
-    const std::vector<BestScore> table = scores.BestScores(10);
+    const std::vector<BestScore> table = scores.BestScores(0, 10).Rows;
     ASSERT_EQ(table.size(), 1u);
     EXPECT_EQ(table[0].Name, kNameUtf8);
     EXPECT_EQ(table[0].Score, afterRace.Score);

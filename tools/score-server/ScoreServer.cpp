@@ -2,25 +2,50 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <mutex>
 #include <stdexcept>
 
+#include "tools/score-server/GatedHttpServer.h"
 #include "tools/score-server/HighScorePage.h"
-#include "tools/score-server/RateLimiter.h"
 #include "tools/score-server/ReportDecoder.h"
 #include "tools/score-server/ScoreStore.h"
 #include "tools/score-server/SessionToken.h"
+#include "tools/score-server/UtcText.h"
 
 namespace {
 
 const char kSessionCookie[] = "bksid";
-constexpr int kPageRows = 100;
+constexpr int64_t kPageRows = 50;
 constexpr size_t kWorkers = 16;
 
 int64_t WallClockSeconds() {
   return std::chrono::duration_cast<std::chrono::seconds>(
              std::chrono::system_clock::now().time_since_epoch())
       .count();
+}
+
+void LogToStandardError(const std::string& line) {
+  static std::mutex mutex;
+  std::lock_guard<std::mutex> lock(mutex);
+  std::clog << line << std::endl;
+}
+
+std::string UtcTimestamp(int64_t seconds) {
+  return UtcText(seconds, "%Y-%m-%dT%H:%M:%SZ");
+}
+
+// What the request asked for, in one word.
+std::string KindOf(const httplib::Request& request) {
+  if (request.path == "/health") return "health";
+  if (request.path != "/cgi/version.pl") return "other";
+  if (request.has_param("version")) return "version";
+  if (request.has_param("hs")) return "report";
+  if (request.has_param("show")) return "page";
+  return "other";
 }
 
 void Refuse(httplib::Response& response, int status, const std::string& reason) {
@@ -52,47 +77,74 @@ std::string SessionOf(const httplib::Request& request) {
 ScoreServer::ScoreServer(ScoreServerConfig config)
     : config_(std::move(config)),
       store_(std::make_unique<ScoreStore>(config_.DatabasePath)),
-      limiter_(std::make_unique<RateLimiter>(config_.RequestsPerMinute)),
-      http_(std::make_unique<httplib::Server>()) {
+      http_(std::make_unique<GatedHttpServer>(
+          GateLimits{kWorkers, config_.ConnectionsPerAddress, config_.RequestReadMilliseconds})) {
   if (config_.Message.find('|') != std::string::npos) {
     throw std::invalid_argument("the server message must not contain \"|\"");
   }
   if (!config_.NowSeconds) config_.NowSeconds = WallClockSeconds;
-  // Replies go out in more than one write; without this, each would wait for a delayed ACK.
-  http_->set_tcp_nodelay(true);
-  // An idle kept-alive connection holds a worker; release it soon and keep enough workers.
-  http_->set_keep_alive_timeout(1);
-  http_->new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+  if (!config_.Log) config_.Log = LogToStandardError;
+  http_->set_keep_alive_timeout(config_.RequestReadMilliseconds / 1000 + 1);
   http_->set_payload_max_length(4096);
-  http_->set_read_timeout(5, 0);
-  http_->set_write_timeout(5, 0);
   http_->Get("/cgi/version.pl", [this](const httplib::Request& request,
                                        httplib::Response& response) { Handle(request, response); });
-  http_->set_exception_handler([](const httplib::Request&, httplib::Response& response,
-                                  std::exception_ptr) { Refuse(response, 500, "server error"); });
+  http_->Get("/health", [this](const httplib::Request&, httplib::Response& response) {
+    HandleHealth(response);
+  });
+  // A fault (the database failing, most often) is logged and answered as a failure.
+  http_->set_exception_handler([this](const httplib::Request& request, httplib::Response& response,
+                                      std::exception_ptr fault) {
+    std::string what = "unknown fault";
+    try {
+      std::rethrow_exception(fault);
+    } catch (const std::exception& error) {
+      what = error.what();
+    } catch (...) {
+    }
+    config_.Log(UtcTimestamp(config_.NowSeconds()) + " " + request.remote_addr + " fault " + what);
+    Refuse(response, 500, "server error");
+  });
+  http_->set_logger([this](const httplib::Request& request, const httplib::Response& response) {
+    LogRequest(request, response);
+  });
 }
 
 ScoreServer::~ScoreServer() = default;
 
 int ScoreServer::Bind(const std::string& host, int port) {
-  const bool bound =
-      port == 0 ? (port = http_->bind_to_any_port(host)) > 0 : http_->bind_to_port(host, port);
-  if (!bound) {
-    throw std::runtime_error("cannot listen on " + host + ":" + std::to_string(port));
-  }
-  return port;
+  const int bound = http_->Bind(host, port);
+  if (bound < 0) throw std::runtime_error("cannot listen on " + host + ":" + std::to_string(port));
+  return bound;
 }
 
 void ScoreServer::Run() {
-  http_->listen_after_bind();
+  http_->Serve();
 }
 
 void ScoreServer::Stop() {
   http_->stop();
 }
 
+void ScoreServer::LogRequest(const httplib::Request& request, const httplib::Response& response) {
+  std::string verdict = std::to_string(response.status);
+  const std::string refusal = "ERROR|";
+  if (response.body.compare(0, refusal.size(), refusal) == 0) {
+    verdict += " " + response.body.substr(refusal.size(),
+                                          response.body.find('|', refusal.size()) - refusal.size());
+  }
+  const std::string address = request.remote_addr.empty() ? "-" : request.remote_addr;
+  config_.Log(UtcTimestamp(config_.NowSeconds()) + " " + address + " " + KindOf(request) + " " +
+              verdict);
+}
+
+void ScoreServer::HandleHealth(httplib::Response& response) {
+  if (!store_->Healthy()) return Refuse(response, 503, "database unavailable");
+  response.set_content("OK|healthy|", "text/plain");
+}
+
 void ScoreServer::Handle(const httplib::Request& request, httplib::Response& response) {
-  if (!limiter_->Allow(request.remote_addr, config_.NowSeconds())) {
+  if (config_.RequestsPerMinute > 0 &&
+      !store_->AllowRequest(request.remote_addr, config_.NowSeconds(), config_.RequestsPerMinute)) {
     return Refuse(response, 429, "too many requests, try again in a minute");
   }
   if (request.get_param_value("prg") != "Brindle") {
@@ -140,6 +192,17 @@ void ScoreServer::HandleReport(const httplib::Request& request, httplib::Respons
 
 void ScoreServer::HandlePage(const httplib::Request& request, httplib::Response& response) {
   if (request.get_param_value("type") != "0") return Refuse(response, 400, "unknown table type");
-  response.set_content(RenderHighScorePage(store_->BestScores(kPageRows)),
-                       "text/html; charset=utf-8");
+  PagePlace place;
+  place.RowsPerPage = kPageRows;
+  place.Number = std::max<int64_t>(1, std::atoll(request.get_param_value("page").c_str()));
+  BestScoresPage rows = store_->BestScores((place.Number - 1) * kPageRows, kPageRows);
+  place.Count = std::max<int64_t>(1, (rows.Names + kPageRows - 1) / kPageRows);
+  if (place.Number > place.Count) {
+    place.Number = place.Count;
+    rows = store_->BestScores((place.Number - 1) * kPageRows, kPageRows);
+  }
+  response.set_content(
+      RenderHighScorePage(rows, place,
+                          PageLanguageFor(request.get_header_value("Accept-Language"))),
+      "text/html; charset=utf-8");
 }

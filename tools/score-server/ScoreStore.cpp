@@ -1,180 +1,175 @@
 #include "tools/score-server/ScoreStore.h"
 
-#include <sqlite3.h>
-
 #include <stdexcept>
+
+#include "tools/score-server/SqlDatabase.h"
 
 namespace {
 
-const char kSchema[] = R"sql(
-  CREATE TABLE IF NOT EXISTS sessions (
-    id TEXT PRIMARY KEY,
-    token TEXT NOT NULL,
-    issued_at INTEGER NOT NULL);
-  CREATE INDEX IF NOT EXISTS sessions_by_issue ON sessions (issued_at);
-  CREATE TABLE IF NOT EXISTS reports (
-    id INTEGER PRIMARY KEY,
-    token TEXT NOT NULL UNIQUE,
-    name TEXT NOT NULL,
-    score INTEGER NOT NULL,
-    extra TEXT NOT NULL,
-    address TEXT NOT NULL,
-    received_at INTEGER NOT NULL);
-  CREATE INDEX IF NOT EXISTS reports_by_name ON reports (name, score);
-)sql";
+// The statements that bring the schema from each version to the next; "{key}" stands for
+// the engine's self-numbered key. Version 1 is the first server's schema, which kept no
+// version, so its statements leave existing tables alone.
+const std::vector<std::vector<std::string>> kUpgrades = {
+    {
+        "CREATE TABLE IF NOT EXISTS sessions (id TEXT PRIMARY KEY, token TEXT NOT NULL, "
+        "issued_at BIGINT NOT NULL)",
+        "CREATE INDEX IF NOT EXISTS sessions_by_issue ON sessions (issued_at)",
+        "CREATE TABLE IF NOT EXISTS reports (id {key}, token TEXT NOT NULL UNIQUE, "
+        "name TEXT NOT NULL, score BIGINT NOT NULL, extra TEXT NOT NULL, "
+        "address TEXT NOT NULL, received_at BIGINT NOT NULL)",
+        "CREATE INDEX IF NOT EXISTS reports_by_name ON reports (name, score)",
+    },
+    {
+        "CREATE TABLE rate_windows (address TEXT PRIMARY KEY, window_start BIGINT NOT NULL, "
+        "requests BIGINT NOT NULL)",
+        "CREATE INDEX rate_windows_by_start ON rate_windows (window_start)",
+    },
+};
 
-void BindText(sqlite3_stmt* statement, int index, const std::string& text) {
-  sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+std::string WithKey(std::string sql, const std::string& key) {
+  const std::string mark = "{key}";
+  const size_t at = sql.find(mark);
+  if (at != std::string::npos) sql.replace(at, mark.size(), key);
+  return sql;
 }
 
-std::string ColumnText(sqlite3_stmt* statement, int column) {
-  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-  return text == nullptr ? std::string()
-                         : std::string(text, sqlite3_column_bytes(statement, column));
-}
-
-}  // namespace
-
-ScoreStore::ScoreStore(const std::string& databasePath) {
+// Runs `work` inside the transaction `begin` starts: committed when it returns true, rolled
+// back when it returns false or throws.
+template <typename Work>
+bool InTransaction(SqlConnection& connection, const char* begin, Work work) {
+  connection.Run(begin);
   try {
-    Open(databasePath);
+    const bool commit = work();
+    connection.Run(commit ? "COMMIT" : "ROLLBACK");
+    return commit;
   } catch (...) {
-    Close();
+    try {
+      connection.Run("ROLLBACK");
+    } catch (const std::runtime_error&) {
+      // The connection is gone; the server rolls the transaction back itself.
+    }
     throw;
   }
 }
 
-ScoreStore::~ScoreStore() {
-  Close();
+}  // namespace
+
+ScoreStore::ScoreStore(const std::string& location) : db_(OpenSqlDatabase(location)) {
+  Upgrade();
 }
 
-void ScoreStore::Open(const std::string& databasePath) {
-  const int opened =
-      sqlite3_open_v2(databasePath.c_str(), &db_,
-                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
-  if (opened != SQLITE_OK) {
-    const std::string reason = db_ != nullptr ? sqlite3_errmsg(db_) : "out of memory";
-    throw std::runtime_error("cannot open " + databasePath + ": " + reason);
-  }
-  sqlite3_busy_timeout(db_, 5000);
-  Execute("PRAGMA journal_mode=WAL");
-  // With the write-ahead log, NORMAL never corrupts the file; at worst a power cut loses
-  // the last moments of reports.
-  Execute("PRAGMA synchronous=NORMAL");
-  Execute(kSchema);
-  issueToken_ = Prepare("INSERT OR REPLACE INTO sessions (id, token, issued_at) VALUES (?, ?, ?)");
-  forgetTokens_ = Prepare("DELETE FROM sessions WHERE issued_at < ?");
-  findIssuedToken_ = Prepare("SELECT token, issued_at FROM sessions WHERE id = ?");
-  findUsedToken_ = Prepare("SELECT 1 FROM reports WHERE token = ?");
-  spendToken_ = Prepare("DELETE FROM sessions WHERE id = ?");
-  insertReport_ = Prepare(
-      "INSERT INTO reports (token, name, score, extra, address, received_at) "
-      "VALUES (?, ?, ?, ?, ?, ?)");
-  bestScores_ = Prepare(
-      "SELECT name, MAX(score) AS best FROM reports GROUP BY name "
-      "ORDER BY best DESC, name LIMIT ?");
-}
+ScoreStore::~ScoreStore() = default;
 
-void ScoreStore::Close() {
-  for (sqlite3_stmt* statement : {issueToken_, forgetTokens_, findIssuedToken_, findUsedToken_,
-                                  spendToken_, insertReport_, bestScores_}) {
-    sqlite3_finalize(statement);
-  }
-  sqlite3_close(db_);
-  db_ = nullptr;
+void ScoreStore::Upgrade() {
+  SqlLease connection = db_->Borrow();
+  InTransaction(*connection, db_->BeginSchemaChange(), [&] {
+    connection->Run("CREATE TABLE IF NOT EXISTS schema_version (version BIGINT NOT NULL)");
+    const std::string found =
+        connection->Run("SELECT MAX(version) FROM schema_version").at(0).at(0);
+    const int version = found.empty() ? 0 : std::stoi(found);
+    if (version > static_cast<int>(kUpgrades.size())) {
+      throw std::runtime_error("the database is at schema version " + found +
+                               ", newer than this server knows (" +
+                               std::to_string(kUpgrades.size()) + "): run a newer server");
+    }
+    for (size_t next = static_cast<size_t>(version); next < kUpgrades.size(); ++next) {
+      for (const std::string& sql : kUpgrades[next]) {
+        connection->Run(WithKey(sql, db_->GeneratedKey()));
+      }
+    }
+    connection->Run("DELETE FROM schema_version");
+    connection->Run("INSERT INTO schema_version (version) VALUES ($1)",
+                    {static_cast<int64_t>(kUpgrades.size())});
+    return true;
+  });
 }
 
 void ScoreStore::IssueToken(const std::string& session, const std::string& token, int64_t now,
                             int64_t forgetBefore) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  sqlite3_bind_int64(forgetTokens_, 1, forgetBefore);
-  Finish(forgetTokens_, "forget old tokens");
-  BindText(issueToken_, 1, session);
-  BindText(issueToken_, 2, token);
-  sqlite3_bind_int64(issueToken_, 3, now);
-  Finish(issueToken_, "issue a token");
+  SqlLease connection = db_->Borrow();
+  connection->Run("DELETE FROM sessions WHERE issued_at < $1", {forgetBefore});
+  connection->Run(
+      "INSERT INTO sessions (id, token, issued_at) VALUES ($1, $2, $3) "
+      "ON CONFLICT (id) DO UPDATE SET token = excluded.token, issued_at = excluded.issued_at",
+      {session, token, now});
 }
 
 StoreOutcome ScoreStore::StoreReport(const std::string& session, const ScoreReportFields& report,
                                      const std::string& address, int64_t now,
                                      int64_t issuedNoEarlierThan) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  // The checks and the writes form one transaction, so a token is spent exactly once even
-  // when another process shares the database file.
-  Execute("BEGIN IMMEDIATE");
-  try {
-    const StoreOutcome outcome = CheckToken(session, report.Token, issuedNoEarlierThan);
-    if (outcome == StoreOutcome::Stored) {
-      BindText(spendToken_, 1, session);
-      Finish(spendToken_, "spend a token");
-      BindText(insertReport_, 1, report.Token);
-      BindText(insertReport_, 2, report.Name);
-      sqlite3_bind_int64(insertReport_, 3, report.Score);
-      BindText(insertReport_, 4, report.ExtraText);
-      BindText(insertReport_, 5, address);
-      sqlite3_bind_int64(insertReport_, 6, now);
-      Finish(insertReport_, "store a report");
+  SqlLease connection = db_->Borrow();
+  StoreOutcome outcome = StoreOutcome::Stored;
+  // Spending the token and storing the report form one transaction; a server racing to
+  // spend the same token waits for it, then finds the token gone and the report stored.
+  InTransaction(*connection, db_->BeginWriting(), [&] {
+    const bool spent = !connection
+                            ->Run(
+                                "DELETE FROM sessions WHERE id = $1 AND token = $2 "
+                                "AND issued_at >= $3 RETURNING id",
+                                {session, report.Token, issuedNoEarlierThan})
+                            .empty();
+    if (spent) {
+      connection->Run(
+          "INSERT INTO reports (token, name, score, extra, address, received_at) "
+          "VALUES ($1, $2, $3, $4, $5, $6)",
+          {report.Token, report.Name, static_cast<int64_t>(report.Score), report.ExtraText, address,
+           now});
+      return true;
     }
-    Execute(outcome == StoreOutcome::Stored ? "COMMIT" : "ROLLBACK");
-    return outcome;
-  } catch (...) {
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    throw;
+    if (!connection->Run("SELECT 1 FROM reports WHERE token = $1", {report.Token}).empty()) {
+      outcome = StoreOutcome::TokenAlreadyUsed;
+    } else if (!connection
+                    ->Run("SELECT 1 FROM sessions WHERE id = $1 AND token = $2",
+                          {session, report.Token})
+                    .empty()) {
+      outcome = StoreOutcome::TokenExpired;
+    } else {
+      outcome = StoreOutcome::TokenNotIssued;
+    }
+    return false;
+  });
+  return outcome;
+}
+
+bool ScoreStore::AllowRequest(const std::string& address, int64_t now, int perMinute) {
+  SqlLease connection = db_->Borrow();
+  // Windows long past are dropped now and then, which keeps the table to the recent addresses.
+  if (requestsCounted_++ % kRequestsBetweenCleanups == 0) {
+    connection->Run("DELETE FROM rate_windows WHERE window_start < $1", {now - 60});
   }
+  const std::vector<SqlRow> counted = connection->Run(
+      "INSERT INTO rate_windows (address, window_start, requests) VALUES ($1, $2, 1) "
+      "ON CONFLICT (address) DO UPDATE SET "
+      "requests = CASE WHEN $2 - rate_windows.window_start >= 60 THEN 1 "
+      "ELSE rate_windows.requests + 1 END, "
+      "window_start = CASE WHEN $2 - rate_windows.window_start >= 60 THEN $2 "
+      "ELSE rate_windows.window_start END "
+      "RETURNING requests",
+      {address, now});
+  return std::stoll(counted.at(0).at(0)) <= perMinute;
 }
 
-StoreOutcome ScoreStore::CheckToken(const std::string& session, const std::string& token,
-                                    int64_t issuedNoEarlierThan) {
-  BindText(findUsedToken_, 1, token);
-  const bool used = sqlite3_step(findUsedToken_) == SQLITE_ROW;
-  sqlite3_reset(findUsedToken_);
-  if (used) return StoreOutcome::TokenAlreadyUsed;
-
-  BindText(findIssuedToken_, 1, session);
-  std::string issuedToken;
-  int64_t issuedAt = 0;
-  if (sqlite3_step(findIssuedToken_) == SQLITE_ROW) {
-    issuedToken = ColumnText(findIssuedToken_, 0);
-    issuedAt = sqlite3_column_int64(findIssuedToken_, 1);
+BestScoresPage ScoreStore::BestScores(int64_t offset, int64_t limit) {
+  SqlLease connection = db_->Borrow();
+  BestScoresPage page;
+  // Each name's best score, dated by the earliest report that reached it.
+  for (const SqlRow& row : connection->Run(
+           "SELECT name, score, received_at FROM ("
+           "SELECT name, score, received_at, ROW_NUMBER() OVER "
+           "(PARTITION BY name ORDER BY score DESC, received_at, id) AS rank FROM reports) best "
+           "WHERE rank = 1 ORDER BY score DESC, name LIMIT $1 OFFSET $2",
+           {limit, offset})) {
+    page.Rows.push_back({row.at(0), std::stoll(row.at(1)), std::stoll(row.at(2))});
   }
-  sqlite3_reset(findIssuedToken_);
-  if (issuedToken.empty() || issuedToken != token) return StoreOutcome::TokenNotIssued;
-  if (issuedAt < issuedNoEarlierThan) return StoreOutcome::TokenExpired;
-  return StoreOutcome::Stored;
+  page.Names = std::stoll(connection->Run("SELECT COUNT(DISTINCT name) FROM reports").at(0).at(0));
+  return page;
 }
 
-std::vector<BestScore> ScoreStore::BestScores(int limit) {
-  std::lock_guard<std::mutex> lock(mutex_);
-  std::vector<BestScore> rows;
-  sqlite3_bind_int(bestScores_, 1, limit);
-  int code;
-  while ((code = sqlite3_step(bestScores_)) == SQLITE_ROW) {
-    rows.push_back({ColumnText(bestScores_, 0), sqlite3_column_int64(bestScores_, 1)});
+bool ScoreStore::Healthy() {
+  try {
+    db_->Borrow()->Run("SELECT 1 FROM reports LIMIT 1");
+    return true;
+  } catch (const std::runtime_error&) {
+    return false;
   }
-  sqlite3_reset(bestScores_);
-  Check(code == SQLITE_DONE ? SQLITE_OK : code, "read the best scores");
-  return rows;
-}
-
-sqlite3_stmt* ScoreStore::Prepare(const char* sql) {
-  sqlite3_stmt* statement = nullptr;
-  Check(sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr), sql);
-  return statement;
-}
-
-void ScoreStore::Execute(const char* sql) {
-  Check(sqlite3_exec(db_, sql, nullptr, nullptr, nullptr), sql);
-}
-
-void ScoreStore::Check(int code, const char* what) {
-  if (code != SQLITE_OK) {
-    throw std::runtime_error(std::string("database: ") + what + ": " + sqlite3_errmsg(db_));
-  }
-}
-
-void ScoreStore::Finish(sqlite3_stmt* statement, const char* what) {
-  const int code = sqlite3_step(statement);
-  sqlite3_reset(statement);
-  sqlite3_clear_bindings(statement);
-  Check(code == SQLITE_DONE ? SQLITE_OK : code, what);
 }

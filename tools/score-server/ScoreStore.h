@@ -1,17 +1,23 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
-#include <mutex>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "tools/score-server/ReportDecoder.h"
 
-struct sqlite3;
-struct sqlite3_stmt;
+class SqlDatabase;
 
 struct BestScore {
   std::string Name;  // UTF-8
   int64_t Score = 0;
+  int64_t ReceivedAt = 0;  // seconds since the epoch, of the report that set it
+};
+
+struct BestScoresPage {
+  std::vector<BestScore> Rows;
+  int64_t Names = 0;  // names in the whole table
 };
 
 enum class StoreOutcome {
@@ -21,12 +27,15 @@ enum class StoreOutcome {
   TokenExpired,
 };
 
-// The server's database (SQLite, write-ahead log): the token issued to each session and the
-// accepted reports. Safe to call from many threads; every statement is prepared once.
-// Throws std::runtime_error when the file cannot be opened or written.
+// The server's data: the token issued to each session, the accepted reports and the
+// request counts of the rate limit, in SQLite or PostgreSQL alike, so that any number of
+// servers may share one PostgreSQL. Opening creates the tables or brings them up to the
+// current schema version. Safe to call from many threads. Throws std::runtime_error when
+// the database cannot be opened, is damaged, or fails.
 class ScoreStore {
  public:
-  explicit ScoreStore(const std::string& databasePath);
+  // `location`: a postgresql:// connection string, or the path of an SQLite file.
+  explicit ScoreStore(const std::string& location);
   ~ScoreStore();
   ScoreStore(const ScoreStore&) = delete;
   ScoreStore& operator=(const ScoreStore&) = delete;
@@ -41,26 +50,21 @@ class ScoreStore {
   StoreOutcome StoreReport(const std::string& session, const ScoreReportFields& report,
                            const std::string& address, int64_t now, int64_t issuedNoEarlierThan);
 
-  // The best score of each name, highest first (ties by name), at most `limit` rows.
-  std::vector<BestScore> BestScores(int limit);
+  // Counts a request from the address and says whether it is within `perMinute` in the
+  // address's current one-minute window (which starts at its first request).
+  bool AllowRequest(const std::string& address, int64_t now, int perMinute);
+
+  // The best score of each name, highest first (ties by name): `limit` rows from `offset`.
+  BestScoresPage BestScores(int64_t offset, int64_t limit);
+
+  // Whether the database answers a query on the reports.
+  bool Healthy();
 
  private:
-  void Open(const std::string& databasePath);
-  void Close();
-  StoreOutcome CheckToken(const std::string& session, const std::string& token,
-                          int64_t issuedNoEarlierThan);
-  sqlite3_stmt* Prepare(const char* sql);
-  void Execute(const char* sql);
-  void Check(int code, const char* what);
-  void Finish(sqlite3_stmt* statement, const char* what);
+  void Upgrade();
 
-  std::mutex mutex_;
-  sqlite3* db_ = nullptr;
-  sqlite3_stmt* issueToken_ = nullptr;
-  sqlite3_stmt* forgetTokens_ = nullptr;
-  sqlite3_stmt* findIssuedToken_ = nullptr;
-  sqlite3_stmt* findUsedToken_ = nullptr;
-  sqlite3_stmt* spendToken_ = nullptr;
-  sqlite3_stmt* insertReport_ = nullptr;
-  sqlite3_stmt* bestScores_ = nullptr;
+  static constexpr uint64_t kRequestsBetweenCleanups = 1000;
+
+  std::unique_ptr<SqlDatabase> db_;
+  std::atomic<uint64_t> requestsCounted_{0};
 };

@@ -1,7 +1,11 @@
 // brindle-score-server: the world high-score table of Brindle Karts.
-//   brindle-score-server --db FILE [--host 127.0.0.1] [--port 8711] [--rate N] [--message TEXT]
-// --port 0 takes any free port (the serving line names it). --rate is the number of
-// requests each client address may make per minute (0: no limit).
+//   brindle-score-server --db FILE|postgresql://… [--host 127.0.0.1] [--port 8711] [--rate N]
+//                        [--connections N] [--message TEXT]
+// --db names an SQLite file (created when missing) or a PostgreSQL connection string, which
+// any number of servers may share. --port 0 takes any free port (the serving line names it).
+// --rate is the number of requests each client address may make per minute (0: no limit);
+// --connections the connections it may hold open at once (32; 0: no limit).
+// Each request is logged on standard error in one line: time, address, request, verdict.
 // SIGTERM or SIGINT stops it after the requests in progress; the database keeps every report.
 #include <pthread.h>
 #include <signal.h>
@@ -22,8 +26,8 @@ struct Options {
 };
 
 int Usage() {
-  std::cerr << "usage: brindle-score-server --db FILE [--host ADDRESS] [--port N] [--rate N] "
-               "[--message TEXT]\n";
+  std::cerr << "usage: brindle-score-server --db FILE|postgresql://... [--host ADDRESS] "
+               "[--port N] [--rate N] [--connections N] [--message TEXT]\n";
   return 2;
 }
 
@@ -40,6 +44,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.Port = std::atoi(value.c_str());
     } else if (flag == "--rate") {
       options.Server.RequestsPerMinute = std::atoi(value.c_str());
+    } else if (flag == "--connections") {
+      options.Server.ConnectionsPerAddress = std::atoi(value.c_str());
     } else if (flag == "--message") {
       options.Server.Message = value;
     } else {
