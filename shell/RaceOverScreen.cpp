@@ -153,8 +153,7 @@ void RaceOverScreen::Continue() {
     if (!IsNotSlower(time, record)) record = time;
   }
   EnterScore(state.Records, state.PlayerName, state.Score);
-  form_.SaveConfigFile();
-  form_.SaveProgressFile();
+  form_.SaveProgressAndRecordsFiles();
   state.RecordStep = 0;
   form_.PanelSprite->SetImage(&RequirePicture(form_.GameImageList, "scr_send"));
   yesButton_->Visible = true;

@@ -137,8 +137,8 @@ void TForm1::FormCreate() {
 
 void TForm1::LoadSettings() {
   for (int slot = 0; slot < race::kTrackCount; ++slot) TrackBestTimes[slot] = RaceTime::None();
-  for (const SettingsProblem& problem : {LoadConfig(State), LoadProgress(State, TrackBestTimes)}) {
-    if (problem) ShowMessageBox("Brindle Karts", *problem);
+  for (const std::string& problem : LoadSavedGame(State, TrackBestTimes)) {
+    ShowMessageBox("Brindle Karts", problem);
   }
   if (State.FullScreenActive) KaltoScreen1.ToggleFullScreen();
   for (int track = 0; track < race::kTrackCount; ++track) {
@@ -159,11 +159,11 @@ void TForm1::SaveConfigFile() {
   if (SettingsProblem problem = SaveConfig(State)) ShowMessageBox("Brindle Karts", *problem);
 }
 
-void TForm1::SaveProgressFile() {
+void TForm1::SaveProgressAndRecordsFiles() {
   for (int track = 0; track < race::kTrackCount; ++track) {
     TrackBestTimes[track] = Race.Tracks.Tracks[track].BestTime;
   }
-  if (SettingsProblem problem = SaveProgress(State, TrackBestTimes)) {
+  if (SettingsProblem problem = SaveProgressAndRecords(State, TrackBestTimes)) {
     ShowMessageBox("Brindle Karts", *problem);
   }
 }

@@ -90,10 +90,11 @@ class TForm1 : private WindowHandler {
   void FormMouseDown(MouseButton button);
   // Asks the window to close, as its close button does; the loop ends when it is allowed.
   void Close();
-  // Write "Config.cfg" / "Configdat.cfg" (the catalogue's best times in their track slots);
-  // a failure is shown to the player in a message box and the game goes on.
+  // Write "Config.cfg" (options, name, records) / "Configdat.cfg" (the progress, with the
+  // catalogue's best times in their track slots) followed by "Config.cfg"; a failure is shown
+  // to the player in a message box and the game goes on.
   void SaveConfigFile();
-  void SaveProgressFile();
+  void SaveProgressAndRecordsFiles();
 
   const GameSetup Setup;
   GameState State;
