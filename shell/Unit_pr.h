@@ -19,6 +19,7 @@
 #include "engine/gui/KaltoEdit.h"
 #include "engine/gui/KaltoGUI.h"
 #include "engine/gui/KaltoGUIList.h"
+#include "online/ScoreReportJob.h"
 #include "online/Share.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"
@@ -151,6 +152,8 @@ class TForm1 : private WindowHandler {
   std::unique_ptr<TShareScreen> PromoScreen;
   // The score server's connection, kept for the run so its cookies go back with the report.
   HttpClient IdHTTP1;
+  // The score report being sent on its own thread, the only user of IdHTTP1 while it runs.
+  ScoreReportJob ScoreReport{IdHTTP1};
   // What the race screens share: the start signal, the bonus at the finish, the way out of
   // the race-over screen, the score report.
   RaceSession RaceFlow;
