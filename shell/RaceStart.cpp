@@ -47,7 +47,6 @@ void BeginRace(TForm1& form) {
   form.LeaveScreen(ScrChooseCar);
   if (form.State.GameImagesPending) {
     DrawLoadingFrame(form);
-    LoadPictureList(form.GameImageList, kRaceList);  // stops the game when the file is damaged
     form.GameImageList.BuildTextures();
     form.State.GameImagesPending = false;
   }

@@ -119,6 +119,9 @@ void TForm1::FormCreate() {
   KaltoScreen1.Height = MainWindow.ClientHeight();
   LoadPictureList(KaltoImageList1, kMenuList);  // stops the game when the file is damaged
   KaltoScreen1.Initialize();                    // also builds the menu pictures' textures
+  // The race pictures are read and checked now, so a damaged file stops the game before
+  // the menus; their textures are built on the first race's loading screen.
+  LoadPictureList(GameImageList, kRaceList);
   InitTrackCatalogue(Race.Tracks, State);
   InitCarCatalogue(Race.Cars, State);
   KaltoScreen1.SetTextureFilter(true);

@@ -115,7 +115,8 @@ class TForm1 : private WindowHandler {
   // the other slots belong to no track and are written back as they came.
   TrackSlotTimes TrackBestTimes{};
   // Pictures: the menus' list ("Data\data1.oil", loaded before the device exists) and the
-  // race list ("Data\data2.oil", loaded on the loading screen's first frame).
+  // race list ("Data\data2.oil", read at start, its textures built on the loading screen's
+  // first frame).
   TKaltoImageList KaltoImageList1;
   TKaltoImageList GameImageList;
   // Texts in system faces, and the bitmap font the edit fields write with.
