@@ -41,6 +41,16 @@ class SettingsTest : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << contents;
   }
 
+  // The player "Ann" with this score, entered into the default records table.
+  static GameState Ann(int32_t score) {
+    GameState state;
+    ResetRecords(state);
+    state.PlayerName = "Ann";
+    state.Score = score;
+    EnterScore(state.Records, "Ann", score);
+    return state;
+  }
+
   fs::path root_;
   GameRoots previous_;
 };
@@ -203,11 +213,7 @@ TEST_F(SettingsTest, UnusableFilesGiveAMessageNamingThemAndChangeNothing) {
 }
 
 TEST_F(SettingsTest, AFinishedRaceSavesItsProgressBeforeItsRecords) {
-  GameState state;
-  ResetRecords(state);
-  state.PlayerName = "Ann";
-  state.Score = 980;
-  EnterScore(state.Records, "Ann", 980);
+  GameState state = Ann(980);
   const TrackSlotTimes times{};
   ASSERT_EQ(SaveProgressAndRecords(state, times), std::nullopt);
   const std::string oldTable = Contents(File("Config.cfg"));
@@ -236,10 +242,7 @@ TEST_F(SettingsTest, AFinishedRaceSavesItsProgressBeforeItsRecords) {
 TEST_F(SettingsTest, AStartRemovesUnfinishedSavesAndLimitsTheRecordsToTheProgress) {
   // What the earlier order of saving left after a stop between the files: the table
   // claims 1080 while the progress holds 980.
-  GameState saved;
-  ResetRecords(saved);
-  saved.PlayerName = "Ann";
-  saved.Score = 980;
+  GameState saved = Ann(980);
   ASSERT_EQ(SaveProgress(saved, TrackSlotTimes{}), std::nullopt);
   EnterScore(saved.Records, "Ann", 1080);
   ASSERT_EQ(SaveConfig(saved), std::nullopt);
