@@ -76,7 +76,7 @@ void GameOverScreen::RunFrame() {
     const std::string score = std::to_string(state.Score);
     form_.KaltoFont1.TextOut(255 - form_.KaltoFont1.TextWidth(score) / 2, 177, score);
   }
-  sending_.Draw(277, 280);
+  sending_.Draw(277, 274);
   DrawRaceHud(form_);
   EndRaceFrame(form_);
   sending_.Update();
