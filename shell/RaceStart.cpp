@@ -1,6 +1,5 @@
 #include "shell/RaceStart.h"
 
-#include "engine/graphics/PictureTable.h"
 #include "race/MenuDecorations.h"
 #include "shell/GameSounds.h"
 #include "shell/ScreenPicture.h"
