@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <functional>
 #include <string>
 
@@ -16,8 +17,9 @@ class ScoreClient {
 
   // Reads PlayerName, Score and ExtraText; changes nothing in the state. An unusable
   // version reply (no server, an HTTP error, a time-out, a reply not starting with "OK")
-  // shows "Can't connect to server!" and sends nothing; a failed report is silent.
-  void SubmitScore(const GameState& state);
+  // shows "Can't connect to server!" and sends nothing; a failed report is silent. Once
+  // `cancel` (when given) is true, the requests end early and nothing is shown.
+  void SubmitScore(const GameState& state, const std::atomic<bool>* cancel = nullptr);
 
  private:
   HttpClient& http_;

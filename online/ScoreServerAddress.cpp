@@ -8,6 +8,8 @@
 namespace {
 
 const char kScriptPath[] = "/cgi/version.pl?";
+// No address comes near this; a longer first line is not read into memory at all.
+constexpr std::size_t kMaxAddressLine = 4096;
 
 std::string Trimmed(const std::string& text) {
   const char* blanks = " \t\r\n";
@@ -34,8 +36,15 @@ std::string DefaultScoreServerAddress() {
 std::string LoadScoreServerAddress(const std::filesystem::path& configFile) {
   std::ifstream in(configFile, std::ios::binary);
   if (!in) return DefaultScoreServerAddress();
-  std::string line;
-  std::getline(in, line);
+  std::string head(kMaxAddressLine + 1, '\0');
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(in.gcount()));
+  const std::string line = head.substr(0, head.find('\n'));
+  if (line.size() > kMaxAddressLine) {
+    std::cerr << configFile.string() << ": the first line is longer than " << kMaxAddressLine
+              << " bytes, using " << DefaultScoreServerAddress() << "\n";
+    return DefaultScoreServerAddress();
+  }
   const std::string address = WithoutTrailingSlashes(Trimmed(line));
   if (!HasWebScheme(address) || address.find_first_of(" \t") != std::string::npos) {
     std::cerr << configFile.string() << ": not an http:// address, using "

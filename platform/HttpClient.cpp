@@ -12,9 +12,18 @@ void EnsureCurlInitialised() {
   std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
+// Returning less than was offered makes libcurl end the transfer with CURLE_WRITE_ERROR.
 size_t AppendToString(char* data, size_t size, size_t count, void* target) {
-  static_cast<std::string*>(target)->append(data, size * count);
-  return size * count;
+  std::string& body = *static_cast<std::string*>(target);
+  const size_t bytes = size * count;
+  if (body.size() + bytes > kMaxReplyBytes) return 0;
+  body.append(data, bytes);
+  return bytes;
+}
+
+// A non-zero return makes libcurl end the transfer with CURLE_ABORTED_BY_CALLBACK.
+int StopWhenCancelled(void* cancel, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  return cancel != nullptr && static_cast<const std::atomic<bool>*>(cancel)->load() ? 1 : 0;
 }
 
 }  // namespace
@@ -47,11 +56,13 @@ HttpClient::HttpClient(HttpTimeouts timeouts) : handle_(std::make_unique<Handle>
   // Time-outs must not use signals: the game has other threads (audio).
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, AppendToString);
+  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, StopWhenCancelled);
+  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
 }
 
 HttpClient::~HttpClient() = default;
 
-HttpResult HttpClient::Get(const std::string& url) {
+HttpResult HttpClient::Get(const std::string& url, const std::atomic<bool>* cancel) {
   HttpResult result;
   CURL* curl = handle_->curl;
   if (curl == nullptr) {
@@ -61,9 +72,16 @@ HttpResult HttpClient::Get(const std::string& url) {
   curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
   curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &result.Body);
+  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, cancel);
   const CURLcode code = curl_easy_perform(curl);
   if (code != CURLE_OK) {
-    result.Error = curl_easy_strerror(code);
+    if (code == CURLE_WRITE_ERROR) {
+      result.Error = "the reply is longer than " + std::to_string(kMaxReplyBytes) + " bytes";
+    } else if (code == CURLE_ABORTED_BY_CALLBACK) {
+      result.Error = "cancelled";
+    } else {
+      result.Error = curl_easy_strerror(code);
+    }
     result.Body.clear();
     return result;
   }

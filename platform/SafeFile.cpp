@@ -36,17 +36,18 @@ class FileDescriptor {
   int fd_;
 };
 
-std::optional<std::string> WriteAll(int fd, const std::string& contents) {
+// Returns 0, or the system's error number.
+int WriteAll(int fd, const std::string& contents) {
   std::size_t done = 0;
   while (done < contents.size()) {
     const ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return SystemReason(errno);
+      return errno;
     }
     done += static_cast<std::size_t>(n);
   }
-  return std::nullopt;
+  return 0;
 }
 
 // Makes the rename itself durable. Best effort: some file systems refuse to sync a folder.
@@ -55,14 +56,37 @@ void SyncFolder(const fs::path& folder) {
   if (dir.get() >= 0) ::fsync(dir.get());
 }
 
-// Writes and flushes the temporary file; returns the reason on failure.
-std::optional<std::string> WriteTemporary(const fs::path& temp, const std::string& contents) {
+// Writes and flushes the temporary file; returns 0, or the system's error number.
+int WriteTemporary(const fs::path& temp, const std::string& contents) {
   FileDescriptor file(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-  if (file.get() < 0) return SystemReason(errno);
-  if (auto error = WriteAll(file.get(), contents)) return error;
-  if (::fsync(file.get()) != 0) return SystemReason(errno);
-  if (file.Close() != 0) return SystemReason(errno);
-  return std::nullopt;
+  if (file.get() < 0) return errno;
+  if (const int error = WriteAll(file.get(), contents)) return error;
+  if (::fsync(file.get()) != 0) return errno;
+  if (file.Close() != 0) return errno;
+  return 0;
+}
+
+// Writes the temporary file, making its folder first when that is what is missing (a save
+// folder not yet made, or made by nobody because that failed), so the reason given is the
+// folder's own: permission denied rather than "no such file".
+std::optional<std::string> WriteTemporaryInFolder(const fs::path& temp,
+                                                  const std::string& contents) {
+  int error = WriteTemporary(temp, contents);
+  const fs::path folder = temp.parent_path();
+  std::error_code ec;
+  if (error == ENOENT && !folder.empty() && !fs::exists(folder, ec)) {
+    fs::create_directories(folder, ec);
+    if (ec) return "its folder cannot be made: " + ec.message();
+    error = WriteTemporary(temp, contents);
+  }
+  if (error == 0) return std::nullopt;
+  return SystemReason(error);
+}
+
+fs::path TemporaryPathFor(const fs::path& path) {
+  fs::path temp = path;
+  temp += ".tmp";
+  return temp;
 }
 
 }  // namespace
@@ -95,9 +119,8 @@ FileReadResult ReadWholeFile(const fs::path& path) {
 
 std::optional<std::string> WriteFileAtomically(const fs::path& path, const std::string& contents,
                                                const ReplaceGate& replaceGate) {
-  fs::path temp = path;
-  temp += ".tmp";
-  if (auto error = WriteTemporary(temp, contents)) {
+  const fs::path temp = TemporaryPathFor(path);
+  if (auto error = WriteTemporaryInFolder(temp, contents)) {
     std::error_code ignored;
     fs::remove(temp, ignored);
     return error;
@@ -111,6 +134,11 @@ std::optional<std::string> WriteFileAtomically(const fs::path& path, const std::
   }
   SyncFolder(path.parent_path());
   return std::nullopt;
+}
+
+void RemoveUnfinishedWrite(const fs::path& path) {
+  std::error_code ignored;
+  fs::remove(TemporaryPathFor(path), ignored);
 }
 
 std::optional<fs::path> MoveAside(const fs::path& path, const std::string& suffix) {

@@ -30,6 +30,10 @@ std::optional<std::string> WriteFileAtomically(const std::filesystem::path& path
                                                const std::string& contents,
                                                const ReplaceGate& replaceGate = nullptr);
 
+// Removes the temporary file that a save of this path stopped midway (a crash) left beside
+// it; nothing happens when there is none.
+void RemoveUnfinishedWrite(const std::filesystem::path& path);
+
 // Renames a file out of the way to "<path><suffix>", or "<path><suffix>.2", ".3", ... when
 // that name is taken, so no earlier copy is overwritten. Returns the new path, or nothing
 // when the rename failed (the file then stays where it is).

@@ -2,10 +2,25 @@
 
 #include <SDL.h>
 
+#include <cstring>
 #include <stdexcept>
 
 #include "platform/Cp1251.h"
 #include "platform/SdlInput.h"
+
+namespace {
+
+bool AskedForByEnvironment(const char* videoDriver) {
+  const char* wanted = SDL_getenv("SDL_VIDEODRIVER");
+  return wanted != nullptr && SDL_strcasecmp(wanted, videoDriver) == 0;
+}
+
+}  // namespace
+
+bool DrawsNowhere(const char* videoDriver) {
+  return videoDriver != nullptr &&
+         (std::strcmp(videoDriver, "offscreen") == 0 || std::strcmp(videoDriver, "dummy") == 0);
+}
 
 Window::Window(const WindowConfig& config)
     : headless_(config.Headless),
@@ -24,6 +39,13 @@ Window::Window(const WindowConfig& config)
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     throw std::runtime_error(std::string("cannot start video: ") + SDL_GetError());
+  }
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!headless_ && DrawsNowhere(driver) && !AskedForByEnvironment(driver)) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    throw std::runtime_error(
+        "No display to show the game on.\nSet DISPLAY or WAYLAND_DISPLAY, or start it on a "
+        "desktop.");
   }
   const std::string title = Cp1251ToUtf8(config.Title);
   // Made ready for OpenGL from the start: otherwise SDL re-creates the window when the

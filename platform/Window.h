@@ -24,6 +24,10 @@ struct WindowConfig {
   bool SoftwareOnly = false;
 };
 
+// Whether SDL's video driver of this name draws nowhere a player could see ("offscreen",
+// "dummy"): SDL falls back to them when no display can be reached.
+bool DrawsNowhere(const char* videoDriver);
+
 // The game's main window: opens centred with the configured client size, which is also the
 // size of the game's picture; the player may enlarge it (its edge, maximise) or go full
 // screen, and the picture is then scaled into it (see PictureFit). Mouse events reach the
@@ -32,7 +36,9 @@ struct WindowConfig {
 // which routes them through the hook and to the handler.
 class Window {
  public:
-  // Opens the window; throws std::runtime_error with SDL's reason when it cannot.
+  // Opens the window; throws std::runtime_error with SDL's reason when it cannot, and when
+  // SDL could reach no display: a driver that draws nowhere is used only when Headless or
+  // the environment's SDL_VIDEODRIVER asks for it by name.
   explicit Window(const WindowConfig& config = {});
   ~Window();
   Window(const Window&) = delete;

@@ -66,7 +66,6 @@ void ExitQuestionScreen::Leave() {
 }
 
 void ExitQuestionScreen::Yes() {
-  form_.SaveConfigFile();
-  form_.SaveProgressFile();
+  form_.SaveProgressAndRecordsFiles();
   ChangeScreen(form_, ScrExitConfirm, ScrExit);
 }

@@ -29,9 +29,13 @@ void GameOverScreen::Enter() {
   TKaltoImageList& pictures = form_.GameImageList;
   form_.GuiPage = &form_.KaltoGUI1.CreatePage("GUI2");
   yesButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_yes1"), 195, 334,
-                              [this](TKaltoGUIComponent&) { answer_(true); });
-  noButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_no1"), 280, 334,
-                             [this](TKaltoGUIComponent&) { answer_(false); });
+                              [this](TKaltoGUIComponent&) {
+                                yesButton_->Visible = false;
+                                sending_.Start(answered_);
+                              });
+  noButton_ = &AddPageButton(
+      *form_.GuiPage, RequirePicture(pictures, "b_no1"), 280, 334,
+      [this](TKaltoGUIComponent&) { sending_.Active() ? sending_.Cancel() : answered_(); });
   yesButton_->Visible = noButton_->Visible = false;
   // The field writes with the GUI's bitmap font, drawn here from the field's face in black.
   BuildEditFont(form_, "Staccato222 BT", 20, 0);
@@ -72,8 +76,10 @@ void GameOverScreen::RunFrame() {
     const std::string score = std::to_string(state.Score);
     form_.KaltoFont1.TextOut(255 - form_.KaltoFont1.TextWidth(score) / 2, 177, score);
   }
+  sending_.Draw(277, 274);
   DrawRaceHud(form_);
   EndRaceFrame(form_);
+  sending_.Update();
 }
 
 void GameOverScreen::RunNamePhase() {

@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "shell/GameScreen.h"
+#include "shell/ScoreSending.h"
 
 class TForm1;
 class TKaltoButton;
@@ -12,9 +13,9 @@ struct RaceSession;
 // send the score. Both answers return to the track selection.
 class GameOverScreen : public GameScreen {
  public:
-  // answer(sendScore) runs an answer of the send question.
-  GameOverScreen(TForm1& form, RaceSession& session, std::function<void(bool)> answer)
-      : form_(form), session_(session), answer_(std::move(answer)) {}
+  // answered() runs once the send question is answered and, on "yes", the score is sent.
+  GameOverScreen(TForm1& form, RaceSession& session, std::function<void()> answered)
+      : form_(form), session_(session), answered_(std::move(answered)), sending_(form) {}
 
   void Enter() override;
   void RunFrame() override;
@@ -31,7 +32,8 @@ class GameOverScreen : public GameScreen {
 
   TForm1& form_;
   RaceSession& session_;
-  std::function<void(bool)> answer_;
+  std::function<void()> answered_;
+  ScoreSending sending_;
   Phase phase_ = Phase::Waiting;
   TKaltoButton* yesButton_ = nullptr;
   TKaltoButton* noButton_ = nullptr;

@@ -47,10 +47,14 @@ void RaceOverScreen::Enter() {
   TKaltoImageList& pictures = form_.GameImageList;
   continueButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "bro_next"), 472, 411,
                                    [this](TKaltoGUIComponent&) { Continue(); });
-  noButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_no1"), 511, 409,
-                             [this](TKaltoGUIComponent&) { answer_(false); });
+  noButton_ = &AddPageButton(
+      *form_.GuiPage, RequirePicture(pictures, "b_no1"), 511, 409,
+      [this](TKaltoGUIComponent&) { sending_.Active() ? sending_.Cancel() : answered_(); });
   yesButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_yes1"), 375, 409,
-                              [this](TKaltoGUIComponent&) { answer_(true); });
+                              [this](TKaltoGUIComponent&) {
+                                yesButton_->Visible = false;
+                                sending_.Start(answered_);
+                              });
   for (TKaltoButton* button : {continueButton_, noButton_, yesButton_}) button->Visible = false;
   PlayEffect(form_, "finish");
   form_.PanelSprite =
@@ -82,8 +86,10 @@ void RaceOverScreen::RunFrame() {
   state.AnimCounter += 1;
   DrawResults();
   DrawUnlockMessage();
+  sending_.Draw(398, 336);
   form_.Cursor->Draw();
   EndRaceFrame(form_);
+  sending_.Update();
 }
 
 void RaceOverScreen::CountBonus() {
@@ -153,8 +159,7 @@ void RaceOverScreen::Continue() {
     if (!IsNotSlower(time, record)) record = time;
   }
   EnterScore(state.Records, state.PlayerName, state.Score);
-  form_.SaveConfigFile();
-  form_.SaveProgressFile();
+  form_.SaveProgressAndRecordsFiles();
   state.RecordStep = 0;
   form_.PanelSprite->SetImage(&RequirePicture(form_.GameImageList, "scr_send"));
   yesButton_->Visible = true;

@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "shell/GameScreen.h"
+#include "shell/ScoreSending.h"
 
 class TForm1;
 class TKaltoButton;
@@ -15,9 +16,9 @@ struct RaceSession;
 // when this screen completed the game, goes on to the game-completed screen.
 class RaceOverScreen : public GameScreen {
  public:
-  // answer(sendScore) runs an answer of the send question.
-  RaceOverScreen(TForm1& form, RaceSession& session, std::function<void(bool)> answer)
-      : form_(form), session_(session), answer_(std::move(answer)) {}
+  // answered() runs once the send question is answered and, on "yes", the score is sent.
+  RaceOverScreen(TForm1& form, RaceSession& session, std::function<void()> answered)
+      : form_(form), session_(session), answered_(std::move(answered)), sending_(form) {}
 
   void Enter() override;
   void RunFrame() override;
@@ -32,7 +33,8 @@ class RaceOverScreen : public GameScreen {
 
   TForm1& form_;
   RaceSession& session_;
-  std::function<void(bool)> answer_;
+  std::function<void()> answered_;
+  ScoreSending sending_;
   TKaltoButton* continueButton_ = nullptr;  // null once pressed
   TKaltoButton* yesButton_ = nullptr;
   TKaltoButton* noButton_ = nullptr;

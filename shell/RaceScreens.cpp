@@ -2,9 +2,6 @@
 
 #include <memory>
 
-#include "online/ScoreClient.h"
-#include "online/ScoreServerAddress.h"
-#include "platform/MessageBox.h"
 #include "shell/GameCompletedScreen.h"
 #include "shell/GameOverScreen.h"
 #include "shell/GameSounds.h"
@@ -17,9 +14,9 @@
 
 namespace {
 
-// An answer to the send question of the race-over or game-over screen (`from`): back to the
-// track selection with the menus' music and background, then the score sent when asked.
-void ReturnToTrackSelection(TForm1& form, uint8_t from, bool sendScore) {
+// The send question of the race-over or game-over screen (`from`) answered, the score sent
+// when asked: back to the track selection with the menus' music and background.
+void ReturnToTrackSelection(TForm1& form, uint8_t from) {
   SwitchMusic(form, "losemusic", "menumusic");
   PlayEffect(form, "check");
   form.LeaveScreen(from);
@@ -27,16 +24,14 @@ void ReturnToTrackSelection(TForm1& form, uint8_t from, bool sendScore) {
   form.EnterScreen(ScrChooseTrack);
   CreateMenuBackground(form);
   form.RaceFlow.StopGameOverFrames = true;
-  if (sendScore) form.RaceFlow.SubmitScore();
 }
 
-// An answer on the race-over screen of the race that completed the game: the race is left
-// and the game-completed picture follows, the lose music playing on.
-void CompleteGame(TForm1& form, bool sendScore) {
+// The send question answered on the race-over screen of the race that completed the game:
+// the race is left and the game-completed picture follows, the lose music playing on.
+void CompleteGame(TForm1& form) {
   PlayEffect(form, "check");
   form.LeaveScreen(ScrRaceOver);
   form.LeaveScreen(ScrRace);
-  if (sendScore) form.RaceFlow.SubmitScore();
   form.EnterScreen(ScrGameCompleted);
 }
 
@@ -44,26 +39,19 @@ void CompleteGame(TForm1& form, bool sendScore) {
 
 void RegisterRaceScreens(TForm1& form) {
   RaceSession& session = form.RaceFlow;
-  session.SubmitScore = [&form] {
-    ScoreClient client(form.IdHTTP1, ConfiguredScoreServerAddress(),
-                       [](const std::string& text) { ShowMessageBox("Brindle Karts", text); });
-    client.SubmitScore(form.State);
-  };
 
   form.SetScreen(ScrRace, std::make_unique<RaceScreen>(form, session));
   form.SetScreen(ScrQuitRace, std::make_unique<QuitRaceScreen>(form));
   form.SetScreen(ScrPause, std::make_unique<PauseScreen>(form));
-  form.SetScreen(ScrRaceOver,
-                 std::make_unique<RaceOverScreen>(form, session, [&form](bool sendScore) {
+  form.SetScreen(ScrRaceOver, std::make_unique<RaceOverScreen>(form, session, [&form] {
                    if (form.RaceFlow.GameCompleted) {
-                     CompleteGame(form, sendScore);
+                     CompleteGame(form);
                    } else {
-                     ReturnToTrackSelection(form, ScrRaceOver, sendScore);
+                     ReturnToTrackSelection(form, ScrRaceOver);
                    }
                  }));
   form.SetScreen(ScrGameCompleted, std::make_unique<GameCompletedScreen>(form));
-  form.SetScreen(ScrGameOver,
-                 std::make_unique<GameOverScreen>(form, session, [&form](bool sendScore) {
-                   ReturnToTrackSelection(form, ScrGameOver, sendScore);
+  form.SetScreen(ScrGameOver, std::make_unique<GameOverScreen>(form, session, [&form] {
+                   ReturnToTrackSelection(form, ScrGameOver);
                  }));
 }

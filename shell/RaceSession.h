@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <functional>
 
 // What the race screens share besides the game-wide state record. One instance lives as
 // long as the screens.
@@ -16,6 +15,4 @@ struct RaceSession {
   bool GameCompleted = false;
   // Set by the send answers; the game-over screen draws nothing while it is set.
   bool StopGameOverFrames = false;
-  // Sends the player's name, score and options text to the score server.
-  std::function<void()> SubmitScore;
 };

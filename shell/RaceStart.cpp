@@ -1,6 +1,5 @@
 #include "shell/RaceStart.h"
 
-#include "engine/graphics/PictureTable.h"
 #include "race/MenuDecorations.h"
 #include "shell/GameSounds.h"
 #include "shell/ScreenPicture.h"
@@ -47,7 +46,6 @@ void BeginRace(TForm1& form) {
   form.LeaveScreen(ScrChooseCar);
   if (form.State.GameImagesPending) {
     DrawLoadingFrame(form);
-    LoadPictureList(form.GameImageList, kRaceList);  // stops the game when the file is damaged
     form.GameImageList.BuildTextures();
     form.State.GameImagesPending = false;
   }

@@ -15,6 +15,12 @@ int64_t ScoreOf(const RecordRow& row) {
   return score;
 }
 
+void SortAndNumber(std::array<RecordRow, 10>& records) {
+  std::stable_sort(records.begin(), records.end(),
+                   [](const RecordRow& a, const RecordRow& b) { return ScoreOf(a) > ScoreOf(b); });
+  for (size_t row = 0; row < records.size(); ++row) records[row].Place = std::to_string(row + 1);
+}
+
 }  // namespace
 
 void EnterScore(std::array<RecordRow, 10>& records, const std::string& name, int32_t score) {
@@ -29,7 +35,19 @@ void EnterScore(std::array<RecordRow, 10>& records, const std::string& name, int
     lastRow.Name = name;
     lastRow.ScoreText = std::to_string(score);
   }
-  std::stable_sort(records.begin(), records.end(),
-                   [](const RecordRow& a, const RecordRow& b) { return ScoreOf(a) > ScoreOf(b); });
-  for (size_t row = 0; row < records.size(); ++row) records[row].Place = std::to_string(row + 1);
+  SortAndNumber(records);
+}
+
+bool LimitPlayerRecords(std::array<RecordRow, 10>& records, const std::string& name,
+                        int32_t score) {
+  if (name == kDefaultRecordName) return false;
+  bool changed = false;
+  for (RecordRow& row : records) {
+    if (row.Name == name && ScoreOf(row) > score) {
+      row.ScoreText = std::to_string(score);
+      changed = true;
+    }
+  }
+  if (changed) SortAndNumber(records);
+  return changed;
 }

@@ -4,28 +4,28 @@
 #include <filesystem>
 
 #include "platform/GamePaths.h"
+#include "shell/RecordsTable.h"
 
 namespace {
 
 constexpr char kConfigFile[] = "Config.cfg";
 constexpr char kProgressFile[] = "Configdat.cfg";
 constexpr char kDamagedSuffix[] = ".damaged";
-constexpr char kDefaultRecordName[] = "\xCF\xE8\xEB\xEE\xF2";  // "Пилот" in Windows-1251
 
 SettingsProblem SaveFile(const char* name, const std::string& contents,
                          const ReplaceGate& replaceGate) {
   const std::filesystem::path path = SavePath(name);
   if (auto error = WriteFileAtomically(path, contents, replaceGate)) {
-    return "Could not save " + path.string() + " (" + *error +
-           "). The previous file was left as it was.";
+    return "Could not save the file\n" + path.string() + "\n(" + *error +
+           ").\nThe previous file was left as it was.";
   }
   return std::nullopt;
 }
 
 std::string CannotRead(const std::filesystem::path& path, const std::string& error,
                        const std::string& whatStays) {
-  return "Could not read " + path.string() + " (" + error + "). The game goes on with " +
-         whatStays + ".";
+  return "Could not read the file\n" + path.string() + "\n(" + error +
+         ").\nThe game goes on with " + whatStays + ".";
 }
 
 }  // namespace
@@ -48,6 +48,24 @@ SettingsProblem SaveProgress(const GameState& state, const TrackSlotTimes& bestT
   return SaveFile(kProgressFile, ProgressFileText(state, bestTimes), replaceGate);
 }
 
+SettingsProblem SaveProgressAndRecords(GameState& state, const TrackSlotTimes& bestTimes,
+                                       const ReplaceGate& replaceGate) {
+  if (auto problem = SaveProgress(state, bestTimes, replaceGate)) return problem;
+  return SaveConfig(state, replaceGate);
+}
+
+std::vector<std::string> LoadSavedGame(GameState& state, TrackSlotTimes& bestTimes) {
+  for (const char* name : {kConfigFile, kProgressFile}) RemoveUnfinishedWrite(SavePath(name));
+  std::vector<std::string> problems;
+  if (auto problem = LoadConfig(state)) problems.push_back(*problem);
+  if (auto problem = LoadProgress(state, bestTimes)) {
+    problems.push_back(*problem);
+  } else {
+    LimitPlayerRecords(state.Records, state.PlayerName, state.Score);
+  }
+  return problems;
+}
+
 SettingsProblem LoadConfig(GameState& state) {
   const std::filesystem::path path = SavePath(kConfigFile);
   const FileReadResult file = ReadWholeFile(path);
@@ -68,10 +86,10 @@ SettingsProblem LoadProgress(GameState& state, TrackSlotTimes& bestTimes) {
   }
   if (ApplyProgressFileText(file.Contents, state, bestTimes)) return std::nullopt;
 
-  const std::string damaged =
-      path.string() + " is damaged. The game starts with the progress of a new game. ";
+  const std::string damaged = "This file is damaged:\n" + path.string() +
+                              "\nThe game starts with the progress of a new game.\n";
   if (const auto aside = MoveAside(path, kDamagedSuffix)) {
-    return damaged + "The damaged file was kept as " + aside->string() + ".";
+    return damaged + "The damaged file was kept as\n" + aside->string();
   }
   return damaged + "The damaged file could not be moved aside and was left in place.";
 }

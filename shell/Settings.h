@@ -30,6 +30,17 @@ SettingsProblem SaveConfig(GameState& state, const ReplaceGate& replaceGate = nu
 SettingsProblem SaveProgress(const GameState& state, const TrackSlotTimes& bestTimes,
                              const ReplaceGate& replaceGate = nullptr);
 
+// Saves a finished race: the progress first, then "Config.cfg" with the records table. A
+// stop between the two leaves the progress newer than the table, never a table claiming a
+// score the progress lost. When the progress cannot be saved, the table is not saved either.
+SettingsProblem SaveProgressAndRecords(GameState& state, const TrackSlotTimes& bestTimes,
+                                       const ReplaceGate& replaceGate = nullptr);
+
+// Everything the game reads at start: removes the temporary files an interrupted save left,
+// reads "Config.cfg" and "Configdat.cfg", and, when the progress was read, limits the
+// player's rows of the records table to its score. Returns the messages for the player.
+std::vector<std::string> LoadSavedGame(GameState& state, TrackSlotTimes& bestTimes);
+
 // Reads "Config.cfg" as far as it goes, when it exists. When the file asks for full screen,
 // FullScreenWanted and FullScreenActive come back true and the caller switches the screen.
 SettingsProblem LoadConfig(GameState& state);

@@ -122,6 +122,9 @@ void TForm1::FormCreate() {
   KaltoScreen1.Height = MainWindow.ClientHeight();
   LoadPictureList(KaltoImageList1, kMenuList);  // stops the game when the file is damaged
   KaltoScreen1.Initialize();                    // also builds the menu pictures' textures
+  // The race pictures are read and checked now, so a damaged file stops the game before
+  // the menus; their textures are built on the first race's loading screen.
+  LoadPictureList(GameImageList, kRaceList);
   InitTrackCatalogue(Race.Tracks, State);
   InitCarCatalogue(Race.Cars, State);
   KaltoScreen1.SetTextureFilter(true);
@@ -140,8 +143,8 @@ void TForm1::FormCreate() {
 
 void TForm1::LoadSettings() {
   for (int slot = 0; slot < race::kTrackCount; ++slot) TrackBestTimes[slot] = RaceTime::None();
-  for (const SettingsProblem& problem : {LoadConfig(State), LoadProgress(State, TrackBestTimes)}) {
-    if (problem) ShowMessageBox("Brindle Karts", *problem);
+  for (const std::string& problem : LoadSavedGame(State, TrackBestTimes)) {
+    ShowMessageBox("Brindle Karts", problem);
   }
   if (State.FullScreenActive) KaltoScreen1.ToggleFullScreen();
   for (int track = 0; track < race::kTrackCount; ++track) {
@@ -162,11 +165,11 @@ void TForm1::SaveConfigFile() {
   if (SettingsProblem problem = SaveConfig(State)) ShowMessageBox("Brindle Karts", *problem);
 }
 
-void TForm1::SaveProgressFile() {
+void TForm1::SaveProgressAndRecordsFiles() {
   for (int track = 0; track < race::kTrackCount; ++track) {
     TrackBestTimes[track] = Race.Tracks.Tracks[track].BestTime;
   }
-  if (SettingsProblem problem = SaveProgress(State, TrackBestTimes)) {
+  if (SettingsProblem problem = SaveProgressAndRecords(State, TrackBestTimes)) {
     ShowMessageBox("Brindle Karts", *problem);
   }
 }

@@ -19,6 +19,7 @@
 #include "engine/gui/KaltoEdit.h"
 #include "engine/gui/KaltoGUI.h"
 #include "engine/gui/KaltoGUIList.h"
+#include "online/ScoreReportJob.h"
 #include "online/Share.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"
@@ -91,10 +92,11 @@ class TForm1 : private WindowHandler {
   void FormMouseDown(MouseButton button);
   // Asks the window to close, as its close button does; the loop ends when it is allowed.
   void Close();
-  // Write "Config.cfg" / "Configdat.cfg" (the catalogue's best times in their track slots);
-  // a failure is shown to the player in a message box and the game goes on.
+  // Write "Config.cfg" (options, name, records) / "Configdat.cfg" (the progress, with the
+  // catalogue's best times in their track slots) followed by "Config.cfg"; a failure is shown
+  // to the player in a message box and the game goes on.
   void SaveConfigFile();
-  void SaveProgressFile();
+  void SaveProgressAndRecordsFiles();
 
   const GameSetup Setup;
   GameState State;
@@ -114,7 +116,8 @@ class TForm1 : private WindowHandler {
   // the other slots belong to no track and are written back as they came.
   TrackSlotTimes TrackBestTimes{};
   // Pictures: the menus' list ("Data\data1.oil", loaded before the device exists) and the
-  // race list ("Data\data2.oil", loaded on the loading screen's first frame).
+  // race list ("Data\data2.oil", read at start, its textures built on the loading screen's
+  // first frame).
   TKaltoImageList KaltoImageList1;
   TKaltoImageList GameImageList;
   // Texts in system faces, and the bitmap font the edit fields write with.
@@ -153,6 +156,8 @@ class TForm1 : private WindowHandler {
   std::unique_ptr<TShareScreen> PromoScreen;
   // The score server's connection, kept for the run so its cookies go back with the report.
   HttpClient IdHTTP1;
+  // The score report being sent on its own thread, the only user of IdHTTP1 while it runs.
+  ScoreReportJob ScoreReport{IdHTTP1};
   // What the race screens share: the start signal, the bonus at the finish, the way out of
   // the race-over screen, the score report.
   RaceSession RaceFlow;

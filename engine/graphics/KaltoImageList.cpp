@@ -1,5 +1,6 @@
 #include "engine/graphics/KaltoImageList.h"
 
+#include <cstring>
 #include <iostream>
 
 #include "engine/graphics/FileBytes.h"
@@ -127,9 +128,10 @@ void TKaltoImageList::ShowMessage(const std::string& caption, const std::string&
 bool TKaltoImageList::LoadFromFile(const std::string& path) {
   fileName_ = path;
   std::vector<uint8_t> bytes;
-  if (!ReadFileBytes(path, bytes)) {
-    std::cerr << path << ": cannot be read\n";
-    ShowMessage("Brindle Karts", kFileErrorText);
+  int error = 0;
+  if (!ReadFileBytes(path, bytes, &error)) {
+    ShowMessage("Brindle Karts",
+                std::string(kFileErrorText) + "\n" + path + "\n(" + std::strerror(error) + ")");
     return false;
   }
   return LoadFromStream(bytes);

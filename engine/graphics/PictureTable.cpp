@@ -199,10 +199,19 @@ std::vector<std::string> PictureProblems(const TKaltoImageList& images, PictureL
 
 namespace {
 
+// The box lists this many problems at most; the rest are counted.
+constexpr std::size_t kListedProblems = 10;
+
 [[noreturn]] void StopOnDamagedFile(const std::string& file,
                                     const std::vector<std::string>& problems) {
-  std::string text = "The data file " + file + " is damaged or incomplete:\n";
-  for (const std::string& problem : problems) text += problem + "\n";
+  std::string text = "This data file is damaged or incomplete:\n" + file + "\n";
+  for (std::size_t n = 0; n < problems.size() && n < kListedProblems; ++n) {
+    text += problems[n] + "\n";
+  }
+  if (problems.size() > kListedProblems) {
+    text += "and " + std::to_string(problems.size() - kListedProblems) + " more\n";
+  }
+  text += "Reinstall the game to repair it.";
   ShowMessageBox("Error", text);
   std::exit(1);
 }
@@ -211,7 +220,7 @@ namespace {
 
 void RequireCompletePictureList(const TKaltoImageList& images, PictureListMask list) {
   const std::vector<std::string> problems = PictureProblems(images, list);
-  if (!problems.empty()) StopOnDamagedFile(PictureListFile(list), problems);
+  if (!problems.empty()) StopOnDamagedFile(DataPath(PictureListFile(list)).string(), problems);
 }
 
 void FillSizedPictureList(TKaltoImageList& images, PictureListMask list) {
@@ -225,7 +234,11 @@ void FillSizedPictureList(TKaltoImageList& images, PictureListMask list) {
 }
 
 void LoadPictureList(TKaltoImageList& images, PictureListMask list) {
-  images.LoadFromFile(DataPath(PictureListFile(list)).string());
+  // A file that cannot be read at all was reported by the load; listing every picture as
+  // missing would say nothing more.
+  if (!images.LoadFromFile(DataPath(PictureListFile(list)).string()) && images.Count() == 0) {
+    std::exit(1);
+  }
   RequireCompletePictureList(images, list);
 }
 

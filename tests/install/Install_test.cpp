@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -125,6 +127,22 @@ TEST_F(InstalledGame, SavesUnderXdgDataHomeWithoutAWorkingFolder) {
   EXPECT_EQ(ReadAll(root_ / "run-gone.log"), "");
   EXPECT_TRUE(fs::is_directory(root_ / "xdg" / "brindle-karts"));
   EXPECT_FALSE(fs::exists(root_ / "home" / ".local"));
+}
+
+TEST_F(InstalledGame, WithoutADisplayStopsAtOnceWithAMessage) {
+  ASSERT_EQ(installStatus_, 0) << ReadAll(root_ / "install.log");
+  const fs::path log = root_ / "run-nodisplay.log";
+  const auto start = std::chrono::steady_clock::now();
+  const int status = Shell("cd " + Quoted(root_) +
+                           " && exec env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "
+                           "SDL_AUDIODRIVER=dummy HOME=" +
+                           Quoted(root_ / "home") + " timeout -s KILL 10 " +
+                           Quoted(prefix_ / "bin" / "brindle-karts") + " 2> " + Quoted(log));
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_EQ(status, 1) << "137: it ran on unseen; " << ReadAll(log);
+  EXPECT_NE(ReadAll(log).find("No display"), std::string::npos) << ReadAll(log);
+  std::cout << "stopped after " << seconds << " s\n";
 }
 
 }  // namespace

@@ -1,18 +1,22 @@
 #include "online/ScoreClient.h"
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <iostream>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
+#include "online/ScoreReportJob.h"
+#include "online/ScoreServerAddress.h"
 #include "online/TextCodec.h"
+#include "tests/support/HostileServers.h"
 #include "tools/score-server/LoopbackScoreServer.h"
 
 namespace {
@@ -72,30 +76,6 @@ class ScriptedServer {
   std::thread thread_;
   std::mutex mutex_;
   std::vector<SeenRequest> seen_;
-};
-
-// A loopback socket that is bound but, as asked, either refuses connections or accepts
-// them into its backlog and never says a word.
-class DeadEndSocket {
- public:
-  explicit DeadEndSocket(bool listens) : fd_(socket(AF_INET, SOCK_STREAM, 0)) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    EXPECT_EQ(bind(fd_, reinterpret_cast<sockaddr*>(&address), length), 0);
-    EXPECT_EQ(getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length), 0);
-    port_ = ntohs(address.sin_port);
-    if (listens) {
-      EXPECT_EQ(listen(fd_, 4), 0);
-    }
-  }
-  ~DeadEndSocket() { close(fd_); }
-  std::string Address() const { return "http://127.0.0.1:" + std::to_string(port_); }
-
- private:
-  int fd_;
-  int port_ = 0;
 };
 
 GameState Player(const std::string& name, int32_t score, const std::string& extra) {
@@ -222,4 +202,73 @@ TEST(ScoreClient, ReportsReachTheRealServerAndItsWorldPage) {
   std::filesystem::remove(database);
   std::filesystem::remove(database.string() + "-wal");
   std::filesystem::remove(database.string() + "-shm");
+}
+
+TEST(ScoreClient, AnEndlessReplyEndsAtTheCapWithoutFillingTheMemory) {
+  EndlessReplyServer server;
+  HttpClient http(kTestTimeouts);
+  const long before = ResidentBytes();
+  const HttpResult reply = http.Get(VersionRequestUrl(server.Address()));
+  EXPECT_FALSE(reply.Ok);
+  EXPECT_TRUE(reply.Body.empty());
+  EXPECT_NE(reply.Error.find("longer than 65536 bytes"), std::string::npos) << reply.Error;
+  EXPECT_LT(ResidentBytes() - before, 20L << 20);
+}
+
+// The report on its own thread: the caller's frames go on, the memory stays put, and the
+// result comes within the time-outs or at once on cancel.
+TEST(ScoreReportJob, TheCallerKeepsRunningWhileTheServerIsEndlessOrSilent) {
+  EndlessReplyServer endless;
+  DeadEndSocket silent(true);
+  for (const std::string& address : {endless.Address(), silent.Address()}) {
+    SCOPED_TRACE(address == silent.Address() ? "never answers" : "endless reply");
+    HttpClient http(kTestTimeouts);
+    ScoreReportJob job(http);
+    const long before = ResidentBytes();
+    long peak = before;
+    const auto start = std::chrono::steady_clock::now();
+    job.Start(address, Player("Ann", 7, ""));
+    int frames = 0;
+    while (!job.Finished() && std::chrono::steady_clock::now() - start < 10s) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1000 / 90));
+      ++frames;
+      peak = std::max(peak, ResidentBytes());
+    }
+    ASSERT_TRUE(job.Finished()) << "no result 10 s after the 1 s time-out";
+    EXPECT_EQ(job.Message(), std::optional<std::string>("Can't connect to server!"));
+    EXPECT_LT(peak - before, 20L << 20);
+    std::cout << frames << " frames while sending, "
+              << std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()
+              << " s, memory grew by " << (peak - before) / 1024 << " KiB\n";
+    if (address == silent.Address()) {
+      EXPECT_GE(frames, 10) << "the caller waited";
+    }
+  }
+}
+
+TEST(ScoreReportJob, CancelEndsTheWaitAtOnceAndTheThreadSoonAfter) {
+  DeadEndSocket silent(true);
+  ScriptedServer server(200, "OK|2.0|1.0|Welcome|" + kToken + "|", 200);
+  HttpClient http;  // the game's time-outs: 10 s for the whole exchange
+  const auto start = std::chrono::steady_clock::now();
+  {
+    ScoreReportJob job(http);
+    job.Start(silent.Address(), Player("Ann", 7, ""));
+    std::this_thread::sleep_for(100ms);
+    EXPECT_FALSE(job.Finished());
+    job.Cancel();
+    EXPECT_TRUE(job.Finished());
+    EXPECT_EQ(job.Message(), std::nullopt);  // a cancelled report says nothing
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(seconds, 5.0) << "the cancelled thread ran on towards the 10 s time-out";
+  std::cout << "the cancelled report's thread ended after " << seconds << " s\n";
+
+  // The same client serves the next report.
+  ScoreReportJob job(http);
+  job.Start(server.Address(), Player("Ann", 7, ""));
+  while (!job.Finished()) std::this_thread::sleep_for(10ms);
+  EXPECT_EQ(job.Message(), std::nullopt);
+  EXPECT_EQ(server.Seen().size(), 2u);
 }

@@ -27,6 +27,12 @@ TEST(ScoreServerAddress, ServerCfgOverridesTheBuildDefaultWhenItHoldsAWebAddress
     if (c.content != nullptr) std::ofstream(file, std::ios::binary) << c.content;
     EXPECT_EQ(LoadScoreServerAddress(file), c.address) << (c.content ? c.content : "(no file)");
   }
+  // A huge first line is not read in: only its start is looked at, and it is refused.
+  std::ofstream(file, std::ios::binary) << "http://x" << std::string(8 << 20, 'a') << "\n";
+  EXPECT_EQ(LoadScoreServerAddress(file), DefaultScoreServerAddress());
+  const std::string longest = "http://" + std::string(4096 - 7, 'a');
+  std::ofstream(file, std::ios::binary) << longest << "\nrest";
+  EXPECT_EQ(LoadScoreServerAddress(file), longest);
   std::filesystem::remove(file);
   EXPECT_EQ(DefaultScoreServerAddress().rfind("http://", 0), 0u);
 }

@@ -76,3 +76,26 @@ TEST(RecordsTable, ARowWithAScoreThatIsNoNumberGivesWay) {
   EXPECT_EQ(table[9].Name, "Ann");
   EXPECT_EQ(table[9].ScoreText, "0");
 }
+
+TEST(RecordsTable, ThePlayersRowsClaimNoMoreThanTheSavedScore) {
+  std::array<RecordRow, 10> table = DefaultTable();
+  EnterScore(table, "Ann", 1080);  // the table of a race whose progress was never saved
+  EnterScore(table, "Bob", 650);
+  ASSERT_EQ(table[0].Name, "Ann");
+
+  EXPECT_TRUE(LimitPlayerRecords(table, "Ann", 980));
+  EXPECT_EQ(table[0].Name, kDefaultRecordName) << Describe(table);
+  EXPECT_EQ(table[1].Name, "Ann");
+  EXPECT_EQ(table[1].ScoreText, "980");
+  EXPECT_EQ(table[1].Place, "2");
+  EXPECT_EQ(table[5].Name, "Bob");  // another name's row is no claim of this progress
+  EXPECT_EQ(table[5].ScoreText, "650");
+
+  // A table the progress explains stays as it is, and so do the default rows whatever the
+  // player is called.
+  const std::array<RecordRow, 10> consistent = table;
+  EXPECT_FALSE(LimitPlayerRecords(table, "Ann", 980));
+  EXPECT_FALSE(LimitPlayerRecords(table, "Ann", 5000));
+  EXPECT_FALSE(LimitPlayerRecords(table, kDefaultRecordName, 0));
+  EXPECT_EQ(Describe(table), Describe(consistent));
+}

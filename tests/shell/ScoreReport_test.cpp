@@ -2,12 +2,43 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
+#include <iostream>
 
 #include "online/ScoreServerAddress.h"
 #include "platform/HttpClient.h"
 #include "tests/shell/RaceScenario.h"
+#include "tests/support/HostileServers.h"
 #include "tools/score-server/LoopbackScoreServer.h"
+
+namespace {
+
+using Seconds = std::chrono::duration<double>;
+
+// The race-over screen's send question answered "yes" on a race alone, sending to `address`.
+void AnswerYesToSending(RaceScenario& scenario, const std::string& address) {
+  std::ofstream(scenario.Game().Roots().Save / "Server.cfg") << address << "\n";
+  scenario.RaceAloneToTheCountUp();
+  scenario.Game().StepFrame();
+  scenario.ClickButton("bro_next");
+  scenario.ClickButton("b_yes1");
+}
+
+// Steps frames until the track selection opens or `limit` of wall time passed; returns the
+// frames stepped.
+int FramesUntilTrackSelection(RaceScenario& scenario, Seconds limit) {
+  const auto start = std::chrono::steady_clock::now();
+  int frames = 0;
+  while (scenario.State().ScreenState != ScrChooseTrack &&
+         std::chrono::steady_clock::now() - start < limit) {
+    scenario.Game().StepFrame();
+    ++frames;
+  }
+  return frames;
+}
+
+}  // namespace
 
 TEST(ScoreReport, YesAfterTheRaceSendsTheScoreAndTheWorldPageListsThePlayer) {
   const std::filesystem::path database =
@@ -18,14 +49,11 @@ TEST(ScoreReport, YesAfterTheRaceSendsTheScoreAndTheWorldPageListsThePlayer) {
     config.DatabasePath = database.string();
     LoopbackScoreServer server(config);
     RaceScenario scenario;
-    std::ofstream(scenario.Game().Roots().Save / "Server.cfg") << server.Address() << "\n";
     GameState& state = scenario.State();
     state.PlayerName = "\xC8\xE2\xE0\xED";  // "Иван"
     state.Score = 4321;
-    scenario.RaceAloneToTheCountUp();
-    scenario.Game().StepFrame();
-    scenario.ClickButton("bro_next");
-    scenario.ClickButton("b_yes1");
+    AnswerYesToSending(scenario, server.Address());
+    FramesUntilTrackSelection(scenario, Seconds(10));
     EXPECT_EQ(state.ScreenState, ScrChooseTrack);
 
     HttpClient http;
@@ -35,4 +63,40 @@ TEST(ScoreReport, YesAfterTheRaceSendsTheScoreAndTheWorldPageListsThePlayer) {
     EXPECT_NE(page.Body.find(std::to_string(state.Score)), std::string::npos);
   }
   std::filesystem::remove(database);
+}
+
+TEST(ScoreReport, WhileSendingTheGameDrawsOnAndEscOrNoCancels) {
+  for (bool byKey : {true, false}) {
+    SCOPED_TRACE(byKey ? "Esc" : "the no button");
+    DeadEndSocket silent(true);
+    RaceScenario scenario;
+    AnswerYesToSending(scenario, silent.Address());
+    const int64_t framesBefore = scenario.Game().FramesRun();
+    scenario.Game().StepFrames(90);
+    EXPECT_EQ(scenario.Game().FramesRun(), framesBefore + 90);
+    EXPECT_EQ(scenario.State().ScreenState, ScrRaceOver) << "the answer came before the report";
+    EXPECT_EQ(scenario.VisibleButton("b_yes1"), nullptr);
+    if (byKey) {
+      scenario.SaveScene("score-sending");
+      scenario.Game().PressKey(vk::Escape);
+    } else {
+      scenario.ClickButton("b_no1");
+    }
+    scenario.Game().StepFrames(2);
+    EXPECT_EQ(scenario.State().ScreenState, ScrChooseTrack);
+  }
+}
+
+TEST(ScoreReport, AnEndlessReplyEndsInTheMessageWithoutFillingTheMemory) {
+  EndlessReplyServer endless;
+  RaceScenario scenario;
+  const long before = ResidentBytes();
+  testing::internal::CaptureStderr();
+  AnswerYesToSending(scenario, endless.Address());
+  const int frames = FramesUntilTrackSelection(scenario, Seconds(12));
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(scenario.State().ScreenState, ScrChooseTrack);
+  EXPECT_NE(said.find("Can't connect to server!"), std::string::npos) << said;
+  EXPECT_LT(ResidentBytes() - before, 20L << 20);
+  std::cout << frames << " frames drawn while sending\n";
 }

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/GamePaths.h"
+#include "shell/RecordsTable.h"
 
 namespace fs = std::filesystem;
 
@@ -38,6 +39,16 @@ class SettingsTest : public ::testing::Test {
   }
   static void Write(const fs::path& path, const std::string& contents) {
     std::ofstream(path, std::ios::binary) << contents;
+  }
+
+  // The player "Ann" with this score, entered into the default records table.
+  static GameState Ann(int32_t score) {
+    GameState state;
+    ResetRecords(state);
+    state.PlayerName = "Ann";
+    state.Score = score;
+    EnterScore(state.Records, "Ann", score);
+    return state;
   }
 
   fs::path root_;
@@ -199,4 +210,76 @@ TEST_F(SettingsTest, UnusableFilesGiveAMessageNamingThemAndChangeNothing) {
   EXPECT_TRUE(fs::is_directory(File("Configdat.cfg")));
   EXPECT_FALSE(fs::exists(File("Configdat.cfg.damaged")));
   EXPECT_FALSE(fs::exists(File("Config.cfg.tmp")));
+}
+
+TEST_F(SettingsTest, AFinishedRaceSavesItsProgressBeforeItsRecords) {
+  GameState state = Ann(980);
+  const TrackSlotTimes times{};
+  ASSERT_EQ(SaveProgressAndRecords(state, times), std::nullopt);
+  const std::string oldTable = Contents(File("Config.cfg"));
+
+  // Stopped at the second file: the progress is the new one, the table the old one.
+  state.Score = 1080;
+  EnterScore(state.Records, "Ann", 1080);
+  int replaces = 0;
+  ASSERT_TRUE(SaveProgressAndRecords(state, times, [&] { return ++replaces == 1; }));
+  EXPECT_EQ(Contents(File("Config.cfg")), oldTable);
+  GameState loaded;
+  TrackSlotTimes loadedTimes{};
+  EXPECT_TRUE(LoadSavedGame(loaded, loadedTimes).empty());
+  EXPECT_EQ(loaded.Score, 1080);
+
+  // A progress that cannot be saved keeps the table from being saved without it.
+  fs::remove(File("Configdat.cfg"));
+  fs::create_directories(File("Configdat.cfg"));
+  fs::remove(File("Config.cfg"));
+  const SettingsProblem failed = SaveProgressAndRecords(state, times);
+  ASSERT_TRUE(failed.has_value());
+  EXPECT_NE(failed->find("Configdat.cfg"), std::string::npos) << *failed;
+  EXPECT_FALSE(fs::exists(File("Config.cfg")));
+}
+
+TEST_F(SettingsTest, AStartRemovesUnfinishedSavesAndLimitsTheRecordsToTheProgress) {
+  // What the earlier order of saving left after a stop between the files: the table
+  // claims 1080 while the progress holds 980.
+  GameState saved = Ann(980);
+  ASSERT_EQ(SaveProgress(saved, TrackSlotTimes{}), std::nullopt);
+  EnterScore(saved.Records, "Ann", 1080);
+  ASSERT_EQ(SaveConfig(saved), std::nullopt);
+  Write(File("Config.cfg.tmp"), "half a file");
+  Write(File("Configdat.cfg.tmp"), "half a file");
+
+  GameState loaded;
+  TrackSlotTimes times{};
+  EXPECT_TRUE(LoadSavedGame(loaded, times).empty());
+  EXPECT_FALSE(fs::exists(File("Config.cfg.tmp")));
+  EXPECT_FALSE(fs::exists(File("Configdat.cfg.tmp")));
+  EXPECT_EQ(loaded.Score, 980);
+  EXPECT_EQ(loaded.Records[0].Name, kDefaultRecordName);
+  EXPECT_EQ(loaded.Records[1].Name, "Ann");
+  EXPECT_EQ(loaded.Records[1].ScoreText, "980");
+
+  // A damaged progress is no measure: the table, the only trace of the old game, stays.
+  Write(File("Configdat.cfg"), "damaged");
+  GameState fresh;
+  EXPECT_EQ(LoadSavedGame(fresh, times).size(), 1u);
+  EXPECT_EQ(fresh.Score, 0);
+  EXPECT_EQ(fresh.Records[0].Name, "Ann");
+  EXPECT_EQ(fresh.Records[0].ScoreText, "1080");
+}
+
+TEST_F(SettingsTest, ASaveFolderThatCannotBeMadeIsNamedWithItsOwnReason) {
+  GameState state;
+  // Nobody may make folders in /sys, the superuser included: the reason is the folder's,
+  // not the "No such file or directory" of the file inside it.
+  SetGameRoots(GameRoots{root_, "/sys/brindle-karts-save"});
+  const SettingsProblem refused = SaveConfig(state);
+  ASSERT_TRUE(refused.has_value());
+  EXPECT_NE(refused->find("its folder cannot be made: "), std::string::npos) << *refused;
+  EXPECT_EQ(refused->find("No such file"), std::string::npos) << *refused;
+
+  // A missing save folder that can be made is made, and the save goes through.
+  SetGameRoots(GameRoots{root_, File("new") / "brindle-karts"});
+  EXPECT_EQ(SaveConfig(state), std::nullopt);
+  EXPECT_TRUE(fs::exists(File("new") / "brindle-karts" / "Config.cfg"));
 }

@@ -84,7 +84,9 @@ TEST(ImageListLoading, EachFailureShowsItsMessageAndKeepsWhatItShould) {
   list.ImageList().Add().Name = "kept";
   EXPECT_FALSE(list.LoadFromFile("no such folder/no such file.oil"));
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].second, "Cannot be loaded - file error or file crypted!");
+  EXPECT_EQ(messages[0].second,
+            "Cannot be loaded - file error or file crypted!\nno such folder/no such file.oil\n"
+            "(No such file or directory)");
   ASSERT_EQ(list.Count(), 1);
   EXPECT_EQ(list.Items(0)->Name, "kept");
 }

@@ -1,0 +1,46 @@
+#include "shell/ScoreSending.h"
+
+#include <utility>
+
+#include "online/ScoreServerAddress.h"
+#include "platform/MessageBox.h"
+#include "shell/MenuFrame.h"
+#include "shell/Unit_pr.h"
+
+namespace {
+
+// "Отправка результата..." / "Esc - отмена"
+constexpr const char* kSendingLines[] = {
+    "\xCE\xF2\xEF\xF0\xE0\xE2\xEA\xE0 \xF0\xE5\xE7\xF3\xEB\xFC\xF2\xE0\xF2\xE0...",
+    "Esc - \xEE\xF2\xEC\xE5\xED\xE0"};
+constexpr int32_t kLineHeight = 27;
+
+}  // namespace
+
+void ScoreSending::Start(std::function<void()> done) {
+  done_ = std::move(done);
+  form_.ScoreReport.Start(ConfiguredScoreServerAddress(), form_.State);
+}
+
+void ScoreSending::Cancel() {
+  form_.ScoreReport.Cancel();
+}
+
+void ScoreSending::Update() {
+  if (!Active()) return;
+  if (TakeKeyRelease(form_.State, vk::Escape)) Cancel();
+  if (!form_.ScoreReport.Finished()) return;
+  if (const auto message = form_.ScoreReport.Message()) ShowMessageBox("Brindle Karts", *message);
+  std::function<void()> done = std::move(done_);
+  done_ = nullptr;
+  done();
+}
+
+void ScoreSending::Draw(int32_t centreX, int32_t y) const {
+  if (!Active()) return;
+  TKaltoFont& font = form_.KaltoFont1;
+  for (const char* line : kSendingLines) {
+    font.TextOutRGBA(centreX - font.TextWidth(line) / 2, y, line, 255, 255, 255, 255);
+    y += kLineHeight;
+  }
+}
