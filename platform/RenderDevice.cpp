@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/PictureFit.h"
+#include "platform/RendererChoice.h"
 #include "platform/Window.h"
 
 namespace {
@@ -82,6 +83,15 @@ const char* BuiltInName(SDL_BlendMode mode) {
   }
 }
 
+// The OpenGL driver's own name for the renderer whose context is current ("" when unknown).
+std::string CurrentGlRenderer() {
+  using GetString = const unsigned char* (*)(unsigned int);
+  constexpr unsigned int kGlRenderer = 0x1F01;
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
+  return name ? reinterpret_cast<const char*>(name) : "";
+}
+
 bool AllOpaque(const uint8_t* rgba, int width, int height) {
   const size_t count = static_cast<size_t>(width) * height;
   for (size_t i = 0; i < count; ++i) {
@@ -108,12 +118,15 @@ bool DeviceTexture::Update(const uint8_t* rgba) {
 std::unique_ptr<RenderDevice> RenderDevice::Create(Window& window, const std::string& driver,
                                                    int logicalWidth, int logicalHeight,
                                                    std::string* error) {
-  const std::vector<std::string> tries = driver.empty()
-                                             ? std::vector<std::string>{"opengl", "software"}
-                                             : std::vector<std::string>{driver};
+  const bool automatic = driver.empty();
+  const std::vector<std::string> tries =
+      automatic ? std::vector<std::string>{"opengl", "software"} : std::vector<std::string>{driver};
   std::string reasons;
   for (const std::string& name : tries) {
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, name.c_str());
+    // The software renderer's picture is shown through the window system's shared memory
+    // (XShm), not through a GL texture: that would pay for a GL driver to show it.
+    if (name == "software") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     const Uint32 flags = name == "software" ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED;
     SDL_Renderer* renderer = SDL_CreateRenderer(window.Handle(), -1, flags);
     SDL_RendererInfo info{};
@@ -121,11 +134,16 @@ std::unique_ptr<RenderDevice> RenderDevice::Create(Window& window, const std::st
       reasons += name + ": " + SDL_GetError() + "; ";
       continue;
     }
+    const std::string glRenderer = name == "opengl" ? CurrentGlRenderer() : "";
     if (SDL_GetRendererInfo(renderer, &info) != 0 || name != info.name) {
       reasons += name + ": got " + info.name + " instead; ";
+    } else if (automatic && IsCpuRasteriser(glRenderer)) {
+      reasons += name + ": " + glRenderer + " rasterises on the processor; ";
     } else if (SDL_Texture* picture = CreatePicture(renderer, logicalWidth, logicalHeight)) {
-      return std::unique_ptr<RenderDevice>(
+      std::unique_ptr<RenderDevice> device(
           new RenderDevice(window, renderer, picture, logicalWidth, logicalHeight));
+      device->glRenderer_ = glRenderer;
+      return device;
     } else {
       reasons += name + ": cannot draw into a picture: " + SDL_GetError() + "; ";
     }

@@ -77,8 +77,9 @@ class DeviceTexture {
 // are skipped.
 class RenderDevice {
  public:
-  // driver: "opengl", "software", or "" for opengl with software as the fallback.
-  // Returns null when no renderer could be made; `error` then says why.
+  // driver: "opengl", "software", or "" for the automatic choice: opengl on a real GPU,
+  // software when there is none or its OpenGL driver rasterises on the processor (see
+  // IsCpuRasteriser). Returns null when no renderer could be made; `error` then says why.
   static std::unique_ptr<RenderDevice> Create(Window& window, const std::string& driver,
                                               int logicalWidth, int logicalHeight,
                                               std::string* error = nullptr);
@@ -88,6 +89,9 @@ class RenderDevice {
 
   // SDL's name of the driver in use ("opengl", "software", ...).
   const std::string& DriverName() const { return driverName_; }
+  // The OpenGL driver's name for its renderer ("llvmpipe (LLVM 15.0.6, 256 bits)", a GPU's
+  // name); empty for the software driver.
+  const std::string& GlRenderer() const { return glRenderer_; }
   int LogicalWidth() const { return logicalWidth_; }
   int LogicalHeight() const { return logicalHeight_; }
   // Changes the logical picture size (a new, black picture).
@@ -152,6 +156,7 @@ class RenderDevice {
   SDL_Renderer* renderer_;
   SDL_Texture* picture_;  // where everything is drawn; the render target except in Present
   std::string driverName_;
+  std::string glRenderer_;
   float pixelCentreShift_ = 0.5f;
   int logicalWidth_;
   int logicalHeight_;

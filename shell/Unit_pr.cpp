@@ -21,8 +21,21 @@ WindowConfig MainWindowConfig(const GameSetup& setup) {
   config.ClientWidth = 800;
   config.ClientHeight = 600;
   config.Headless = setup.Headless;
-  config.SoftwareOnly = setup.SoftwareRenderer;
+  // A window that will never be drawn by OpenGL loads no OpenGL driver.
+  config.SoftwareOnly = setup.Renderer == RendererChoice::Software;
   return config;
+}
+
+TRenderMode RenderModeFor(RendererChoice choice) {
+  switch (choice) {
+    case RendererChoice::OpenGL:
+      return rmHardware;
+    case RendererChoice::Software:
+      return rmSoftware;
+    case RendererChoice::Automatic:
+      break;
+  }
+  return rmAutomatic;
 }
 
 // The screen states that have a screen; the other byte values are not states at all.
@@ -71,7 +84,6 @@ TForm1::TForm1(const GameSetup& setup)
   KaltoScreen1.SetColor(0xFFFFFFFF);
   KaltoScreen1.ShowMouseCursor = false;
   KaltoScreen1.Pool = plManaged;
-  if (setup.Headless || setup.SoftwareRenderer) KaltoScreen1.RenderMode = rmSoftware;
 
   KaltoTimer1.SetTargetFPS(90);
   KaltoTimer1.SetMinFPS(10);
@@ -118,12 +130,19 @@ void TForm1::FormCreate() {
   KaltoScreen1.Width = MainWindow.ClientWidth();
   KaltoScreen1.Height = MainWindow.ClientHeight();
   LoadPictureList(KaltoImageList1, kMenuList);  // stops the game when the file is damaged
-  KaltoScreen1.Initialize();                    // also builds the menu pictures' textures
+  // The options come first: they name the renderer the screen starts with.
+  const SettingsProblem configProblem = LoadConfig(State);
+  if (Setup.Renderer) State.Renderer = RendererChoiceName(*Setup.Renderer);
+  KaltoScreen1.RenderMode =
+      Setup.Headless
+          ? rmSoftware
+          : RenderModeFor(ParseRendererChoice(State.Renderer).value_or(RendererChoice::Automatic));
+  KaltoScreen1.Initialize();  // also builds the menu pictures' textures
   InitTrackCatalogue(Race.Tracks, State);
   InitCarCatalogue(Race.Cars, State);
   KaltoScreen1.SetTextureFilter(true);
   Cursor = new TCursor(*this);
-  LoadSettings();
+  LoadSettings(configProblem);
   MarkUnlockedEntries();
   KaltoFont1.SetFont("Friday13", 30, 0);
   Sound3D.CreateAudioPaths();  // effects and modules load on their first play
@@ -135,9 +154,9 @@ void TForm1::FormCreate() {
   InstallMenuScreens(*this);
 }
 
-void TForm1::LoadSettings() {
+void TForm1::LoadSettings(const SettingsProblem& configProblem) {
   for (int slot = 0; slot < race::kTrackCount; ++slot) TrackBestTimes[slot] = RaceTime::None();
-  for (const SettingsProblem& problem : {LoadConfig(State), LoadProgress(State, TrackBestTimes)}) {
+  for (const SettingsProblem& problem : {configProblem, LoadProgress(State, TrackBestTimes)}) {
     if (problem) ShowMessageBox("Brindle Karts", *problem);
   }
   if (State.FullScreenActive) KaltoScreen1.ToggleFullScreen();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/GameState.h"
@@ -24,12 +25,13 @@
 #include "platform/EventLoop.h"
 #include "platform/HttpClient.h"
 #include "platform/InputEvent.h"
+#include "platform/RendererChoice.h"
 #include "platform/Window.h"
 #include "platform/WindowTimer.h"
 #include "race/RaceContext.h"
 #include "shell/GameScreen.h"
 #include "shell/RaceSession.h"
-#include "shell/SettingsFiles.h"
+#include "shell/Settings.h"
 
 class TCursor;
 class TLight;
@@ -43,8 +45,9 @@ struct GameSetup {
   uint32_t RandomSeed = 0;
   // SDL's offscreen video and the software renderer: runs without a display.
   bool Headless = false;
-  // The software renderer in a real window (benchmarks compare it with the game's pick).
-  bool SoftwareRenderer = false;
+  // The renderer in a real window, chosen on the command line (and then kept in the options
+  // file); when absent, the options file's choice.
+  std::optional<RendererChoice> Renderer = std::nullopt;
 };
 
 // The main window and game controller: owns every engine component and the state record,
@@ -156,8 +159,9 @@ class TForm1 : private WindowHandler {
 
  private:
   void FormCreate();
-  // Reads both settings files; a file that could not be used is reported in a message box.
-  void LoadSettings();
+  // Reads the progress file after the options file (read before the screen starts); a file
+  // that could not be used is reported in a message box.
+  void LoadSettings(const SettingsProblem& configProblem);
   // The first TracksAvailable tracks and CarsAvailable cars of the catalogues are open.
   void MarkUnlockedEntries();
   void FormDestroy();
