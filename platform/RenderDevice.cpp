@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -91,6 +92,34 @@ std::string CurrentGlRenderer() {
   const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
   return name ? reinterpret_cast<const char*>(name) : "";
 }
+
+bool Near(float a, float b) {
+  return std::fabs(a - b) < 1.0f / 256.0f;
+}
+
+bool OnWholeStep(float value) {
+  return Near(value, std::round(value));
+}
+
+}  // namespace
+
+bool IsWholePixelCopy(const QuadVertex v[4], const DeviceTexture& texture) {
+  const float w = static_cast<float>(texture.Width());
+  const float h = static_cast<float>(texture.Height());
+  // Vertices in order round an upright rectangle, u along its top edge, v down its side.
+  const bool upright = Near(v[0].Y, v[1].Y) && Near(v[1].X, v[2].X) && Near(v[2].Y, v[3].Y) &&
+                       Near(v[3].X, v[0].X) && Near(v[0].V, v[1].V) && Near(v[1].U, v[2].U) &&
+                       Near(v[2].V, v[3].V) && Near(v[3].U, v[0].U);
+  if (!upright) return false;
+  // One texel a pixel, either way round (mirrored copies are copies too).
+  const bool unscaled = Near(std::fabs(v[1].X - v[0].X), std::fabs(v[1].U - v[0].U) * w) &&
+                        Near(std::fabs(v[3].Y - v[0].Y), std::fabs(v[3].V - v[0].V) * h);
+  // Edges on pixel edges (centres are whole, so edges are halves) and on texel edges.
+  return unscaled && OnWholeStep(v[0].X + 0.5f) && OnWholeStep(v[0].Y + 0.5f) &&
+         OnWholeStep(v[0].U * w) && OnWholeStep(v[0].V * h);
+}
+
+namespace {
 
 bool AllOpaque(const uint8_t* rgba, int width, int height) {
   const size_t count = static_cast<size_t>(width) * height;
@@ -281,6 +310,7 @@ std::unique_ptr<DeviceTexture> RenderDevice::CreateTexture(int width, int height
     return nullptr;
   }
   SDL_SetTextureScaleMode(sdl, SDL_ScaleModeNearest);
+  ++texturesCreated_;
   std::unique_ptr<DeviceTexture> texture(new DeviceTexture(this, sdl, width, height));
   textures_.push_back(texture.get());
   if (!texture->Update(rgba)) {
@@ -375,13 +405,17 @@ void RenderDevice::DrawQuad(const QuadVertex v[4]) {
   ++quadsSubmitted_;
   if (!rasterize_) return;
   float minX = v[0].X, maxX = v[0].X, minY = v[0].Y, maxY = v[0].Y;
+  // An opaque picture drawn at an alpha of 254 or more is drawn without blending: the
+  // destination would add at most 1/255 of itself, one level. (The screen's global colour
+  // turns full white into 254.)
+  const uint32_t opaqueAlpha = texture_ != nullptr && texture_->Opaque() ? 0xFE : 0xFF;
   bool opaqueColours = true;
   for (int i = 0; i < 4; ++i) {
     minX = std::min(minX, v[i].X);
     maxX = std::max(maxX, v[i].X);
     minY = std::min(minY, v[i].Y);
     maxY = std::max(maxY, v[i].Y);
-    opaqueColours = opaqueColours && (v[i].Color >> 24) == 0xFF;
+    opaqueColours = opaqueColours && (v[i].Color >> 24) >= opaqueAlpha;
   }
   if (maxX < -0.5f || maxY < -0.5f || minX >= logicalWidth_ - 0.5f ||
       minY >= logicalHeight_ - 0.5f) {
@@ -389,13 +423,16 @@ void RenderDevice::DrawQuad(const QuadVertex v[4]) {
   }
   const bool opaqueQuad = opaqueColours && (texture_ == nullptr || texture_->Opaque());
   const int blend = SdlBlendFor(source_, destination_, opaqueQuad);
+  // Linear filtering samples texel centres exactly on a whole-pixel copy: nearest gives the
+  // same pixels for less work.
+  const bool linear = linearFilter_ && !(texture_ && IsWholePixelCopy(v, *texture_));
   if (!batchIndices_.empty() &&
-      (batchTexture_ != texture_ || batchBlend_ != blend || batchLinear_ != linearFilter_)) {
+      (batchTexture_ != texture_ || batchBlend_ != blend || batchLinear_ != linear)) {
     Flush();
   }
   batchTexture_ = texture_;
   batchBlend_ = blend;
-  batchLinear_ = linearFilter_;
+  batchLinear_ = linear;
   const int base = static_cast<int>(batchXY_.size() / 2);
   for (int i = 0; i < 4; ++i) {
     batchXY_.push_back(v[i].X + pixelCentreShift_);

@@ -68,6 +68,11 @@ class DeviceTexture {
   int blendSet_ = -1;    // SDL blend mode last applied to the SDL texture
 };
 
+// True when the quad (vertices as RenderDevice::DrawQuad takes them) copies texels to pixels
+// one to one: an upright rectangle, unscaled, its edges on pixel and texel edges. Linear and
+// nearest sampling give the same pixels there.
+bool IsWholePixelCopy(const QuadVertex vertices[4], const DeviceTexture& texture);
+
 // The drawing device over an SDL renderer on the main window. Everything is drawn into a
 // picture of the logical size; Present shows it scaled into the window as it is now (see
 // PictureFit): sharp pixels at whole multiples, smoothed at any other scale, black bars
@@ -130,6 +135,7 @@ class RenderDevice {
   bool Rasterize() const { return rasterize_; }
   int64_t QuadsSubmitted() const { return quadsSubmitted_; }
   int64_t DrawCalls() const { return drawCalls_; }
+  int64_t TexturesCreated() const { return texturesCreated_; }
 
   // SDL's render-reset events and full-screen minimising, as seen since the last Reset.
   DeviceState TestCooperativeLevel() const { return state_; }
@@ -183,6 +189,7 @@ class RenderDevice {
   bool rasterize_ = true;
   int64_t quadsSubmitted_ = 0;
   int64_t drawCalls_ = 0;
+  int64_t texturesCreated_ = 0;
   DeviceState state_ = DeviceState::Ok;
   std::vector<DeviceTexture*> textures_;  // alive, made by this device
 };
