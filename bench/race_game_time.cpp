@@ -43,7 +43,7 @@ struct Reading {
 
 void BM_RaceGameTime(benchmark::State& bench, bool slowDrawing) {
   for (auto _ : bench) {
-    WindowedRace race(kOpponents, false);
+    WindowedRace race(kOpponents, RendererChoice::Automatic);
     TForm1& form = race.Form();
     const Clock& clock = race.GameClock();
     Autopilot pilot(form.Race);

@@ -66,6 +66,9 @@ struct GameState {
   std::string ExtraText;
   std::string PlayerName;
   std::array<RecordRow, 10> Records{};
+  // The renderer the player forced ("opengl", "software"); anything else lets the game
+  // choose. Kept in the options file; set from the command line.
+  std::string Renderer;
   int32_t Score = 0;
   int32_t PointsNeeded = 300;
   std::array<int32_t, 9> UnlockSteps{400, 500, 1000, 500, 2000, 2000, 2500, 4000, 4500};

@@ -3,10 +3,12 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/PictureFit.h"
+#include "platform/RendererChoice.h"
 #include "platform/Window.h"
 
 namespace {
@@ -82,6 +84,43 @@ const char* BuiltInName(SDL_BlendMode mode) {
   }
 }
 
+// The OpenGL driver's own name for the renderer whose context is current ("" when unknown).
+std::string CurrentGlRenderer() {
+  using GetString = const unsigned char* (*)(unsigned int);
+  constexpr unsigned int kGlRenderer = 0x1F01;
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
+  return name ? reinterpret_cast<const char*>(name) : "";
+}
+
+bool Near(float a, float b) {
+  return std::fabs(a - b) < 1.0f / 256.0f;
+}
+
+bool OnWholeStep(float value) {
+  return Near(value, std::round(value));
+}
+
+}  // namespace
+
+bool IsWholePixelCopy(const QuadVertex v[4], const DeviceTexture& texture) {
+  const float w = static_cast<float>(texture.Width());
+  const float h = static_cast<float>(texture.Height());
+  // Vertices in order round an upright rectangle, u along its top edge, v down its side.
+  const bool upright = Near(v[0].Y, v[1].Y) && Near(v[1].X, v[2].X) && Near(v[2].Y, v[3].Y) &&
+                       Near(v[3].X, v[0].X) && Near(v[0].V, v[1].V) && Near(v[1].U, v[2].U) &&
+                       Near(v[2].V, v[3].V) && Near(v[3].U, v[0].U);
+  if (!upright) return false;
+  // One texel a pixel, either way round (mirrored copies are copies too).
+  const bool unscaled = Near(std::fabs(v[1].X - v[0].X), std::fabs(v[1].U - v[0].U) * w) &&
+                        Near(std::fabs(v[3].Y - v[0].Y), std::fabs(v[3].V - v[0].V) * h);
+  // Edges on pixel edges (centres are whole, so edges are halves) and on texel edges.
+  return unscaled && OnWholeStep(v[0].X + 0.5f) && OnWholeStep(v[0].Y + 0.5f) &&
+         OnWholeStep(v[0].U * w) && OnWholeStep(v[0].V * h);
+}
+
+namespace {
+
 bool AllOpaque(const uint8_t* rgba, int width, int height) {
   const size_t count = static_cast<size_t>(width) * height;
   for (size_t i = 0; i < count; ++i) {
@@ -108,12 +147,15 @@ bool DeviceTexture::Update(const uint8_t* rgba) {
 std::unique_ptr<RenderDevice> RenderDevice::Create(Window& window, const std::string& driver,
                                                    int logicalWidth, int logicalHeight,
                                                    std::string* error) {
-  const std::vector<std::string> tries = driver.empty()
-                                             ? std::vector<std::string>{"opengl", "software"}
-                                             : std::vector<std::string>{driver};
+  const bool automatic = driver.empty();
+  const std::vector<std::string> tries =
+      automatic ? std::vector<std::string>{"opengl", "software"} : std::vector<std::string>{driver};
   std::string reasons;
   for (const std::string& name : tries) {
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, name.c_str());
+    // The software renderer's picture is shown through the window system's shared memory
+    // (XShm), not through a GL texture: that would pay for a GL driver to show it.
+    if (name == "software") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     const Uint32 flags = name == "software" ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED;
     SDL_Renderer* renderer = SDL_CreateRenderer(window.Handle(), -1, flags);
     SDL_RendererInfo info{};
@@ -121,11 +163,16 @@ std::unique_ptr<RenderDevice> RenderDevice::Create(Window& window, const std::st
       reasons += name + ": " + SDL_GetError() + "; ";
       continue;
     }
+    const std::string glRenderer = name == "opengl" ? CurrentGlRenderer() : "";
     if (SDL_GetRendererInfo(renderer, &info) != 0 || name != info.name) {
       reasons += name + ": got " + info.name + " instead; ";
+    } else if (automatic && IsCpuRasteriser(glRenderer)) {
+      reasons += name + ": " + glRenderer + " rasterises on the processor; ";
     } else if (SDL_Texture* picture = CreatePicture(renderer, logicalWidth, logicalHeight)) {
-      return std::unique_ptr<RenderDevice>(
+      std::unique_ptr<RenderDevice> device(
           new RenderDevice(window, renderer, picture, logicalWidth, logicalHeight));
+      device->glRenderer_ = glRenderer;
+      return device;
     } else {
       reasons += name + ": cannot draw into a picture: " + SDL_GetError() + "; ";
     }
@@ -263,6 +310,7 @@ std::unique_ptr<DeviceTexture> RenderDevice::CreateTexture(int width, int height
     return nullptr;
   }
   SDL_SetTextureScaleMode(sdl, SDL_ScaleModeNearest);
+  ++texturesCreated_;
   std::unique_ptr<DeviceTexture> texture(new DeviceTexture(this, sdl, width, height));
   textures_.push_back(texture.get());
   if (!texture->Update(rgba)) {
@@ -357,13 +405,17 @@ void RenderDevice::DrawQuad(const QuadVertex v[4]) {
   ++quadsSubmitted_;
   if (!rasterize_) return;
   float minX = v[0].X, maxX = v[0].X, minY = v[0].Y, maxY = v[0].Y;
+  // An opaque picture drawn at an alpha of 254 or more is drawn without blending: the
+  // destination would add at most 1/255 of itself, one level. (The screen's global colour
+  // turns full white into 254.)
+  const uint32_t opaqueAlpha = texture_ != nullptr && texture_->Opaque() ? 0xFE : 0xFF;
   bool opaqueColours = true;
   for (int i = 0; i < 4; ++i) {
     minX = std::min(minX, v[i].X);
     maxX = std::max(maxX, v[i].X);
     minY = std::min(minY, v[i].Y);
     maxY = std::max(maxY, v[i].Y);
-    opaqueColours = opaqueColours && (v[i].Color >> 24) == 0xFF;
+    opaqueColours = opaqueColours && (v[i].Color >> 24) >= opaqueAlpha;
   }
   if (maxX < -0.5f || maxY < -0.5f || minX >= logicalWidth_ - 0.5f ||
       minY >= logicalHeight_ - 0.5f) {
@@ -371,13 +423,16 @@ void RenderDevice::DrawQuad(const QuadVertex v[4]) {
   }
   const bool opaqueQuad = opaqueColours && (texture_ == nullptr || texture_->Opaque());
   const int blend = SdlBlendFor(source_, destination_, opaqueQuad);
+  // Linear filtering samples texel centres exactly on a whole-pixel copy: nearest gives the
+  // same pixels for less work.
+  const bool linear = linearFilter_ && !(texture_ && IsWholePixelCopy(v, *texture_));
   if (!batchIndices_.empty() &&
-      (batchTexture_ != texture_ || batchBlend_ != blend || batchLinear_ != linearFilter_)) {
+      (batchTexture_ != texture_ || batchBlend_ != blend || batchLinear_ != linear)) {
     Flush();
   }
   batchTexture_ = texture_;
   batchBlend_ = blend;
-  batchLinear_ = linearFilter_;
+  batchLinear_ = linear;
   const int base = static_cast<int>(batchXY_.size() / 2);
   for (int i = 0; i < 4; ++i) {
     batchXY_.push_back(v[i].X + pixelCentreShift_);

@@ -68,6 +68,11 @@ class DeviceTexture {
   int blendSet_ = -1;    // SDL blend mode last applied to the SDL texture
 };
 
+// True when the quad (vertices as RenderDevice::DrawQuad takes them) copies texels to pixels
+// one to one: an upright rectangle, unscaled, its edges on pixel and texel edges. Linear and
+// nearest sampling give the same pixels there.
+bool IsWholePixelCopy(const QuadVertex vertices[4], const DeviceTexture& texture);
+
 // The drawing device over an SDL renderer on the main window. Everything is drawn into a
 // picture of the logical size; Present shows it scaled into the window as it is now (see
 // PictureFit): sharp pixels at whole multiples, smoothed at any other scale, black bars
@@ -77,8 +82,9 @@ class DeviceTexture {
 // are skipped.
 class RenderDevice {
  public:
-  // driver: "opengl", "software", or "" for opengl with software as the fallback.
-  // Returns null when no renderer could be made; `error` then says why.
+  // driver: "opengl", "software", or "" for the automatic choice: opengl on a real GPU,
+  // software when there is none or its OpenGL driver rasterises on the processor (see
+  // IsCpuRasteriser). Returns null when no renderer could be made; `error` then says why.
   static std::unique_ptr<RenderDevice> Create(Window& window, const std::string& driver,
                                               int logicalWidth, int logicalHeight,
                                               std::string* error = nullptr);
@@ -88,6 +94,9 @@ class RenderDevice {
 
   // SDL's name of the driver in use ("opengl", "software", ...).
   const std::string& DriverName() const { return driverName_; }
+  // The OpenGL driver's name for its renderer ("llvmpipe (LLVM 15.0.6, 256 bits)", a GPU's
+  // name); empty for the software driver.
+  const std::string& GlRenderer() const { return glRenderer_; }
   int LogicalWidth() const { return logicalWidth_; }
   int LogicalHeight() const { return logicalHeight_; }
   // Changes the logical picture size (a new, black picture).
@@ -126,6 +135,7 @@ class RenderDevice {
   bool Rasterize() const { return rasterize_; }
   int64_t QuadsSubmitted() const { return quadsSubmitted_; }
   int64_t DrawCalls() const { return drawCalls_; }
+  int64_t TexturesCreated() const { return texturesCreated_; }
 
   // SDL's render-reset events and full-screen minimising, as seen since the last Reset.
   DeviceState TestCooperativeLevel() const { return state_; }
@@ -152,6 +162,7 @@ class RenderDevice {
   SDL_Renderer* renderer_;
   SDL_Texture* picture_;  // where everything is drawn; the render target except in Present
   std::string driverName_;
+  std::string glRenderer_;
   float pixelCentreShift_ = 0.5f;
   int logicalWidth_;
   int logicalHeight_;
@@ -178,6 +189,7 @@ class RenderDevice {
   bool rasterize_ = true;
   int64_t quadsSubmitted_ = 0;
   int64_t drawCalls_ = 0;
+  int64_t texturesCreated_ = 0;
   DeviceState state_ = DeviceState::Ok;
   std::vector<DeviceTexture*> textures_;  // alive, made by this device
 };

@@ -30,11 +30,6 @@ Window::Window(const WindowConfig& config)
       pictureHeight_(config.ClientHeight) {
   const bool softwareOnly = headless_ || config.SoftwareOnly;
   if (headless_) SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
-  if (softwareOnly) {
-    // The software renderer then draws into the driver's own memory surface instead of
-    // loading an OpenGL driver to show it.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  }
   // Closing the window is a request the game may refuse, not the end of the program.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {

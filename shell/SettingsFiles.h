@@ -25,7 +25,8 @@ void RemoveTrailingPadding(std::string& value);
 // The value of one line; for padded values every trailing "%" is removed.
 std::string DecodeSettingsLine(const std::string& line, bool padded);
 
-// "Config.cfg": options, the options text, the player's name and the records table.
+// "Config.cfg": options, the options text, the player's name, the records table and the
+// forced renderer.
 std::string ConfigFileText(const GameState& state);
 // Applies the lines there are; missing lines read as empty (and an empty first line means
 // full screen: both full-screen flags become true). Any text is accepted.

@@ -21,8 +21,21 @@ WindowConfig MainWindowConfig(const GameSetup& setup) {
   config.ClientWidth = 800;
   config.ClientHeight = 600;
   config.Headless = setup.Headless;
-  config.SoftwareOnly = setup.SoftwareRenderer;
+  // A window that will never be drawn by OpenGL loads no OpenGL driver.
+  config.SoftwareOnly = setup.Renderer == RendererChoice::Software;
   return config;
+}
+
+TRenderMode RenderModeFor(RendererChoice choice) {
+  switch (choice) {
+    case RendererChoice::OpenGL:
+      return rmHardware;
+    case RendererChoice::Software:
+      return rmSoftware;
+    case RendererChoice::Automatic:
+      break;
+  }
+  return rmAutomatic;
 }
 
 // The screen states that have a screen; the other byte values are not states at all.
@@ -72,7 +85,6 @@ TForm1::TForm1(const GameSetup& setup)
   KaltoScreen1.SetColor(0xFFFFFFFF);
   KaltoScreen1.ShowMouseCursor = false;
   KaltoScreen1.Pool = plManaged;
-  if (setup.Headless || setup.SoftwareRenderer) KaltoScreen1.RenderMode = rmSoftware;
 
   KaltoTimer1.SetTargetFPS(90);
   KaltoTimer1.SetMinFPS(10);
@@ -121,7 +133,15 @@ void TForm1::FormCreate() {
   KaltoScreen1.Width = MainWindow.ClientWidth();
   KaltoScreen1.Height = MainWindow.ClientHeight();
   LoadPictureList(KaltoImageList1, kMenuList);  // stops the game when the file is damaged
-  KaltoScreen1.Initialize();                    // also builds the menu pictures' textures
+  // The saved game comes first: its options name the renderer the screen starts with.
+  for (int slot = 0; slot < race::kTrackCount; ++slot) TrackBestTimes[slot] = RaceTime::None();
+  const std::vector<std::string> loadProblems = LoadSavedGame(State, TrackBestTimes);
+  if (Setup.Renderer) State.Renderer = RendererChoiceName(*Setup.Renderer);
+  KaltoScreen1.RenderMode =
+      Setup.Headless
+          ? rmSoftware
+          : RenderModeFor(ParseRendererChoice(State.Renderer).value_or(RendererChoice::Automatic));
+  KaltoScreen1.Initialize();  // also builds the menu pictures' textures
   // The race pictures are read and checked now, so a damaged file stops the game before
   // the menus; their textures are built on the first race's loading screen.
   LoadPictureList(GameImageList, kRaceList);
@@ -129,7 +149,7 @@ void TForm1::FormCreate() {
   InitCarCatalogue(Race.Cars, State);
   KaltoScreen1.SetTextureFilter(true);
   Cursor = new TCursor(*this);
-  LoadSettings();
+  LoadSettings(loadProblems);
   MarkUnlockedEntries();
   KaltoFont1.SetFont("Friday13", 30, 0);
   Sound3D.CreateAudioPaths();  // effects and modules load on their first play
@@ -141,9 +161,8 @@ void TForm1::FormCreate() {
   InstallMenuScreens(*this);
 }
 
-void TForm1::LoadSettings() {
-  for (int slot = 0; slot < race::kTrackCount; ++slot) TrackBestTimes[slot] = RaceTime::None();
-  for (const std::string& problem : LoadSavedGame(State, TrackBestTimes)) {
+void TForm1::LoadSettings(const std::vector<std::string>& loadProblems) {
+  for (const std::string& problem : loadProblems) {
     ShowMessageBox("Brindle Karts", problem);
   }
   if (State.FullScreenActive) KaltoScreen1.ToggleFullScreen();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/GameState.h"
@@ -25,13 +26,14 @@
 #include "platform/EventLoop.h"
 #include "platform/HttpClient.h"
 #include "platform/InputEvent.h"
+#include "platform/RendererChoice.h"
 #include "platform/Window.h"
 #include "platform/WindowTimer.h"
 #include "race/RaceContext.h"
 #include "shell/GameScreen.h"
 #include "shell/RaceSession.h"
 #include "shell/RaceSounds.h"
-#include "shell/SettingsFiles.h"
+#include "shell/Settings.h"
 
 class TCursor;
 class TLight;
@@ -45,8 +47,9 @@ struct GameSetup {
   uint32_t RandomSeed = 0;
   // SDL's offscreen video and the software renderer: runs without a display.
   bool Headless = false;
-  // The software renderer in a real window (benchmarks compare it with the game's pick).
-  bool SoftwareRenderer = false;
+  // The renderer in a real window, chosen on the command line (and then kept in the options
+  // file); when absent, the options file's choice.
+  std::optional<RendererChoice> Renderer = std::nullopt;
 };
 
 // The main window and game controller: owns every engine component and the state record,
@@ -164,8 +167,9 @@ class TForm1 : private WindowHandler {
 
  private:
   void FormCreate();
-  // Reads both settings files; a file that could not be used is reported in a message box.
-  void LoadSettings();
+  // Applies the saved game read before the screen started: each file that could not be used
+  // is reported in a message box, then full screen and the best times take effect.
+  void LoadSettings(const std::vector<std::string>& loadProblems);
   // The first TracksAvailable tracks and CarsAvailable cars of the catalogues are open.
   void MarkUnlockedEntries();
   void FormDestroy();

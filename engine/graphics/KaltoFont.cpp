@@ -11,9 +11,11 @@
 namespace {
 
 constexpr int kDotsPerInch = 96;
-// Texts that change every frame (a running clock) would otherwise pile up; a screen draws
-// far fewer distinct texts with one font than this.
-constexpr size_t kMaxCachedTexts = 128;
+// Texts that change every frame (a running clock) would otherwise pile up: the recent
+// texts move to the older generation when this many are new, and the texts of the older
+// generation not drawn again by then go. A screen draws far fewer distinct texts with one
+// font than this, so its steady texts are never made twice.
+constexpr size_t kTextsPerGeneration = 64;
 
 int TtfStyle(uint8_t style) {
   int ttf = TTF_STYLE_NORMAL;
@@ -47,6 +49,7 @@ void TKaltoFont::SetKaltoScreen(TKaltoScreen* screen) {
   if (screen == screen_) return;
   if (screen_) screen_->UnregisterResourceOwner(this);
   cache_.clear();  // textures belong to the old screen's device
+  olderCache_.clear();
   screen_ = screen;
   if (screen_) screen_->RegisterResourceOwner(this);
 }
@@ -82,6 +85,7 @@ void TKaltoFont::CreateFontObject() {
 
 void TKaltoFont::ReleaseFontObject() {
   cache_.clear();
+  olderCache_.clear();
   if (font_) TTF_CloseFont(font_);
   font_ = nullptr;
 }
@@ -89,7 +93,15 @@ void TKaltoFont::ReleaseFontObject() {
 const TKaltoFont::RenderedText* TKaltoFont::Rendered(const std::string& text) {
   auto it = cache_.find(text);
   if (it != cache_.end()) return &it->second;
-  if (cache_.size() >= kMaxCachedTexts) cache_.clear();
+  auto older = olderCache_.find(text);
+  if (older != olderCache_.end()) {
+    auto moved = cache_.insert(olderCache_.extract(older)).position;
+    return &moved->second;
+  }
+  if (cache_.size() >= kTextsPerGeneration) {
+    olderCache_ = std::move(cache_);
+    cache_.clear();
+  }
 
   RenderedText rendered;
   const std::string utf8 = RenderableUtf8(text);

@@ -19,7 +19,8 @@ enum TFontStyle : uint8_t {
 // Text in one system typeface at one size and colour, drawn straight to the device (the
 // screen's global transform and colour do not apply, and the blend state is left as it
 // was). Texts are Windows-1251 bytes. Each distinct text is rendered once and kept as a
-// texture, since screens draw the same texts every frame.
+// texture while it is drawn, since screens draw the same texts every frame; a text that
+// changes (a running clock) makes a texture for each new value only.
 class TKaltoFont : public DeviceResourceOwner {
  public:
   TKaltoFont();
@@ -76,5 +77,7 @@ class TKaltoFont : public DeviceResourceOwner {
   int32_t size_ = 0;
   uint8_t style_ = 0;
   TTF_Font* font_ = nullptr;
+  // Rendered texts: drawn lately, and the generation before (see Rendered).
   std::unordered_map<std::string, RenderedText> cache_;
+  std::unordered_map<std::string, RenderedText> olderCache_;
 };

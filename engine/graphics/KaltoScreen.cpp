@@ -145,8 +145,8 @@ void TKaltoScreen::Initialize() {
   ChooseBackBuffer();
   std::string error;
   const bool hardware = RenderMode == rmHardware;
-  device_ = RenderDevice::Create(*window_, hardware ? "opengl" : "software", backBufferWidth_,
-                                 backBufferHeight_, &error);
+  const char* driver = hardware ? "opengl" : RenderMode == rmAutomatic ? "" : "software";
+  device_ = RenderDevice::Create(*window_, driver, backBufferWidth_, backBufferHeight_, &error);
   if (!device_ && hardware) {
     RenderMode = rmSoftware;
     device_ =

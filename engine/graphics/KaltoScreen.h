@@ -10,7 +10,7 @@
 class Window;
 
 enum TPoolType { plManaged, plDefault };
-enum TRenderMode { rmHardware, rmReference, rmSoftware };
+enum TRenderMode { rmHardware, rmReference, rmSoftware, rmAutomatic };
 
 // Something that holds device objects (textures, glyph tables, ...) and must drop and
 // rebuild them around a device reset. Image lists, fonts, bitmap fonts and the GUI
@@ -56,7 +56,8 @@ class TKaltoScreen {
   float Rotation = 0.0f;  // degrees, clockwise on screen
   bool ShowMouseCursor = true;
   // rmHardware: the opengl driver, falling back to software (and becoming rmSoftware);
-  // rmSoftware and rmReference: the software driver.
+  // rmSoftware and rmReference: the software driver; rmAutomatic: the render device's
+  // automatic choice (opengl on a real GPU, otherwise software).
   TRenderMode RenderMode = rmHardware;
   int32_t Width = 800;
   int32_t Height = 600;

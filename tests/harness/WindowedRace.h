@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "platform/Clock.h"
+#include "platform/RendererChoice.h"
 #include "shell/Unit_pr.h"
 #include "tests/harness/RaceDataRoot.h"
 
@@ -11,7 +12,7 @@
 // the race data folder.
 class WindowedRace {
  public:
-  WindowedRace(int opponents, bool softwareRenderer);
+  WindowedRace(int opponents, RendererChoice renderer);
 
   TForm1& Form() { return *form_; }
   const Clock& GameClock() const { return clock_; }

@@ -18,13 +18,18 @@ WindowConfig Headless() {
   return c;
 }
 
+// A square showing the whole texture.
 void Square(QuadVertex q[4], float x, float y, float size) {
   const float xs[4] = {x, x + size, x + size, x};
   const float ys[4] = {y, y, y + size, y + size};
+  const float us[4] = {0, 1, 1, 0};
+  const float vs[4] = {0, 0, 1, 1};
   for (int i = 0; i < 4; ++i) {
     q[i] = QuadVertex{};
     q[i].X = xs[i];
     q[i].Y = ys[i];
+    q[i].U = us[i];
+    q[i].V = vs[i];
   }
 }
 
@@ -70,6 +75,99 @@ TEST(RenderDevice, BatchesQuadsAndSkipsThoseOutOfView) {
   device->DrawQuad(q);
   EXPECT_EQ(device->QuadsSubmitted(), 11);
   EXPECT_EQ(device->ReadPixels().Pixel(304, 304)[0], 0);
+}
+
+// An opaque picture at an alpha of 254 or more is copied, not blended: one level darker
+// than full white through its colour, nothing of the red below; a picture with any
+// transparent pixel still blends. Copies at 254 and 255 share one SDL call.
+TEST(RenderDevice, OpaquePicturesAtAlmostFullAlphaAreCopied) {
+  Window window(Headless());
+  auto device = RenderDevice::Create(window, "software", 800, 600);
+  ASSERT_NE(device, nullptr);
+  const std::vector<uint8_t> white(8 * 8 * 4, 255);
+  std::vector<uint8_t> holed = white;
+  holed[3] = 0;  // one transparent pixel
+  auto opaque = device->CreateTexture(8, 8, white.data());
+  auto transparent = device->CreateTexture(8, 8, holed.data());
+  ASSERT_TRUE(opaque && transparent);
+  EXPECT_FALSE(transparent->Opaque());
+
+  device->Clear(255, 0, 0, 255);
+  const int64_t callsBefore = device->DrawCalls();
+  QuadVertex q[4];
+  device->SetTexture(opaque.get());
+  for (const uint32_t colour : {0xFEFEFEFEu, 0xFFFFFFFFu}) {
+    Square(q, colour == 0xFFFFFFFFu ? 20.0f : 10.0f, 10, 8);
+    for (QuadVertex& v : q) v.Color = colour;
+    device->DrawQuad(q);
+  }
+  device->SetTexture(transparent.get());
+  Square(q, 40, 10, 8);
+  for (QuadVertex& v : q) v.Color = 0xFEFEFEFE;
+  device->DrawQuad(q);
+  const PixelImage img = device->ReadPixels();
+  EXPECT_EQ(device->DrawCalls() - callsBefore, 2);
+  const uint8_t* copied = img.Pixel(14, 14);
+  EXPECT_EQ((std::array<int, 3>{copied[0], copied[1], copied[2]}),
+            (std::array<int, 3>{254, 254, 254}));
+  const uint8_t* blended = img.Pixel(44, 14);
+  EXPECT_GT(blended[0], blended[1]);  // the red below shows through by a level
+}
+
+// Whole-pixel copies are drawn with nearest sampling whatever the filter asked for: they
+// give the same pixels. Which quads are such copies:
+TEST(RenderDevice, WholePixelCopiesAreUprightUnscaledAndOnPixelAndTexelEdges) {
+  Window window(Headless());
+  auto device = RenderDevice::Create(window, "software", 800, 600);
+  ASSERT_NE(device, nullptr);
+  const std::vector<uint8_t> pixels(64 * 32 * 4, 255);
+  auto texture = device->CreateTexture(64, 32, pixels.data());
+  ASSERT_NE(texture, nullptr);
+  // A 16 x 16 tile from texel 16,0, its top-left pixel centre at x, y (edges half a pixel
+  // out), its width w.
+  auto tile = [](QuadVertex q[4], float x, float y, float w, float u0) {
+    Square(q, x - 0.5f, y - 0.5f, 16);
+    q[1].X = q[2].X = q[0].X + w;
+    const float u1 = u0 + 0.25f;
+    const float us[4] = {u0, u1, u1, u0};
+    const float vs[4] = {0, 0, 0.5f, 0.5f};
+    for (int i = 0; i < 4; ++i) {
+      q[i].U = us[i];
+      q[i].V = vs[i];
+    }
+  };
+  QuadVertex q[4];
+  const struct {
+    const char* Name;
+    float X, Y, Width, U0;
+    bool Copy;
+  } cases[] = {
+      {"on whole pixels", 100, 50, 16, 0.25f, true},
+      {"mirrored", 100, 50, 16, 0.5f, true},  // u runs back from 0.75 to 0.5 (swapped below)
+      {"half a pixel off", 100.5f, 50, 16, 0.25f, false},
+      {"stretched", 100, 50, 24, 0.25f, false},
+      {"between texels", 100, 50, 16, 0.25f + 0.5f / 64, false},
+  };
+  for (const auto& c : cases) {
+    tile(q, c.X, c.Y, c.Width, c.U0);
+    if (std::string(c.Name) == "mirrored") std::swap(q[0].U, q[1].U), std::swap(q[2].U, q[3].U);
+    EXPECT_EQ(IsWholePixelCopy(q, *texture), c.Copy) << c.Name;
+  }
+  // Turned by a quarter: not upright in vertex order.
+  tile(q, 100, 50, 16, 0.25f);
+  const QuadVertex turned[4] = {q[3], q[0], q[1], q[2]};
+  EXPECT_FALSE(IsWholePixelCopy(turned, *texture));
+
+  // Filter asked linear or nearest, a whole-pixel copy goes in the same call.
+  device->SetTexture(texture.get());
+  const int64_t callsBefore = device->DrawCalls();
+  for (bool linear : {true, false}) {
+    device->SetTextureFilter(linear);
+    tile(q, linear ? 100.0f : 200.0f, 50, 16, 0.25f);
+    device->DrawQuad(q);
+  }
+  device->ReadPixels();
+  EXPECT_EQ(device->DrawCalls() - callsBefore, 1);
 }
 
 TEST(RenderDevice, KeepsThePresentedFrameWhenAsked) {

@@ -90,6 +90,24 @@ TEST(ConfigFile, RoundTripsOptionsNamesAndRecords) {
   EXPECT_TRUE(reloaded.SoundOn);
 }
 
+// A forced renderer is one more line after the records; a file without it (the game's own
+// choice, or a file from before the setting) reads as the game's own choice.
+TEST(ConfigFile, KeepsAForcedRendererAfterTheRecords) {
+  GameState forced;
+  forced.Renderer = "software";
+  const std::string text = ConfigFileText(forced);
+  EXPECT_EQ(Lines(text).size(), 26u);
+  GameState loaded;
+  loaded.Renderer = "opengl";
+  ApplyConfigFileText(text, loaded);
+  EXPECT_EQ(loaded.Renderer, "software");
+
+  GameState chosen;
+  chosen.Renderer = "opengl";
+  ApplyConfigFileText(ConfigFileText(GameState{}), chosen);
+  EXPECT_EQ(chosen.Renderer, "");
+}
+
 TEST(ConfigFile, ShortFileReadsAsFarAsItGoes) {
   GameState state;
   state.PlayerName = "before";

@@ -84,6 +84,25 @@ int Ink(const PixelImage& img, int left, int top, int right, int bottom) {
   return ink;
 }
 
+// A head-up display: steady labels and a clock whose text changes every frame. Each new
+// clock text makes one texture; the labels are made once, however long the clock runs.
+TEST_F(FontDrawing, SteadyTextsAreMadeOnceBesideAChangingOne) {
+  TKaltoFont font;
+  font.SetKaltoScreen(&screen);
+  font.SetFont("Arial", 12, 0);
+  const int64_t before = screen.Device()->TexturesCreated();
+  constexpr int kFrames = 300;
+  for (int frame = 0; frame < kFrames; ++frame) {
+    BeginFrame();
+    font.TextOut(10, 10, "Lap");
+    font.TextOut(10, 30, "Place");
+    font.TextOut(60, 10, std::to_string(frame / 100));  // 0, 1, 2
+    font.TextOut(10, 50, "0:" + std::to_string(10000 + frame));
+    screen.EndScene();
+  }
+  EXPECT_EQ(screen.Device()->TexturesCreated() - before, 2 + 3 + kFrames);
+}
+
 TEST_F(FontDrawing, TextIsDrawnInItsColourWhereAskedAndMeasured) {
   TKaltoFont font;
   font.SetKaltoScreen(&screen);
