@@ -1,6 +1,7 @@
 #include "shell/GameOverScreen.h"
 
 #include "engine/graphics/PictureTable.h"
+#include "shell/ButtonKeys.h"
 #include "shell/GameSounds.h"
 #include "shell/MenuEdit.h"
 #include "shell/MenuFrame.h"
@@ -64,6 +65,8 @@ void GameOverScreen::RunFrame() {
     }
   } else if (phase_ == Phase::Name) {
     RunNamePhase();
+  } else if (RunQuestionKeys()) {
+    return;
   }
   if (session_.StopGameOverFrames) return;
   BeginRaceFrame(form_);
@@ -85,6 +88,16 @@ void GameOverScreen::RunNamePhase() {
     released[vk::Enter] = 0;
     if (!form_.EditBox->Text.empty()) ConfirmName();
   }
+}
+
+// True when an answer left the screen.
+bool GameOverScreen::RunQuestionKeys() {
+  GameState& state = form_.State;
+  if (TakeButtonKeys(form_)) return true;
+  const bool yes = TakeYesKey(state);
+  if (!yes && !TakeNoKey(state) && !TakeKeyRelease(state, vk::Escape)) return false;
+  answer_(yes);
+  return true;
 }
 
 // Typing always goes to the end of the name.

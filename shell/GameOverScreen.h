@@ -26,6 +26,7 @@ class GameOverScreen : public GameScreen {
   enum class Phase { Waiting, Name, Question };
 
   void RunNamePhase();
+  bool RunQuestionKeys();
   void BlinkCaret();
   void ConfirmName();
 

@@ -1,6 +1,7 @@
 #include "shell/NameEntryScreen.h"
 
 #include "race/RunningString.h"
+#include "shell/ButtonKeys.h"
 #include "shell/MenuEdit.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
@@ -38,6 +39,7 @@ void NameEntryScreen::RunFrame() {
   // Typed characters go to the end of the name.
   edit.CursorPos = edit.TextLength();
   BlinkCaret(form_, "_");
+  if (TakeButtonKeys(form_, FocusArrows::All, true)) return;
   if (TakeKeyRelease(state, vk::Enter) && !edit.Text.empty()) {
     Confirm();
     return;

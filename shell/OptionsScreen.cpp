@@ -1,5 +1,6 @@
 #include "shell/OptionsScreen.h"
 
+#include "shell/ButtonKeys.h"
 #include "shell/MenuEdit.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
@@ -85,6 +86,7 @@ void OptionsScreen::RunFrame() {
     Cancel(true);
     return;
   }
+  if (TakeButtonKeys(form_)) return;
 
   TKaltoButton& apply = *form_.Buttons[kApplySlot];
   if (apply.X < kApplyRestX) apply.X += kButtonStep;

@@ -5,7 +5,9 @@
 #include "engine/graphics/PictureTable.h"
 #include "race/Player.h"
 #include "race/Unlocks.h"
+#include "shell/ButtonKeys.h"
 #include "shell/GameSounds.h"
+#include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/PageButton.h"
 #include "shell/RaceFrame.h"
@@ -70,6 +72,15 @@ void RaceOverScreen::Enter() {
 
 void RaceOverScreen::RunFrame() {
   GameState& state = form_.State;
+  if (TakeButtonKeys(form_)) return;
+  if (yesButton_->Visible && TakeYesKey(state)) {
+    answer_(true);
+    return;
+  }
+  if (noButton_->Visible && (TakeNoKey(state) || TakeKeyRelease(state, vk::Escape))) {
+    answer_(false);
+    return;
+  }
   BeginRaceFrame(form_);
   form_.KaltoGUI1.Draw();
   form_.Cursor->Move(0);
