@@ -116,6 +116,25 @@ TEST(ExitPage, CountsDownFrameByFrameAndClosesOnlyThroughTheExitButtonAfterwards
   EXPECT_TRUE(form.Loop.QuitRequested());
 }
 
+// After a device reset (full screen on or off, switching away and back) the GUI must not
+// take the mouse back; and a press that arrives with the pointer's move onto the button,
+// before any frame has seen the pointer there, still lands on it.
+TEST(ExitPage, KeepsTheMouseThroughADeviceResetAndHitTestsThePressWhereItLands) {
+  GameHarness game;
+  TForm1& form = game.Form();
+  game.MouseMove(100, 100);
+  form.EnterScreen(ScrExit);
+  game.StepFrames(form.PromoScreen->Countdown + 1);
+  ASSERT_EQ(form.PromoScreen->Countdown, 0);
+  ASSERT_EQ(form.KaltoScreen1.ResetDevice(), 0);
+  EXPECT_EQ(form.MainWindow.GetInputHook(), nullptr);
+  game.StepFrame();
+  game.MouseMove(kExitX, kExitY);
+  game.MouseDown(kExitX, kExitY);
+  form.Loop.RunOnce();
+  EXPECT_TRUE(form.Loop.QuitRequested());
+}
+
 TEST(ExitPage, WithoutItsDescriptionTheGameClosesAtOnceAndOpensTheShippedLinks) {
   RecordedLinks links;
   BareDataFolder data;
