@@ -85,13 +85,18 @@ void TKaltoEdit::EditKey(int key) {
 }
 
 void TKaltoEdit::TypeCharacter(uint8_t ch) {
-  if (MaxLength >= 0 && TextLength() >= MaxLength) return;
-  const int filtered = FilteredCharacter(ch);
-  if (filtered < 0 || !Font) return;
+  if (MaxLength >= 0 && TextLength() >= MaxLength) return Refuse();
+  const int filtered = ch == 0 ? -1 : FilteredCharacter(ch);
+  if (filtered < 0 || !Font) return Refuse();
   const char c = static_cast<char>(filtered);
-  if (Font->Characters().find(c) == std::string::npos) return;
+  if (Font->Characters().find(c) == std::string::npos) return Refuse();
   Text.insert(static_cast<size_t>(CursorPos), 1, c);
   ++CursorPos;
+}
+
+void TKaltoEdit::Refuse() {
+  ShakeFrames = kShakeFrames;
+  if (OnRefused) OnRefused(*this);
 }
 
 int TKaltoEdit::FilteredCharacter(uint8_t ch) const {
@@ -112,6 +117,15 @@ int TKaltoEdit::FilteredCharacter(uint8_t ch) const {
 }
 
 void TKaltoEdit::Draw() {
+  // A refused character: the field jumps 3 px left and right, every other frame.
+  const int32_t shake = ShakeFrames > 0 ? (ShakeFrames % 2 == 0 ? 3 : -3) : 0;
+  if (ShakeFrames > 0) --ShakeFrames;
+  X += shake;
+  DrawUnshaken();
+  X -= shake;
+}
+
+void TKaltoEdit::DrawUnshaken() {
   TKaltoGUIComponent::Draw();
   if (Font) {
     const int32_t top =
