@@ -49,6 +49,7 @@ void ClearRecordsScreen::RunFrame() {
   DrawMenuPicture(form_, "scr_hiscr", 266, 190);
   DrawSpritesBelowPointer(form_);
   form_.KaltoGUI1.Draw();
+  DrawLamps(form_);
   EndMenuFrame(form_);
   form_.Cursor->Move(1);
 }

@@ -52,6 +52,7 @@ void RecordsScreen::RunFrame() {
   DrawSpritesBelowPointer(form_);
   form_.Cursor->Move(1);
   form_.KaltoGUI1.Draw();
+  DrawLamps(form_);
   DrawTable();
   EndMenuFrame(form_);
 }

@@ -2,6 +2,7 @@
 // and clicks.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "race/MenuDecorations.h"
@@ -28,7 +29,7 @@ TEST(MenuScreens, FirstStartShowsTheSplashThenAsksForANameOfAtMostTwelveCharacte
   ClickButton(game, "b_ok");
   EXPECT_EQ(game.State().ScreenState, ScrEnterName);
 
-  // The edits write Cyrillic letters, digits and signs (their font has no Latin letters).
+  // Twelve characters at most: the Latin letters after them find the field full.
   game.TypeText("АБВГДЕЖЗИЙК1Zz23");
   game.StepFrame();
   TKaltoEdit& edit = *game.Form().EditBox;
@@ -223,6 +224,34 @@ TEST(MenuScreens, RecordsGoBackToTheMainMenu) {
     }
     EXPECT_EQ(game.State().ScreenState, ScrMainMenu);
   }
+}
+
+// The lamps glow over the records table and its clear question as over the other menus: the
+// corner lamp's square changes between a frame with it dark and one with it lit.
+TEST(MenuScreens, TheLampsShowOnTheRecordsAndTheClearQuestion) {
+  GameHarness game;
+  ReachMainMenu(game);
+  OpenRecords(game);
+  auto lampPixels = [&game] {
+    TLight& lamp = *game.Form().MenuLights[0];
+    lamp.SetAlpha(0);
+    const PixelImage dark = game.RenderFrame();
+    lamp.SetAlpha(255);
+    const PixelImage lit = game.RenderFrame();
+    int changed = 0;
+    for (int y = 0; y < 40; ++y) {
+      for (int x = 736; x < 784; ++x) {
+        const uint8_t* a = dark.Pixel(x, y);
+        const uint8_t* b = lit.Pixel(x, y);
+        changed += std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) > 60;
+      }
+    }
+    return changed;
+  };
+  EXPECT_GT(lampPixels(), 100) << "records";
+  ClickButton(game, "b_clrhiscr");
+  ASSERT_EQ(game.State().ScreenState, ScrClearRecords);
+  EXPECT_GT(lampPixels(), 100) << "clear question";
 }
 
 TEST(MenuScreens, AWholeTripFromTheSplashToARaceStartByMouse) {
