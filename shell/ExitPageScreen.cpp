@@ -1,6 +1,7 @@
 #include "shell/ExitPageScreen.h"
 
 #include "shell/MenuFrame.h"
+#include "shell/MenuSprites.h"
 #include "shell/Unit_pr.h"
 
 void ExitPageScreen::Enter() {
@@ -37,8 +38,12 @@ void ExitPageScreen::RunFrame() {
   screen.BeginScene();
   form_.ShareList.BeginDraw();
   page.Draw();
-  // The menu pointer sprite: with the menu sprites.
   form_.ShareList.EndDraw();
+  // The game's own pointer over the page, from the menus' pictures.
+  form_.KaltoImageList1.BeginDraw();
+  form_.Cursor->Move(1);
+  form_.Cursor->Draw();
+  form_.KaltoImageList1.EndDraw();
   screen.EndScene();
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -97,6 +98,17 @@ TEST(ExitPage, CountsDownFrameByFrameAndClosesOnlyThroughTheExitButtonAfterwards
   const PixelImage after = game.RenderFrame();
   game.SaveFrame(after, SceneFile("exit_page_ready.png").string());
   EXPECT_EQ(CountdownPixels(after), 0);
+  // The game's pointer is drawn over the page where the pointer is: its square changes when
+  // the pointer goes elsewhere.
+  game.MouseMove(700, 100);
+  const PixelImage away = game.RenderFrame();
+  int pointerPixels = 0;
+  for (int y = 102; y < 114; ++y) {
+    for (int x = 102; x < 110; ++x) {
+      pointerPixels += std::memcmp(after.Pixel(x, y), away.Pixel(x, y), 3) != 0;
+    }
+  }
+  EXPECT_GT(pointerPixels, 20) << "the game's pointer sprite";
 
   // The records button opens the shipped shortcut's address, and the game goes on.
   // Hover is worked out each frame, so the pointer arrives a frame before the press.
