@@ -22,7 +22,7 @@ void NameEntryScreen::Enter() {
   form_.State.ScreenState = ScrEnterName;
   CreateMenuPage(form_);
   AddMenuButton(form_, "b_ok", -290, 434, [this] { Confirm(); });
-  BuildEditFont(form_, "Verdana", 14, 10);
+  BuildNameFont(form_);
   TKaltoEdit& edit = AddMenuEdit(form_, "e_name", -547, 363, "_");
   edit.Text = WithoutPadding(form_.State.PlayerName);
   edit.CursorPos = edit.TextLength();

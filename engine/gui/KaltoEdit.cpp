@@ -90,8 +90,16 @@ void TKaltoEdit::TypeCharacter(uint8_t ch) {
   if (filtered < 0 || !Font) return Refuse();
   const char c = static_cast<char>(filtered);
   if (Font->Characters().find(c) == std::string::npos) return Refuse();
-  Text.insert(static_cast<size_t>(CursorPos), 1, c);
+  std::string longer = Text;
+  longer.insert(static_cast<size_t>(CursorPos), 1, c);
+  if (KeepTextInside && !FitsInside(longer)) return Refuse();
+  Text = std::move(longer);
   ++CursorPos;
+}
+
+bool TKaltoEdit::FitsInside(const std::string& text) const {
+  const int32_t drawn = gui_text::TextWidth(*Font, text + CursorText);
+  return std::lround(drawn * TextScaleX) + 2 * TextMargin <= Width;
 }
 
 void TKaltoEdit::Refuse() {

@@ -16,8 +16,9 @@ enum TEditCharFilter : uint8_t {
 // A one-line text field of Windows-1251 characters. Takes the focus when clicked; typed
 // characters are inserted at the cursor only when the bitmap font can draw them. A typed
 // character it cannot take (one the font cannot draw, one the filter refuses, one without
-// a Windows-1251 code, or any once the field is full) is refused visibly: the field shakes
-// for kShakeFrames drawn frames and OnRefused fires.
+// a Windows-1251 code, any once the field is full, and with KeepTextInside one that would
+// take the text and caret past the field's width less its margins) is refused visibly: the field
+// shakes for kShakeFrames drawn frames and OnRefused fires.
 class TKaltoEdit : public TKaltoGUIComponent {
  public:
   explicit TKaltoEdit(TKaltoGUIList& page);
@@ -34,6 +35,7 @@ class TKaltoEdit : public TKaltoGUIComponent {
   static constexpr int32_t kShakeFrames = 12;
   int32_t ShakeFrames = 0;  // drawn frames of shaking left
   TGUINotifyEvent OnRefused;
+  bool KeepTextInside = false;
 
   void SetFocus();
   void ClearFocus();
@@ -47,6 +49,7 @@ class TKaltoEdit : public TKaltoGUIComponent {
   void EditKey(int key);
   void TypeCharacter(uint8_t ch);
   void Refuse();
+  bool FitsInside(const std::string& text) const;
   void DrawUnshaken();
   // The character after the filter's case conversion, or -1 when the filter refuses it.
   int FilteredCharacter(uint8_t ch) const;
