@@ -147,7 +147,7 @@ const std::vector<PictureEntry> kPictures = {
     {"scr_pause", R, 540, 104, 1, 1, false},
     {"scr_raceover", R, 508, 330, 1, 1, false},
     {"scr_send", R, 508, 330, 1, 1, false},
-    {"newrecord", R, 150, 16, 1, 1, false},
+    {"newrecord", R, 150, 14, 1, 1, false},
     {"scr_av", R, 500, 55, 1, 1, false},
     {"gamecompl", R, 800, 600, 1, 1, false},
     {"scr_gameover", R, 460, 350, 1, 1, false},
