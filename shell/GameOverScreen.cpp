@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int32_t kNameLength = 12;
+constexpr int32_t kBackdropShade = 80;
 
 }  // namespace
 
@@ -34,8 +35,9 @@ void GameOverScreen::Enter() {
   noButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_no1"), 280, 334,
                              [this](TKaltoGUIComponent&) { answer_(false); });
   yesButton_->Visible = noButton_->Visible = false;
-  // The field writes with the GUI's bitmap font, drawn here from the field's face in black.
-  BuildEditFont(form_, "Staccato222 BT", 20, 0);
+  // The name is written as on the name entry screen, where the player first typed it: the
+  // script face drawn glyph by glyph spaced its capitals apart from the rest of the word.
+  BuildNameFont(form_);
   TImageListItem& field = RequirePicture(pictures, "editname");
   form_.EditBox = &form_.GuiPage->CreateEdit();
   form_.EditBox->Name = "NameEdit";
@@ -49,6 +51,12 @@ void GameOverScreen::Enter() {
   form_.EditBox->Visible = false;
   form_.PanelSprite =
       new TGameMenuScreen(form_, 25, 75, 2000, "scr_gameover", "yourscoreis", 255, true);
+  // The race world is gone: the game-completed picture, dimmed, fills the screen behind
+  // the panel.
+  backdrop_ = new TGameMenuScreen(form_, 0, 0, 10, "gamecompl", "gameoverback", 255, true);
+  backdrop_->SetRed(kBackdropShade);
+  backdrop_->SetGreen(kBackdropShade);
+  backdrop_->SetBlue(kBackdropShade);
   phase_ = Phase::Waiting;
   form_.KaltoSprite1.MoveAll(0);
 }
@@ -118,6 +126,7 @@ void GameOverScreen::ConfirmName() {
 void GameOverScreen::Leave() {
   if (form_.PanelSprite) form_.PanelSprite->Dead();
   form_.PanelSprite = nullptr;
+  KillSlot(backdrop_);
   form_.KaltoGUI1.FreePage(form_.GuiPage);
   form_.GuiPage = nullptr;
   form_.EditBox = nullptr;

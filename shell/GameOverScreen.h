@@ -5,6 +5,7 @@
 
 class TForm1;
 class TKaltoButton;
+class TSprite;
 struct RaceSession;
 
 // The game-over screen (ScrGameOver), after the game-completed picture: the final score is
@@ -36,4 +37,5 @@ class GameOverScreen : public GameScreen {
   Phase phase_ = Phase::Waiting;
   TKaltoButton* yesButton_ = nullptr;
   TKaltoButton* noButton_ = nullptr;
+  TSprite* backdrop_ = nullptr;
 };
