@@ -167,6 +167,11 @@ void RaceOverScreen::Continue() {
   form_.SaveConfigFile();
   form_.SaveProgressFile();
   state.RecordStep = 0;
+  // The game-over screen that follows a completed game asks about the final score: ask once.
+  if (session_.GameCompleted) {
+    answer_(false);
+    return;
+  }
   form_.PanelSprite->SetImage(&RequirePicture(form_.GameImageList, "scr_send"));
   yesButton_->Visible = true;
   noButton_->Visible = true;

@@ -11,11 +11,12 @@ struct RaceSession;
 // place bonus and score appear one after the other, the bonus is counted into the score a
 // point a frame, and each unlock threshold it crosses opens the next tracks or car. Continue
 // keeps a faster time as the track record, enters the score into the records and saves,
-// then asks whether to send the score. Either answer returns to the track selection, or,
-// when this screen completed the game, goes on to the game-completed screen.
+// then asks whether to send the score; either answer returns to the track selection. When
+// this race completed the game, Continue goes straight on (answer(false)) to the
+// game-completed screen, and the game-over screen after it asks about the score.
 class RaceOverScreen : public GameScreen {
  public:
-  // answer(sendScore) runs an answer of the send question.
+  // answer(sendScore) runs an answer of the send question, or leaves a completed game.
   RaceOverScreen(TForm1& form, RaceSession& session, std::function<void(bool)> answer)
       : form_(form), session_(session), answer_(std::move(answer)) {}
 

@@ -30,13 +30,12 @@ void ReturnToTrackSelection(TForm1& form, uint8_t from, bool sendScore) {
   if (sendScore) form.RaceFlow.SubmitScore();
 }
 
-// An answer on the race-over screen of the race that completed the game: the race is left
-// and the game-completed picture follows, the lose music playing on.
-void CompleteGame(TForm1& form, bool sendScore) {
-  PlayEffect(form, "check");
+// Continue on the race-over screen of the race that completed the game: the race is left and
+// the game-completed picture follows, the lose music playing on. The score is not offered
+// here: the game-over screen after it asks.
+void CompleteGame(TForm1& form) {
   form.LeaveScreen(ScrRaceOver);
   form.LeaveScreen(ScrRace);
-  if (sendScore) form.RaceFlow.SubmitScore();
   form.EnterScreen(ScrGameCompleted);
 }
 
@@ -56,7 +55,7 @@ void RegisterRaceScreens(TForm1& form) {
   form.SetScreen(ScrRaceOver,
                  std::make_unique<RaceOverScreen>(form, session, [&form](bool sendScore) {
                    if (form.RaceFlow.GameCompleted) {
-                     CompleteGame(form, sendScore);
+                     CompleteGame(form);
                    } else {
                      ReturnToTrackSelection(form, ScrRaceOver, sendScore);
                    }
