@@ -21,9 +21,18 @@ constexpr int32_t kFramesPerCountdownStep = 100;
 // to take it from.
 constexpr int32_t kFallbackFontSize = 20;
 
+// The page names its files relative to the data folder and may not reach outside it: no
+// absolute path, no drive, no ".." part.
+bool StaysInDataFolder(std::string gameName) {
+  std::replace(gameName.begin(), gameName.end(), '\\', '/');
+  const std::filesystem::path path(gameName);
+  if (path.has_root_path() || gameName.find(':') != std::string::npos) return false;
+  return std::none_of(path.begin(), path.end(), [](const auto& part) { return part == ".."; });
+}
+
 bool FileExists(const std::string& gameName) {
   std::error_code ec;
-  return std::filesystem::is_regular_file(DataPath(gameName), ec);
+  return StaysInDataFolder(gameName) && std::filesystem::is_regular_file(DataPath(gameName), ec);
 }
 
 // A whole token as a 32-bit integer with an optional sign.

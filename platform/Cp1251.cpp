@@ -22,9 +22,10 @@ size_t Utf8SequenceLength(std::string_view text, size_t at) {
 }
 
 // SDL_iconv works on whole buffers; an unconvertible character makes it stop, so the text
-// is converted one UTF-8 sequence (or one byte) at a time and what fails is dropped.
+// is converted one UTF-8 sequence (or one byte) at a time and what fails is dropped, or
+// becomes a 0 byte when marked.
 std::string ConvertEachCharacter(std::string_view text, const char* to, const char* from,
-                                 bool fromUtf8) {
+                                 bool fromUtf8, bool markUnknown = false) {
   std::string out;
   SDL_iconv_t cd = SDL_iconv_open(to, from);
   if (cd == reinterpret_cast<SDL_iconv_t>(-1)) return out;
@@ -42,6 +43,8 @@ std::string ConvertEachCharacter(std::string_view text, const char* to, const ch
     if (result != SDL_ICONV_ERROR && result != SDL_ICONV_E2BIG && result != SDL_ICONV_EILSEQ &&
         result != SDL_ICONV_EINVAL && inLeft == 0) {
       out.append(buffer, static_cast<size_t>(outPtr - buffer));
+    } else if (markUnknown) {
+      out.push_back('\0');
     }
     i += length;
   }
@@ -53,6 +56,10 @@ std::string ConvertEachCharacter(std::string_view text, const char* to, const ch
 
 std::string Utf8ToCp1251(std::string_view utf8) {
   return ConvertEachCharacter(utf8, "WINDOWS-1251", "UTF-8", true);
+}
+
+std::string Utf8ToCp1251Marked(std::string_view utf8) {
+  return ConvertEachCharacter(utf8, "WINDOWS-1251", "UTF-8", true, true);
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {

@@ -8,6 +8,9 @@
 // UTF-8 to Windows-1251; characters with no Windows-1251 code and malformed sequences are
 // dropped.
 std::string Utf8ToCp1251(std::string_view utf8);
+// The same, but a character with no Windows-1251 code (or a malformed sequence) becomes a
+// 0 byte, so whoever reads typed text can refuse it visibly instead of losing it silently.
+std::string Utf8ToCp1251Marked(std::string_view utf8);
 
 // Windows-1251 to UTF-8; the one unassigned byte (0x98) is dropped.
 std::string Cp1251ToUtf8(std::string_view cp1251);

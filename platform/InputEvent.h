@@ -25,8 +25,8 @@ struct InputEvent {
   int Y = 0;
   MouseButton Button = MouseButton::Left;  // MouseDown, MouseUp, MouseDoubleClick
   int Key = 0;                             // KeyDown, KeyUp: virtual-key code 1..255
-  uint8_t Char = 0;                        // Char: one Windows-1251 byte
-  uint8_t Modifiers = 0;                   // ModifierBits
+  uint8_t Char = 0;       // Char: one Windows-1251 byte; 0 for a character Windows-1251 lacks
+  uint8_t Modifiers = 0;  // ModifierBits
 };
 
 // Sees every mouse, Char and KeyDown event before the window's handler (the GUI plugs in

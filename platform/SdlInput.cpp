@@ -50,7 +50,7 @@ std::vector<InputEvent> TranslateSdlEvent(const SDL_Event& event) {
       break;
     }
     case SDL_TEXTINPUT:
-      for (char byte : Utf8ToCp1251(event.text.text)) {
+      for (char byte : Utf8ToCp1251Marked(event.text.text)) {
         InputEvent c;
         c.Kind = InputKind::Char;
         c.Char = static_cast<uint8_t>(byte);

@@ -15,7 +15,6 @@ constexpr const char* kRaceCarPictures[race::kCarCount] = {"car2", "car3", "car1
 constexpr const char* kMenuCarPictures[race::kCarCount] = {"car1", "car2", "car3", "car4", "car5"};
 
 constexpr double kSensorDistance = 20;
-constexpr double kShapeInset = 3;  // the collision shape is the box shrunk on every side
 
 // Whether the point lies in the sprite's unturned box by the angle-sum test. Points well
 // inside or well outside are decided from the box alone: seen from a point farther than
@@ -77,7 +76,7 @@ TCar::TCar(RaceContext& race, bool usesMenuImages, double startAngle, const std:
   SetPatternIndex(0);
   SetX(static_cast<float>(centreX - w / 2));
   SetY(static_cast<float>(centreY - h / 2));
-  cornerAngles_ = BoxCornerAngles(w / 2 - kShapeInset, h / 2 - kShapeInset);
+  cornerAngles_ = BoxCornerAngles(w / 2 - race::kCarShapeInset, h / 2 - race::kCarShapeInset);
   SetZ(race::depth::Car);
   ResetPhysics();
   OriginX = 0.5f;
@@ -174,8 +173,8 @@ Vec2 TCar::Centre() const {
 }
 
 void TCar::UpdateShape() {
-  const double halfW = Width() / 2.0 - kShapeInset;
-  const double halfH = Height() / 2.0 - kShapeInset;
+  const double halfW = Width() / 2.0 - race::kCarShapeInset;
+  const double halfH = Height() / 2.0 - race::kCarShapeInset;
   const Vec2 c = Centre();
   Corners = TurnedCorners(c, std::sqrt(halfW * halfW + halfH * halfH), Angle, cornerAngles_);
   for (TGroundPoint* sensor : {FrontSensor, RearSensor}) {

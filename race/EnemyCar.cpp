@@ -12,7 +12,6 @@ namespace {
 constexpr double kAccelerationFactor = 1.2;
 constexpr double kTargetReach = 160;    // a target this near on both axes counts as reached
 constexpr double kStraightEnough = 20;  // degrees between bearing and heading
-constexpr double kIdleReach = 100;
 constexpr int32_t kArmingCheckpoint = 3;
 // Sensor directions, added to the drawn Angle (Heading - 90).
 constexpr double kLeftSensorAngle = 70;
@@ -87,7 +86,7 @@ void TEnemyCar::Move(int32_t) {
 void TEnemyCar::Coast() {
   SetPatternIndex(0);
   const PathPoint& first = Race.Course.Points[1];
-  if (DistanceBetween({X(), Y()}, {first.X, first.Y}) > kIdleReach) {
+  if (DistanceBetween({X(), Y()}, {first.X, first.Y}) > race::kIdleReach) {
     if (Speed > CoastRate / 2) {
       Throttle = -CoastRate / 2;
     } else if (Speed < -CoastRate / 2) {

@@ -18,6 +18,10 @@ constexpr double kPlayerScreenY = 321;
 
 // Car collision and sensing only look at objects whose centres are closer than this.
 constexpr double kNearRadius = 200;
+// A car's collision box is its picture shrunk by this on every side.
+constexpr double kCarShapeInset = 3;
+// A computer car that is not driving creeps on while its corner is this near path point 1.
+constexpr double kIdleReach = 100;
 
 namespace depth {
 constexpr int Background = 0;

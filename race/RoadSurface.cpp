@@ -34,6 +34,11 @@ PictureChoice RoadPartPicture(int32_t kind) {
   }
 }
 
+// Flower beds lie on the grass: they are scenery, not road, and give no grip.
+bool PaintIsRoad(int32_t type) {
+  return type != 2 && type != 3 && type != 4;
+}
+
 PictureChoice RoadPaintPicture(int32_t type) {
   switch (type) {
     case 0:
@@ -96,7 +101,7 @@ TRoadPaint::TRoadPaint(RaceContext& race, int32_t type, double angle, double cen
   OriginY = 0.5f;
   Angle = static_cast<float>(angle);
   CentreOn(centreX, centreY);
-  surface_->push_back(this);
+  if (PaintIsRoad(type)) surface_->push_back(this);
 }
 
 TRoadPaint::~TRoadPaint() {

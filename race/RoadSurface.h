@@ -16,8 +16,9 @@ class TRoadPart : public TWorldSprite {
   std::shared_ptr<std::vector<const TSprite*>> surface_;
 };
 
-// Painted ground and flower beds, centred on a point and turned by an angle. The sensors
-// ignore the turn: they test the unturned box.
+// Painted ground and flower beds, centred on a point and turned by an angle. Only the
+// paint counts as road (the sensors ignore the turn: they test the unturned box); flower
+// beds, on the grass, are drawn and nothing more.
 class TRoadPaint : public TWorldSprite {
  public:
   TRoadPaint(RaceContext& race, int32_t type, double angle, double centreX, double centreY);

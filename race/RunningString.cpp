@@ -38,7 +38,23 @@ TRunningString::TRunningString(TKaltoSprite& engine, const GameState& state, Mea
       measure_(std::move(measure)),
       wideWidth_(measure_("W")),
       lastWidth_(measure_(" ")) {
+  characterWidths_.fill(-1);
   SetZ(0);
+}
+
+std::string TRunningString::TextWithin(int32_t width) const {
+  size_t count = 0;
+  for (int32_t used = 0; count < Text.size(); ++count) {
+    used += CharacterWidth(Text[count]);
+    if (used > width) break;
+  }
+  return Text.substr(0, count);
+}
+
+int32_t TRunningString::CharacterWidth(char c) const {
+  int32_t& width = characterWidths_[static_cast<uint8_t>(c)];
+  if (width < 0) width = measure_(std::string(1, c));
+  return width;
 }
 
 void TRunningString::Move(int32_t) {

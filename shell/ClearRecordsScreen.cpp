@@ -1,5 +1,6 @@
 #include "shell/ClearRecordsScreen.h"
 
+#include "shell/ButtonKeys.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/Settings.h"
@@ -16,8 +17,7 @@ void ClearRecordsScreen::Enter() {
     BackToRecords();
   });
   form_.ButtonCount = 2;
-  focus_ = 0;
-  MoveFocus(0);
+  form_.KaltoGUI1.FocusButton(*form_.Buttons[1]);
   form_.TitleSprite =
       new TMenuScreen(form_, 310, 284, 20, "scr_clearhiscr", "clearhiscr", 255, true);
 }
@@ -32,11 +32,13 @@ void ClearRecordsScreen::RunFrame() {
     PlayCheck2(form_);
     MoveFocus(-1);
   }
-  if (TakeKeyRelease(state, vk::Enter)) {
+  const bool yes = TakeYesKey(state);
+  const bool no = !yes && TakeNoKey(state);
+  if (yes || no) form_.KaltoGUI1.FocusButton(*form_.Buttons[yes ? 1 : 2]);
+  if (TakeKeyRelease(state, vk::Enter) || yes || no) {
     PlayCheck2(form_);
-    TKaltoButton& focused = *form_.Buttons[static_cast<size_t>(focus_ + 1)];
-    focused.OnClick(focused);
-    return;
+    if (form_.KaltoGUI1.PressFocused()) return;
+    MoveFocus(0);
   }
   if (TakeKeyRelease(state, vk::Escape)) {
     PlayCheck2(form_);
@@ -47,6 +49,7 @@ void ClearRecordsScreen::RunFrame() {
   DrawMenuPicture(form_, "scr_hiscr", 266, 190);
   DrawSpritesBelowPointer(form_);
   form_.KaltoGUI1.Draw();
+  DrawLamps(form_);
   EndMenuFrame(form_);
   form_.Cursor->Move(1);
 }
@@ -63,13 +66,19 @@ void ClearRecordsScreen::BackToRecords() {
   form_.EnterScreen(ScrRecords);
 }
 
+int32_t ClearRecordsScreen::FocusIndex() const {
+  const TKaltoButton* focused = form_.KaltoGUI1.FocusedButton();
+  for (int32_t index = 0; index < form_.ButtonCount; ++index) {
+    if (form_.Buttons[static_cast<size_t>(index + 1)] == focused) return index;
+  }
+  return -1;
+}
+
+// Left and Right go round the two buttons, as they always have.
 void ClearRecordsScreen::MoveFocus(int32_t step) {
   const int32_t count = form_.ButtonCount;
-  focus_ += step;
-  if (focus_ > count - 1) focus_ = 0;
-  if (focus_ < 0) focus_ = count - 1;
-  for (int32_t index = 0; index < count; ++index) {
-    TKaltoButton& button = *form_.Buttons[static_cast<size_t>(index + 1)];
-    button.SetPattern(slNormal, index == focus_ ? 1 : 0);
-  }
+  int32_t focus = FocusIndex();
+  if (focus < 0) focus = 0;
+  focus = ((focus + step) % count + count) % count;
+  form_.KaltoGUI1.FocusButton(*form_.Buttons[static_cast<size_t>(focus + 1)]);
 }

@@ -6,8 +6,9 @@
 class TForm1;
 
 // The question whether to keep the records table (ScrClearRecords), over the records panel:
-// "b_yes" keeps the table, "b_no" resets it; both return to the records. Left and Right move
-// the keyboard focus (shown as the button's hover picture), Enter presses the focused button.
+// "b_yes" keeps the table, "b_no" resets it; both return to the records. The focus starts on
+// "b_yes"; Left and Right move it round the two (it is the GUI's focus, shown as the
+// button's hover picture), Enter presses the focused button, Y and N answer.
 class ClearRecordsScreen : public GameScreen {
  public:
   explicit ClearRecordsScreen(TForm1& form) : form_(form) {}
@@ -16,12 +17,12 @@ class ClearRecordsScreen : public GameScreen {
   void RunFrame() override;
   void Leave() override;
 
-  int32_t FocusIndex() const { return focus_; }
+  // The focused button's index (0: "b_yes", 1: "b_no"), -1 when the pointer took the hover.
+  int32_t FocusIndex() const;
 
  private:
   void BackToRecords();
   void MoveFocus(int32_t step);
 
   TForm1& form_;
-  int32_t focus_ = 0;
 };

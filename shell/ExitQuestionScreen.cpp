@@ -1,5 +1,6 @@
 #include "shell/ExitQuestionScreen.h"
 
+#include "shell/ButtonKeys.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/Unit_pr.h"
@@ -30,12 +31,13 @@ void ExitQuestionScreen::Enter() {
 
 void ExitQuestionScreen::RunFrame() {
   GameState& state = form_.State;
-  if (TakeKeyRelease(state, vk::Escape)) {
+  if (TakeButtonKeys(form_, FocusArrows::All, true)) return;
+  if (TakeKeyRelease(state, vk::Escape) || TakeNoKey(state)) {
     PlayCheck2(form_);
     ChangeScreen(form_, ScrExitConfirm, ScrMainMenu);
     return;
   }
-  if (TakeKeyRelease(state, vk::Enter)) {
+  if (TakeKeyRelease(state, vk::Enter) || TakeYesKey(state)) {
     Yes();
     return;
   }

@@ -1,6 +1,7 @@
 #include "shell/GameOverScreen.h"
 
 #include "engine/graphics/PictureTable.h"
+#include "shell/ButtonKeys.h"
 #include "shell/GameSounds.h"
 #include "shell/MenuEdit.h"
 #include "shell/MenuFrame.h"
@@ -14,6 +15,7 @@
 namespace {
 
 constexpr int32_t kNameLength = 12;
+constexpr int32_t kBackdropShade = 80;
 
 }  // namespace
 
@@ -29,16 +31,14 @@ void GameOverScreen::Enter() {
   TKaltoImageList& pictures = form_.GameImageList;
   form_.GuiPage = &form_.KaltoGUI1.CreatePage("GUI2");
   yesButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_yes1"), 195, 334,
-                              [this](TKaltoGUIComponent&) {
-                                yesButton_->Visible = false;
-                                sending_.Start(answered_);
-                              });
+                              [this](TKaltoGUIComponent&) { AnswerYes(); });
   noButton_ = &AddPageButton(
       *form_.GuiPage, RequirePicture(pictures, "b_no1"), 280, 334,
-      [this](TKaltoGUIComponent&) { sending_.Active() ? sending_.Cancel() : answered_(); });
+      [this](TKaltoGUIComponent&) { AnswerNo(); });
   yesButton_->Visible = noButton_->Visible = false;
-  // The field writes with the GUI's bitmap font, drawn here from the field's face in black.
-  BuildEditFont(form_, "Staccato222 BT", 20, 0);
+  // The name is written as on the name entry screen, where the player first typed it: the
+  // script face drawn glyph by glyph spaced its capitals apart from the rest of the word.
+  BuildNameFont(form_);
   TImageListItem& field = RequirePicture(pictures, "editname");
   form_.EditBox = &form_.GuiPage->CreateEdit();
   form_.EditBox->Name = "NameEdit";
@@ -52,6 +52,12 @@ void GameOverScreen::Enter() {
   form_.EditBox->Visible = false;
   form_.PanelSprite =
       new TGameMenuScreen(form_, 25, 75, 2000, "scr_gameover", "yourscoreis", 255, true);
+  // The race world is gone: the game-completed picture, dimmed, fills the screen behind
+  // the panel.
+  backdrop_ = new TGameMenuScreen(form_, 0, 0, 10, "gamecompl", "gameoverback", 255, true);
+  backdrop_->SetRed(kBackdropShade);
+  backdrop_->SetGreen(kBackdropShade);
+  backdrop_->SetBlue(kBackdropShade);
   phase_ = Phase::Waiting;
   form_.KaltoSprite1.MoveAll(0);
 }
@@ -68,6 +74,8 @@ void GameOverScreen::RunFrame() {
     }
   } else if (phase_ == Phase::Name) {
     RunNamePhase();
+  } else if (RunQuestionKeys()) {
+    return;
   }
   if (session_.StopGameOverFrames) return;
   BeginRaceFrame(form_);
@@ -93,6 +101,29 @@ void GameOverScreen::RunNamePhase() {
   }
 }
 
+// True when an answer left the screen.
+bool GameOverScreen::RunQuestionKeys() {
+  GameState& state = form_.State;
+  if (TakeButtonKeys(form_)) return true;
+  if (yesButton_->Visible && TakeYesKey(state)) AnswerYes();
+  return (TakeNoKey(state) || TakeKeyRelease(state, vk::Escape)) && AnswerNo();
+}
+
+void GameOverScreen::AnswerYes() {
+  yesButton_->Visible = false;
+  sending_.Start(answered_);
+}
+
+// "No" cancels a report being sent, or answers the question. True when the screen was left.
+bool GameOverScreen::AnswerNo() {
+  if (sending_.Active()) {
+    sending_.Cancel();
+    return false;
+  }
+  answered_();
+  return true;
+}
+
 // Typing always goes to the end of the name.
 void GameOverScreen::BlinkCaret() {
   form_.EditBox->CursorPos = form_.EditBox->TextLength();
@@ -111,6 +142,7 @@ void GameOverScreen::ConfirmName() {
 void GameOverScreen::Leave() {
   if (form_.PanelSprite) form_.PanelSprite->Dead();
   form_.PanelSprite = nullptr;
+  KillSlot(backdrop_);
   form_.KaltoGUI1.FreePage(form_.GuiPage);
   form_.GuiPage = nullptr;
   form_.EditBox = nullptr;

@@ -6,6 +6,7 @@
 
 class TForm1;
 class TKaltoButton;
+class TSprite;
 struct RaceSession;
 
 // The game-over screen (ScrGameOver), after the game-completed picture: the final score is
@@ -27,6 +28,9 @@ class GameOverScreen : public GameScreen {
   enum class Phase { Waiting, Name, Question };
 
   void RunNamePhase();
+  bool RunQuestionKeys();
+  void AnswerYes();
+  bool AnswerNo();
   void BlinkCaret();
   void ConfirmName();
 
@@ -37,4 +41,5 @@ class GameOverScreen : public GameScreen {
   Phase phase_ = Phase::Waiting;
   TKaltoButton* yesButton_ = nullptr;
   TKaltoButton* noButton_ = nullptr;
+  TSprite* backdrop_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "engine/graphics/PictureTable.h"
 #include "race/MenuDecorations.h"
+#include "shell/ButtonKeys.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/Unit_pr.h"
@@ -54,6 +55,7 @@ void HelpScreen::RunFrame() {
     ChangeScreen(form_, ScrHelp, ScrMainMenu);
     return;
   }
+  if (TakeButtonKeys(form_)) return;
   for (size_t slot = 1; slot <= kHelpButtonCount; ++slot) {
     TKaltoButton& button = *form_.Buttons[slot];
     if (button.Y > kButtonRestY) button.Y -= kSlideStep;

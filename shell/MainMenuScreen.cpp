@@ -1,6 +1,7 @@
 #include "shell/MainMenuScreen.h"
 
 #include "online/GoToLink.h"
+#include "shell/ButtonKeys.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/Unit_pr.h"
@@ -56,6 +57,7 @@ void MainMenuScreen::RunFrame() {
     return;
   }
   if (TakeKeyRelease(state, vk::Z)) state.Score += kScoreCheat;
+  if (TakeButtonKeys(form_)) return;
 
   for (int32_t i = 0; i < kColumnButtons; ++i) {
     TKaltoButton& button = *form_.Buttons[static_cast<size_t>(i + 1)];

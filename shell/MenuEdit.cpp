@@ -24,6 +24,7 @@ TKaltoEdit& AddMenuEdit(TForm1& form, const std::string& picture, int32_t x, int
   edit.CursorText = caret;
   edit.MaxLength = kEditMaxLength;
   edit.TextMargin = kEditTextMargin;
+  edit.KeepTextInside = true;
   const TKaltoBitmapFont& font = form.KaltoBitmapFont1;
   edit.TextColor = static_cast<uint32_t>(font.Alpha()) << 24 |
                    static_cast<uint32_t>(font.Red()) << 16 |
@@ -51,4 +52,8 @@ void BuildEditFont(TForm1& form, const std::string& face, int32_t size, uint8_t 
   font.SetRed(grey);
   font.SetGreen(grey);
   font.SetBlue(grey);
+}
+
+void BuildNameFont(TForm1& form) {
+  BuildEditFont(form, "Verdana", 14, 10);
 }

@@ -6,9 +6,10 @@ class TForm1;
 class TKaltoEdit;
 
 // The one text field of a menu screen (form.EditBox) in the menus' look: the named picture,
-// its size, the given caret, at most 12 characters. Backspace belongs to the screen, which
-// removes exactly one character per release (RemoveLastCharacter); the field itself only
-// appends typed characters. It writes in the colour of the edits' font (BuildEditFont first).
+// its size, the given caret, at most 12 characters and no more than it can show. Backspace belongs
+// to the screen, which removes exactly one character per release (RemoveLastCharacter); the field
+// itself only appends typed characters. It writes in the colour of the edits' font (BuildEditFont
+// first).
 TKaltoEdit& AddMenuEdit(TForm1& form, const std::string& picture, int32_t x, int32_t y,
                         const std::string& caret);
 // The text shown for a stored value: the padding "%" at its end removed.
@@ -16,3 +17,5 @@ std::string WithoutPadding(std::string text);
 void RemoveLastCharacter(TKaltoEdit& edit);
 // Builds the edits' bitmap font from a system face, in the colour given.
 void BuildEditFont(TForm1& form, const std::string& face, int32_t size, uint8_t grey);
+// The edits' font for the player's name, the same wherever the name is typed.
+void BuildNameFont(TForm1& form);

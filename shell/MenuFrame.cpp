@@ -13,6 +13,8 @@ namespace {
 
 constexpr int32_t kGreetingX = 30;
 constexpr int32_t kGreetingY = 16;
+// The greeting's light strip ends at x 735 and the corner lamp begins at 728.
+constexpr int32_t kGreetingWidth = 690;
 constexpr int32_t kCaretHideFrames = 31;
 constexpr int32_t kCaretShowFrames = 63;
 
@@ -112,7 +114,7 @@ void DrawLamps(TForm1& form) {
 
 void DrawGreeting(TForm1& form) {
   if (form.RunningText) {
-    form.KaltoFont2.TextOut(kGreetingX, kGreetingY, form.RunningText->VisibleText);
+    form.KaltoFont2.TextOut(kGreetingX, kGreetingY, form.RunningText->TextWithin(kGreetingWidth));
   }
 }
 

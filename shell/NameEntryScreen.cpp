@@ -1,6 +1,7 @@
 #include "shell/NameEntryScreen.h"
 
 #include "race/RunningString.h"
+#include "shell/ButtonKeys.h"
 #include "shell/MenuEdit.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
@@ -21,7 +22,7 @@ void NameEntryScreen::Enter() {
   form_.State.ScreenState = ScrEnterName;
   CreateMenuPage(form_);
   AddMenuButton(form_, "b_ok", -290, 434, [this] { Confirm(); });
-  BuildEditFont(form_, "Verdana", 14, 10);
+  BuildNameFont(form_);
   TKaltoEdit& edit = AddMenuEdit(form_, "e_name", -547, 363, "_");
   edit.Text = WithoutPadding(form_.State.PlayerName);
   edit.CursorPos = edit.TextLength();
@@ -38,6 +39,7 @@ void NameEntryScreen::RunFrame() {
   // Typed characters go to the end of the name.
   edit.CursorPos = edit.TextLength();
   BlinkCaret(form_, "_");
+  if (TakeButtonKeys(form_, FocusArrows::All, true)) return;
   if (TakeKeyRelease(state, vk::Enter) && !edit.Text.empty()) {
     Confirm();
     return;

@@ -1,5 +1,6 @@
 #include "shell/OptionsScreen.h"
 
+#include "shell/ButtonKeys.h"
 #include "shell/MenuEdit.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
@@ -43,8 +44,9 @@ void OptionsScreen::Enter() {
   AddToggle(880, 279, state.MusicOn, SwitchMenuMusic);
   AddToggle(940, 338, state.SoundOn, nullptr);
   form_.ButtonCount = kOptionsButtonCount;
-  // 13 rather than 18 points: twelve of the widest characters must fit the field.
-  BuildEditFont(form_, "Arial", 13, 220);
+  // Twelve of the widest letters do not fit the field at this size: the field refuses a
+  // letter that would run past its edge (see KeepTextInside).
+  BuildEditFont(form_, "Arial", 18, 220);
   TKaltoEdit& edit = AddMenuEdit(form_, "Edit", 553, 399, ".");
   edit.OnClick = [this](TKaltoGUIComponent&) { form_.EditTouched = true; };
   state.ExtraText = WithoutPadding(state.ExtraText);
@@ -85,6 +87,7 @@ void OptionsScreen::RunFrame() {
     Cancel(true);
     return;
   }
+  if (TakeButtonKeys(form_)) return;
 
   TKaltoButton& apply = *form_.Buttons[kApplySlot];
   if (apply.X < kApplyRestX) apply.X += kButtonStep;

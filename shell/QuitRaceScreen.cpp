@@ -1,8 +1,10 @@
 #include "shell/QuitRaceScreen.h"
 
 #include "engine/graphics/PictureTable.h"
+#include "shell/ButtonKeys.h"
 #include "shell/GameSounds.h"
 #include "shell/MenuBackground.h"
+#include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/PageButton.h"
 #include "shell/RaceFrame.h"
@@ -33,14 +35,13 @@ void QuitRaceScreen::Enter() {
 
 void QuitRaceScreen::RunFrame() {
   GameState& state = form_.State;
-  if (state.KeyReleased[vk::Escape]) {
-    state.KeyReleased[vk::Escape] = 0;
+  if (TakeButtonKeys(form_, FocusArrows::All, true)) return;
+  if (TakeKeyRelease(state, vk::Escape) || TakeNoKey(state)) {
     PlayEffect(form_, "check2");
     Resume();
     return;
   }
-  if (state.KeyReleased[vk::Enter]) {
-    state.KeyReleased[vk::Enter] = 0;
+  if (TakeKeyRelease(state, vk::Enter) || TakeYesKey(state)) {
     Quit();
     return;
   }

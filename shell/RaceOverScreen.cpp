@@ -5,7 +5,9 @@
 #include "engine/graphics/PictureTable.h"
 #include "race/Player.h"
 #include "race/Unlocks.h"
+#include "shell/ButtonKeys.h"
 #include "shell/GameSounds.h"
+#include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/PageButton.h"
 #include "shell/RaceFrame.h"
@@ -49,12 +51,9 @@ void RaceOverScreen::Enter() {
                                    [this](TKaltoGUIComponent&) { Continue(); });
   noButton_ = &AddPageButton(
       *form_.GuiPage, RequirePicture(pictures, "b_no1"), 511, 409,
-      [this](TKaltoGUIComponent&) { sending_.Active() ? sending_.Cancel() : answered_(); });
+      [this](TKaltoGUIComponent&) { AnswerNo(); });
   yesButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_yes1"), 375, 409,
-                              [this](TKaltoGUIComponent&) {
-                                yesButton_->Visible = false;
-                                sending_.Start(answered_);
-                              });
+                              [this](TKaltoGUIComponent&) { AnswerYes(); });
   for (TKaltoButton* button : {continueButton_, noButton_, yesButton_}) button->Visible = false;
   PlayEffect(form_, "finish");
   form_.PanelSprite =
@@ -74,6 +73,12 @@ void RaceOverScreen::Enter() {
 
 void RaceOverScreen::RunFrame() {
   GameState& state = form_.State;
+  if (TakeButtonKeys(form_)) return;
+  if (yesButton_->Visible && TakeYesKey(state)) AnswerYes();
+  if (noButton_->Visible && (TakeNoKey(state) || TakeKeyRelease(state, vk::Escape)) &&
+      AnswerNo()) {
+    return;
+  }
   BeginRaceFrame(form_);
   form_.KaltoGUI1.Draw();
   form_.Cursor->Move(0);
@@ -149,6 +154,21 @@ void RaceOverScreen::DrawUnlockMessage() {
   form_.KaltoFont1.TextOut(400 - form_.KaltoFont1.TextWidth(text) / 2, 480, text);
 }
 
+void RaceOverScreen::AnswerYes() {
+  yesButton_->Visible = false;
+  sending_.Start(answered_);
+}
+
+// "No" cancels a report being sent, or answers the question. True when the screen was left.
+bool RaceOverScreen::AnswerNo() {
+  if (sending_.Active()) {
+    sending_.Cancel();
+    return false;
+  }
+  answered_();
+  return true;
+}
+
 void RaceOverScreen::Continue() {
   GameState& state = form_.State;
   PlayEffect(form_, "check");
@@ -161,6 +181,11 @@ void RaceOverScreen::Continue() {
   EnterScore(state.Records, state.PlayerName, state.Score);
   form_.SaveProgressAndRecordsFiles();
   state.RecordStep = 0;
+  // The game-over screen that follows a completed game asks about the final score: ask once.
+  if (session_.GameCompleted) {
+    answered_();
+    return;
+  }
   form_.PanelSprite->SetImage(&RequirePicture(form_.GameImageList, "scr_send"));
   yesButton_->Visible = true;
   noButton_->Visible = true;

@@ -26,10 +26,10 @@ void ReturnToTrackSelection(TForm1& form, uint8_t from) {
   form.RaceFlow.StopGameOverFrames = true;
 }
 
-// The send question answered on the race-over screen of the race that completed the game:
-// the race is left and the game-completed picture follows, the lose music playing on.
+// Continue on the race-over screen of the race that completed the game: the race is left and
+// the game-completed picture follows, the lose music playing on. The score is not offered
+// here: the game-over screen after it asks.
 void CompleteGame(TForm1& form) {
-  PlayEffect(form, "check");
   form.LeaveScreen(ScrRaceOver);
   form.LeaveScreen(ScrRace);
   form.EnterScreen(ScrGameCompleted);

@@ -2,6 +2,7 @@
 
 #include "online/GoToLink.h"
 #include "online/ScoreServerAddress.h"
+#include "shell/ButtonKeys.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/Unit_pr.h"
@@ -46,10 +47,12 @@ void RecordsScreen::RunFrame() {
     ChangeScreen(form_, ScrRecords, ScrMainMenu);
     return;
   }
+  if (TakeButtonKeys(form_)) return;
   BeginMenuFrame(form_);
   DrawSpritesBelowPointer(form_);
   form_.Cursor->Move(1);
   form_.KaltoGUI1.Draw();
+  DrawLamps(form_);
   DrawTable();
   EndMenuFrame(form_);
 }

@@ -1,5 +1,6 @@
 #include "shell/SelectionScreen.h"
 
+#include "shell/ButtonKeys.h"
 #include "shell/MenuFrame.h"
 #include "shell/Unit_pr.h"
 
@@ -36,6 +37,7 @@ bool TakeSelectionKeys(TForm1& form, uint8_t screen, uint8_t previousScreen,
                        const std::function<void()>& confirm,
                        const std::function<void(int32_t)>& browse) {
   GameState& state = form.State;
+  if (TakeButtonKeys(form, FocusArrows::UpDownOnly, true)) return true;
   if (TakeKeyRelease(state, vk::Escape)) {
     PlayCheck2(form);
     ChangeScreen(form, screen, previousScreen);

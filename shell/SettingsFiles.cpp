@@ -1,5 +1,6 @@
 #include "shell/SettingsFiles.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "online/TextCodec.h"
+#include "race/GameConstants.h"
+#include "race/Unlocks.h"
 
 namespace {
 
@@ -130,6 +133,32 @@ std::string ProgressFileText(const GameState& state, const TrackSlotTimes& bestT
   return text;
 }
 
+namespace {
+
+// What a game can reach: a score never below 0, the catalogues' counts, the unlock steps
+// and the threshold after the last one, real times or the "no time" mark. Anything else
+// would stall the unlocks or show nonsense, so it counts as damage.
+bool ProgressInRange(const GameState& state, const TrackSlotTimes& bestTimes) {
+  const GameState fresh;
+  int64_t lastThreshold = fresh.PointsNeeded;
+  for (const int32_t step : fresh.UnlockSteps) lastThreshold += step;
+  const auto within = [](int64_t value, int64_t low, int64_t high) {
+    return value >= low && value <= high;
+  };
+  if (state.Score < 0 || !within(state.TracksAvailable, 1, race::kTrackCount) ||
+      !within(state.CarsAvailable, 1, race::kCarCount) ||
+      !within(state.PointsNeeded, 0, lastThreshold) ||
+      !within(state.UnlockStep, 0, kUnlockStepCount)) {
+    return false;
+  }
+  return std::all_of(bestTimes.begin(), bestTimes.end(), [&within](const RaceTime& time) {
+    return within(time.Hundredths, 0, 99) && within(time.Seconds, 0, 59) &&
+           within(time.Minutes, 0, RaceTime::kNoTimeMinutes);
+  });
+}
+
+}  // namespace
+
 bool ApplyProgressFileText(const std::string& text, GameState& state, TrackSlotTimes& bestTimes) {
   const std::vector<std::string> lines = SplitLines(text);
   if (lines.size() < static_cast<std::size_t>(kProgressLines)) return false;
@@ -140,7 +169,12 @@ bool ApplyProgressFileText(const std::string& text, GameState& state, TrackSlotT
     if (!value) return false;
     values.push_back(*value);
   }
+  GameState loaded = state;
+  TrackSlotTimes loadedTimes = bestTimes;
   std::size_t next = 0;
-  ForEachProgressField(state, bestTimes, [&](int32_t& field) { field = values[next++]; });
+  ForEachProgressField(loaded, loadedTimes, [&](int32_t& field) { field = values[next++]; });
+  if (!ProgressInRange(loaded, loadedTimes)) return false;
+  state = std::move(loaded);
+  bestTimes = loadedTimes;
   return true;
 }

@@ -282,8 +282,12 @@ bool TForm1::FormCloseQuery() const {
   return State.ScreenState == ScrExit && PromoScreen && PromoScreen->Countdown == 0;
 }
 
-void TForm1::FormMouseDown(MouseButton button) {
-  if (State.ScreenState != ScrExit || button != MouseButton::Left) return;
+void TForm1::FormMouseDown(const InputEvent& event) {
+  if (State.ScreenState != ScrExit || event.Button != MouseButton::Left) return;
+  // Hit-tested where the press happens: the pointer may have arrived in this very frame.
+  for (TShareScreen::TButton& promoButton : PromoScreen->PromoButtons) {
+    PromoScreen->UpdateHover(promoButton, event.X, event.Y);
+  }
   for (const TShareScreen::TButton& promoButton : PromoScreen->PromoButtons) {
     if (promoButton.Hover) PromoScreen->RunAction(promoButton);
   }
@@ -304,6 +308,6 @@ void TForm1::KeyUp(int key, uint8_t /*modifiers*/) {
 void TForm1::Mouse(const InputEvent& event) {
   // The second press of a double click is a press as well.
   if (event.Kind == InputKind::MouseDown || event.Kind == InputKind::MouseDoubleClick) {
-    FormMouseDown(event.Button);
+    FormMouseDown(event);
   }
 }

@@ -91,8 +91,8 @@ class TForm1 : private WindowHandler {
   void FormKeyUp(int key);
   // Every close request is refused except on the exit page once its countdown has run out.
   bool FormCloseQuery() const;
-  // A left press on the exit page runs the action of every button under the pointer.
-  void FormMouseDown(MouseButton button);
+  // A left press on the exit page runs the action of every button under it.
+  void FormMouseDown(const InputEvent& event);
   // Asks the window to close, as its close button does; the loop ends when it is allowed.
   void Close();
   // Write "Config.cfg" (options, name, records) / "Configdat.cfg" (the progress, with the

@@ -99,5 +99,9 @@ void TKaltoSound3D::SetListenerPositionZ(float z) {
 }
 
 int64_t TKaltoSound3D::Milliseconds() const {
-  return clock_.Now() * 1000 / clock_.Frequency();
+  // Whole seconds and the rest apart: ticks x 1000 would overflow after about 106 days of a
+  // nanosecond clock.
+  const int64_t now = clock_.Now();
+  const int64_t frequency = clock_.Frequency();
+  return now / frequency * 1000 + now % frequency * 1000 / frequency;
 }

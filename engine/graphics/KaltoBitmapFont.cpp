@@ -13,7 +13,8 @@ const std::string& TKaltoBitmapFont::DefaultCharacters() {
       "[\\]^_`"
       "\xE9\xF4\xFF\xF7\xFB\xF6\xF3\xE2\xF1\xEC\xE0\xEA\xE5\xEF\xE8\xF2\xF0"
       "\xED\xE3\xEE\xFC\xE1\xEB\xF8\xF9\xE4\xFE\xE6\xE7\xB8\xFA\xF5\xFD"
-      "{|}~";
+      "{|}~"
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   return characters;
 }
 

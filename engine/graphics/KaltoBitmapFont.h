@@ -41,7 +41,7 @@ class TKaltoBitmapFont : public DeviceResourceOwner {
     float Left = 0, Top = 0, Right = 0, Bottom = 0;  // texture rectangle
   };
 
-  // The 109 characters (Windows-1251) in the order of the glyph tiles; used when
+  // The 161 characters (Windows-1251) in the order of the glyph tiles; used when
   // Characters is set empty.
   static const std::string& DefaultCharacters();
 

@@ -19,7 +19,7 @@ constexpr int kRoad = kRoadTileSize;
 // name, lists, tile width, tile height, tiles, columns, optional
 const std::vector<PictureEntry> kPictures = {
     // Menu list. The glyph sheet must stay first: the bitmap font takes item 0.
-    {"font", M, 12, 20, 109, 16, false},
+    {"font", M, 12, 20, 161, 16, false},
     {"splash_back", M, 800, 600, 1, 1, false},
     {"splash_image", M, 214, 266, 1, 1, false},
     {"logo", M, 220, 220, 1, 1, false},
@@ -147,7 +147,7 @@ const std::vector<PictureEntry> kPictures = {
     {"scr_pause", R, 540, 104, 1, 1, false},
     {"scr_raceover", R, 508, 330, 1, 1, false},
     {"scr_send", R, 508, 330, 1, 1, false},
-    {"newrecord", R, 150, 16, 1, 1, false},
+    {"newrecord", R, 150, 14, 1, 1, false},
     {"scr_av", R, 500, 55, 1, 1, false},
     {"gamecompl", R, 800, 600, 1, 1, false},
     {"scr_gameover", R, 460, 350, 1, 1, false},

@@ -85,13 +85,26 @@ void TKaltoEdit::EditKey(int key) {
 }
 
 void TKaltoEdit::TypeCharacter(uint8_t ch) {
-  if (MaxLength >= 0 && TextLength() >= MaxLength) return;
-  const int filtered = FilteredCharacter(ch);
-  if (filtered < 0 || !Font) return;
+  if (MaxLength >= 0 && TextLength() >= MaxLength) return Refuse();
+  const int filtered = ch == 0 ? -1 : FilteredCharacter(ch);
+  if (filtered < 0 || !Font) return Refuse();
   const char c = static_cast<char>(filtered);
-  if (Font->Characters().find(c) == std::string::npos) return;
-  Text.insert(static_cast<size_t>(CursorPos), 1, c);
+  if (Font->Characters().find(c) == std::string::npos) return Refuse();
+  std::string longer = Text;
+  longer.insert(static_cast<size_t>(CursorPos), 1, c);
+  if (KeepTextInside && !FitsInside(longer)) return Refuse();
+  Text = std::move(longer);
   ++CursorPos;
+}
+
+bool TKaltoEdit::FitsInside(const std::string& text) const {
+  const int32_t drawn = gui_text::TextWidth(*Font, text + CursorText);
+  return std::lround(drawn * TextScaleX) + 2 * TextMargin <= Width;
+}
+
+void TKaltoEdit::Refuse() {
+  ShakeFrames = kShakeFrames;
+  if (OnRefused) OnRefused(*this);
 }
 
 int TKaltoEdit::FilteredCharacter(uint8_t ch) const {
@@ -112,6 +125,15 @@ int TKaltoEdit::FilteredCharacter(uint8_t ch) const {
 }
 
 void TKaltoEdit::Draw() {
+  // A refused character: the field jumps 3 px left and right, every other frame.
+  const int32_t shake = ShakeFrames > 0 ? (ShakeFrames % 2 == 0 ? 3 : -3) : 0;
+  if (ShakeFrames > 0) --ShakeFrames;
+  X += shake;
+  DrawUnshaken();
+  X -= shake;
+}
+
+void TKaltoEdit::DrawUnshaken() {
   TKaltoGUIComponent::Draw();
   if (Font) {
     const int32_t top =

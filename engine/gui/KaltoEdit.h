@@ -14,7 +14,11 @@ enum TEditCharFilter : uint8_t {
 };
 
 // A one-line text field of Windows-1251 characters. Takes the focus when clicked; typed
-// characters are inserted at the cursor only when the bitmap font can draw them.
+// characters are inserted at the cursor only when the bitmap font can draw them. A typed
+// character it cannot take (one the font cannot draw, one the filter refuses, one without
+// a Windows-1251 code, any once the field is full, and with KeepTextInside one that would
+// take the text and caret past the field's width less its margins) is refused visibly: the field
+// shakes for kShakeFrames drawn frames and OnRefused fires.
 class TKaltoEdit : public TKaltoGUIComponent {
  public:
   explicit TKaltoEdit(TKaltoGUIList& page);
@@ -28,6 +32,10 @@ class TKaltoEdit : public TKaltoGUIComponent {
   std::string CursorText = "_";
   bool ShowCursor = true;
   int32_t TextBlendMode = 0;
+  static constexpr int32_t kShakeFrames = 12;
+  int32_t ShakeFrames = 0;  // drawn frames of shaking left
+  TGUINotifyEvent OnRefused;
+  bool KeepTextInside = false;
 
   void SetFocus();
   void ClearFocus();
@@ -40,6 +48,9 @@ class TKaltoEdit : public TKaltoGUIComponent {
  private:
   void EditKey(int key);
   void TypeCharacter(uint8_t ch);
+  void Refuse();
+  bool FitsInside(const std::string& text) const;
+  void DrawUnshaken();
   // The character after the filter's case conversion, or -1 when the filter refuses it.
   int FilteredCharacter(uint8_t ch) const;
   void DrawText(int32_t top);

@@ -136,6 +136,7 @@ bool TKaltoGUI::MouseMoved(int32_t x, int32_t y, bool throttled) {
   const int64_t interval = clock_.Frequency() * kMoveIntervalMs / 1000;
   if (throttled && anyMoveAccepted_ && now - lastMoveTicks_ < interval) return false;
   anyMoveAccepted_ = true;
+  keysHaveFocus_ = false;
   lastMoveTicks_ = now;
   Previous = Pointer;
   Pointer.MouseX = static_cast<int32_t>(std::lround(x * ScaleX));

@@ -71,6 +71,23 @@ class TKaltoGUI : public InputHook, public DeviceResourceOwner {
   // The live widget with that Id, or null.
   TKaltoGUIComponent* WidgetById(int32_t id) const;
 
+  // Keys and pads move a focus between the buttons of the front-most page that has any.
+  // The focus is the hover: the button shows its hover picture, and a pointer move takes
+  // the hover back, so pointer and keys never disagree and the device used last wins.
+  // Moves it to the nearest button whose centre lies in the direction (dx, dy), or onto the
+  // page's first button when none is focused; (0, 0) gives the keys the button the pointer
+  // is over. False when nothing moved.
+  bool MoveFocus(int dx, int dy);
+  void FocusButton(const TKaltoButton& button);
+  // The button under the focus (hover), or null: a live, visible, enabled button with an
+  // OnClick handler on a visible, enabled page.
+  TKaltoButton* FocusedButton() const;
+  // Whether the keys placed the focus (no pointer move since).
+  bool KeysHaveFocus() const { return keysHaveFocus_ && FocusedButton(); }
+  // Clicks the button the keys focused, as the pointer would; a page its handler frees is
+  // destroyed only after the handler has returned. False when the keys focus none.
+  bool PressFocused();
+
   // InputHook
   bool HookInput(const InputEvent& event) override;
 
@@ -98,5 +115,6 @@ class TKaltoGUI : public InputHook, public DeviceResourceOwner {
   int handlingDepth_ = 0;
   std::vector<std::unique_ptr<TKaltoGUIList>> freedWhileHandling_;
   bool anyMoveAccepted_ = false;
+  bool keysHaveFocus_ = false;
   int64_t lastMoveTicks_ = 0;
 };

@@ -124,9 +124,15 @@ TEST_F(ShareTest, EachKindOfBadLineMakesThePageUnusable) {
   struct Case {
     const char* what;
     size_t line;
-    const char* text;
+    std::string text;
   };
+  // Existing files, named so that they lie outside the data folder or leave and re-enter it.
+  const std::string outside = "..\\" + root_.filename().string() + "\\website.url";
   const Case cases[] = {
+      {"absolute picture path", 4, (root_ / "wdata" / "n1.png").string()},
+      {"picture path through ..", 5, "wdata\\..\\wdata\\h1.png"},
+      {"file to open outside the folder", 6, outside},
+      {"drive letter", 6, "C:website.url"},
       {"empty line", 1, ""},
       {"token that is not a number", 3, "30 x 100 50"},
       {"too few numbers", 3, "30 40 100"},

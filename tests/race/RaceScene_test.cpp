@@ -1,6 +1,6 @@
 // A short drive on a small track, drawn headless: the player follows the road through a
 // corner with the handbrake and then drives into a tree, steered only through the key
-// tables. Every tenth frame is saved under race-scene/ in the game folder for looking at.
+// tables. Every tenth frame is saved under scenes/race-scene/ in the build folder for looking at.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -170,7 +170,8 @@ TEST(RaceScene, DrivesThroughACornerAndIntoATree) {
   ASSERT_NE(corner, nullptr);
   ASSERT_NE(tree, nullptr);
 
-  const std::filesystem::path frames = std::filesystem::current_path() / "race-scene";
+  const std::filesystem::path frames =
+      std::filesystem::path(BK_GAME_DIR) / ".." / "scenes" / "race-scene";
   std::filesystem::create_directories(frames);
   bool leftRoadBeforeCorner = false;
   bool droveThroughTheCorner = false;

@@ -52,3 +52,18 @@ TEST(RunningString, GreetsWithTheScoreAndWhatIsLeftToUnlock) {
   EXPECT_NE(done.find("!!!    "), std::string::npos);
   EXPECT_EQ(done.substr(done.size() - 61), "4" + std::string(60, ' '));
 }
+
+// The part a screen shows fills its strip: as many characters as fit, whatever their widths.
+TEST(RunningString, TheShownPartFillsTheWidthGiven) {
+  GameState state;
+  TKaltoSprite engine;
+  auto* marquee =
+      new TRunningString(engine, state, [](const std::string& s) { return s == " " ? 4 : 10; });
+  marquee->Text = "ab cd" + std::string(200, 'e');
+  EXPECT_EQ(marquee->TextWithin(44), "ab cd");
+  EXPECT_EQ(marquee->TextWithin(43), "ab c");
+  EXPECT_EQ(marquee->TextWithin(690).size(), 5u + (690 - 44) / 10);
+  EXPECT_EQ(marquee->TextWithin(5000), marquee->Text);
+  marquee->Text = std::string(300, ' ');
+  EXPECT_EQ(marquee->TextWithin(690).size(), 690u / 4) << "a run of spaces fills it as well";
+}

@@ -124,6 +124,9 @@ TEST(LoadTrackFile, FlowerPaintsGetRandomAnglesDiamondsNone) {
   RaceFixture diamonds(5);
   LoadTrackFile(diamonds.race, {{0, 0, 53, 77, 0}, {0, 0, 54, 77, 0}, {0, 0, 160, 33, 0}});
   EXPECT_EQ(PaintAngles(diamonds.engine), (std::vector<float>{33, 0, 0}));
+  // The diamonds and the in-place paint are road; the flower beds on the grass are not.
+  EXPECT_EQ(diamonds.race.RoadSurface->size(), 3u);
+  EXPECT_TRUE(again.race.RoadSurface->empty()) << "flower beds give no grip";
 }
 
 TEST(StartRace, ADamagedTrackFileGivesATypedErrorAndBuildsNothing) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -97,6 +98,17 @@ TEST(ExitPage, CountsDownFrameByFrameAndClosesOnlyThroughTheExitButtonAfterwards
   const PixelImage after = game.RenderFrame();
   game.SaveFrame(after, SceneFile("exit_page_ready.png").string());
   EXPECT_EQ(CountdownPixels(after), 0);
+  // The game's pointer is drawn over the page where the pointer is: its square changes when
+  // the pointer goes elsewhere.
+  game.MouseMove(700, 100);
+  const PixelImage away = game.RenderFrame();
+  int pointerPixels = 0;
+  for (int y = 102; y < 114; ++y) {
+    for (int x = 102; x < 110; ++x) {
+      pointerPixels += std::memcmp(after.Pixel(x, y), away.Pixel(x, y), 3) != 0;
+    }
+  }
+  EXPECT_GT(pointerPixels, 20) << "the game's pointer sprite";
 
   // The records button opens the shipped shortcut's address, and the game goes on.
   // Hover is worked out each frame, so the pointer arrives a frame before the press.
@@ -113,6 +125,25 @@ TEST(ExitPage, CountsDownFrameByFrameAndClosesOnlyThroughTheExitButtonAfterwards
   game.StepFrame();
   game.MouseDown(kExitX, kExitY);
   form.Loop.RunOnce();  // the press is handled; no frame follows a close
+  EXPECT_TRUE(form.Loop.QuitRequested());
+}
+
+// After a device reset (full screen on or off, switching away and back) the GUI must not
+// take the mouse back; and a press that arrives with the pointer's move onto the button,
+// before any frame has seen the pointer there, still lands on it.
+TEST(ExitPage, KeepsTheMouseThroughADeviceResetAndHitTestsThePressWhereItLands) {
+  GameHarness game;
+  TForm1& form = game.Form();
+  game.MouseMove(100, 100);
+  form.EnterScreen(ScrExit);
+  game.StepFrames(form.PromoScreen->Countdown + 1);
+  ASSERT_EQ(form.PromoScreen->Countdown, 0);
+  ASSERT_EQ(form.KaltoScreen1.ResetDevice(), 0);
+  EXPECT_EQ(form.MainWindow.GetInputHook(), nullptr);
+  game.StepFrame();
+  game.MouseMove(kExitX, kExitY);
+  game.MouseDown(kExitX, kExitY);
+  form.Loop.RunOnce();
   EXPECT_TRUE(form.Loop.QuitRequested());
 }
 

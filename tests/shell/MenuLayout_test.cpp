@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/gui/KaltoGUIComponent.h"
+#include "platform/Cp1251.h"
 #include "shell/CarScreen.h"
 #include "tests/shell/MenuPlayer.h"
 
@@ -246,25 +247,34 @@ TEST(MenuLayout, EveryTextFallsInsideItsPlate) {
   }
 }
 
-// Twelve of the font's widest character, and the caret after them, fit inside each edit.
-::testing::AssertionResult FullTextFits(TForm1& form) {
-  const TKaltoBitmapFont& font = form.KaltoBitmapFont1;
-  std::string widest;
+// The edit font's widest character.
+char WidestCharacter(const TKaltoBitmapFont& font) {
+  char widest = ' ';
   for (const char c : font.Characters()) {
     if (gui_text::TextWidth(font, std::string(1, c)) >
-        gui_text::TextWidth(font, std::string(1, widest.empty() ? ' ' : widest[0]))) {
-      widest = std::string(1, c);
+        gui_text::TextWidth(font, std::string(1, widest))) {
+      widest = c;
     }
   }
+  return widest;
+}
+
+// Twelve of the font's widest character, and the caret after them, fit inside the edit.
+::testing::AssertionResult FullTextFits(TForm1& form) {
+  const TKaltoBitmapFont& font = form.KaltoBitmapFont1;
+  const char widest = WidestCharacter(font);
   const TKaltoEdit& edit = *form.EditBox;
-  const int32_t used = edit.TextMargin + gui_text::TextWidth(font, std::string(12, widest[0])) +
+  const int32_t used = edit.TextMargin + gui_text::TextWidth(font, std::string(12, widest)) +
                        gui_text::TextWidth(font, "_");
   if (used <= edit.Width) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
          << used << " pixels of text in a field " << edit.Width << " wide (\"" << widest << "\")";
 }
 
-TEST(MenuLayout, TwelveOfTheWidestCharactersFitEachEdit) {
+// The name field holds twelve of its widest characters. The options field writes larger
+// (18 points) than twelve of them fit: typed on, it keeps what it can show inside its edge
+// and shakes at the rest.
+TEST(MenuLayout, TwelveOfTheWidestCharactersFitTheNameAndTheOptionsFieldKeepsItsTextInside) {
   GameHarness game;
   TForm1& form = game.Form();
   RunSplash(game);
@@ -273,7 +283,20 @@ TEST(MenuLayout, TwelveOfTheWidestCharactersFitEachEdit) {
   Press(game, vk::Enter);
   Settle(game);
   ClickButton(game, "b_opt");
-  EXPECT_TRUE(FullTextFits(form)) << "options";
+  Settle(game);
+  TKaltoEdit& field = *form.EditBox;
+  game.Click(field.X + 10, field.Y + 10);
+  game.StepFrame();
+  while (!field.Text.empty()) Press(game, vk::Backspace);
+  const char widest = WidestCharacter(form.KaltoBitmapFont1);
+  game.TypeText(Cp1251ToUtf8(std::string(12, widest)));
+  game.StepFrame();
+  EXPECT_LT(field.TextLength(), 12) << "twelve do not fit at 18 points";
+  EXPECT_GT(field.TextLength(), 6);
+  EXPECT_GT(field.ShakeFrames, 0) << "the refused ones are seen";
+  EXPECT_LE(2 * field.TextMargin +
+                gui_text::TextWidth(form.KaltoBitmapFont1, field.Text + field.CursorText),
+            field.Width);
   const TKaltoEdit& edit = *form.EditBox;
   EXPECT_TRUE(Inside({edit.X, edit.Y, edit.Width, edit.Height}, kOptionsPlate))
       << "the options field on its panel";

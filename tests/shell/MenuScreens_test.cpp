@@ -2,6 +2,7 @@
 // and clicks.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "race/MenuDecorations.h"
@@ -28,7 +29,7 @@ TEST(MenuScreens, FirstStartShowsTheSplashThenAsksForANameOfAtMostTwelveCharacte
   ClickButton(game, "b_ok");
   EXPECT_EQ(game.State().ScreenState, ScrEnterName);
 
-  // The edits write Cyrillic letters, digits and signs (their font has no Latin letters).
+  // Twelve characters at most: the Latin letters after them find the field full.
   game.TypeText("АБВГДЕЖЗИЙК1Zz23");
   game.StepFrame();
   TKaltoEdit& edit = *game.Form().EditBox;
@@ -183,6 +184,8 @@ TEST(MenuScreens, TheClearQuestionResetsTheTableOnlyThroughNo) {
       {"Left wraps to the last", {vk::Left, vk::Enter}, nullptr, true, 1},
       {"Right twice wraps to the first", {vk::Right, vk::Right, vk::Enter}, nullptr, false, 0},
       {"Escape", {vk::Escape}, nullptr, false, 0},
+      {"Y keeps", {'Y'}, nullptr, false, 0},
+      {"N resets", {'N'}, nullptr, true, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -196,11 +199,9 @@ TEST(MenuScreens, TheClearQuestionResetsTheTableOnlyThroughNo) {
     for (int key : c.Keys) {
       if (key == vk::Enter || key == vk::Escape) {
         EXPECT_EQ(question.FocusIndex(), c.FocusAfterKeys);
-        // The focused button shows its hover picture, the other its normal one.
-        for (int32_t index = 0; index < 2; ++index) {
-          EXPECT_EQ(game.Form().Buttons[static_cast<size_t>(index + 1)]->Slots[slNormal].Pattern,
-                    index == question.FocusIndex() ? 1 : 0);
-        }
+        // The focus is the hover: the focused button shows its hover picture.
+        EXPECT_EQ(game.Form().KaltoGUI1.Pointer.HoverId,
+                  game.Form().Buttons[static_cast<size_t>(c.FocusAfterKeys + 1)]->Id);
       }
       Press(game, key);
     }
@@ -223,6 +224,34 @@ TEST(MenuScreens, RecordsGoBackToTheMainMenu) {
     }
     EXPECT_EQ(game.State().ScreenState, ScrMainMenu);
   }
+}
+
+// The lamps glow over the records table and its clear question as over the other menus: the
+// corner lamp's square changes between a frame with it dark and one with it lit.
+TEST(MenuScreens, TheLampsShowOnTheRecordsAndTheClearQuestion) {
+  GameHarness game;
+  ReachMainMenu(game);
+  OpenRecords(game);
+  auto lampPixels = [&game] {
+    TLight& lamp = *game.Form().MenuLights[0];
+    lamp.SetAlpha(0);
+    const PixelImage dark = game.RenderFrame();
+    lamp.SetAlpha(255);
+    const PixelImage lit = game.RenderFrame();
+    int changed = 0;
+    for (int y = 0; y < 40; ++y) {
+      for (int x = 736; x < 784; ++x) {
+        const uint8_t* a = dark.Pixel(x, y);
+        const uint8_t* b = lit.Pixel(x, y);
+        changed += std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]) > 60;
+      }
+    }
+    return changed;
+  };
+  EXPECT_GT(lampPixels(), 100) << "records";
+  ClickButton(game, "b_clrhiscr");
+  ASSERT_EQ(game.State().ScreenState, ScrClearRecords);
+  EXPECT_GT(lampPixels(), 100) << "clear question";
 }
 
 TEST(MenuScreens, AWholeTripFromTheSplashToARaceStartByMouse) {

@@ -2,9 +2,20 @@
 // the score, unlocks, the track record, the saved progress and the way back to the menus.
 #include <gtest/gtest.h>
 
+#include "engine/graphics/PictureTable.h"
 #include "race/Player.h"
 #include "shell/Settings.h"
 #include "tests/shell/RaceScenario.h"
+
+namespace {
+
+// The cream of the wells the values are written in (the panel round them is navy).
+bool InAWell(const PixelImage& frame, int x, int y) {
+  const uint8_t* p = frame.Pixel(x, y);
+  return p[0] > 200 && p[1] > 200 && p[2] > 160;
+}
+
+}  // namespace
 
 TEST(RaceOver, TheBonusCountsIntoTheScoreAndAThresholdReachedOpensTheNextStep) {
   struct Case {
@@ -61,6 +72,17 @@ TEST(RaceOver, ContinueKeepsOnlyAFasterTimeAsTheTrackRecordAndSavesTheProgress) 
     const RaceTime time = state.FinishRows[1].Time;
     ASSERT_TRUE(IsNotSlower(kSlow, time)) << "the lap took longer than the slow record";
     if (record == kSlow) scenario.SaveScene("race-over.png");
+    if (record == RaceTime::None()) {
+      // The new-record stamp (drawn from y 298) lies between the time's well and the bonus's
+      // and covers neither. x 420 runs through the wells left of the texts, x 518 through
+      // the stamp.
+      const PixelImage frame = scenario.SaveScene("race-over-new-record.png");
+      const int stampBottom = 298 + FindPictureEntry("newrecord")->TileHeight;
+      EXPECT_TRUE(InAWell(frame, 420, 292)) << "the time's well";
+      EXPECT_FALSE(InAWell(frame, 420, 297)) << "the time's well ends above the stamp";
+      EXPECT_FALSE(InAWell(frame, 518, stampBottom - 1)) << "the stamp";
+      EXPECT_TRUE(InAWell(frame, 518, stampBottom + 1)) << "the bonus well starts under it";
+    }
     scenario.ClickButton("bro_next");
     EXPECT_EQ(track.BestTime, record == kFast ? kFast : time);
     EXPECT_EQ(scenario.VisibleButton("bro_next"), nullptr);

@@ -144,26 +144,26 @@ TEST(ConfigFile, EmptyRecordLinesKeepTheRowAsItWas) {
 
 TEST(ProgressFile, RoundTripsScoreUnlocksAndAllSlots) {
   GameState saved;
-  saved.Score = -150;
+  saved.Score = 1500000;
   saved.TracksAvailable = 7;
   saved.CarsAvailable = 4;
-  saved.PointsNeeded = 2147483647;
-  saved.UnlockStep = 5;
+  saved.PointsNeeded = 17700;  // after the last unlock step
+  saved.UnlockStep = 9;
   const TrackSlotTimes times = DistinctTimes();
   const std::string text = ProgressFileText(saved, times);
   const std::vector<std::string> lines = Lines(text);
   ASSERT_EQ(lines.size(), 80u);
-  EXPECT_EQ(DecodeSettingsLine(lines[0], true), "-150");
+  EXPECT_EQ(DecodeSettingsLine(lines[0], true), "1500000");
   EXPECT_EQ(DecodeSettingsLine(lines[5 + 3 * 3 + 2], true), "1000");  // slot 3's minutes
 
   GameState loaded;
   TrackSlotTimes loadedTimes{};
   ASSERT_TRUE(ApplyProgressFileText(text, loaded, loadedTimes));
-  EXPECT_EQ(loaded.Score, -150);
+  EXPECT_EQ(loaded.Score, 1500000);
   EXPECT_EQ(loaded.TracksAvailable, 7);
   EXPECT_EQ(loaded.CarsAvailable, 4);
-  EXPECT_EQ(loaded.PointsNeeded, 2147483647);
-  EXPECT_EQ(loaded.UnlockStep, 5);
+  EXPECT_EQ(loaded.PointsNeeded, 17700);
+  EXPECT_EQ(loaded.UnlockStep, 9);
   EXPECT_EQ(loadedTimes, times);
   EXPECT_EQ(ProgressFileText(loaded, loadedTimes), text);
 }
@@ -179,15 +179,14 @@ TEST(ProgressFile, DamagedFileChangesNothing) {
   };
   const std::vector<std::string> tooShort(good.begin(), good.end() - 1);
 
-  const std::string damaged[] = {replaced(0, "12a"),
-                                 replaced(40, ""),
-                                 replaced(79, "2147483648"),
-                                 replaced(3, "+5"),
-                                 replaced(4, " 5"),
-                                 JoinLines(tooShort),
-                                 "",
-                                 std::string(200, '\n'),
-                                 std::string("\xFF\0garbage", 9)};
+  const std::string damaged[] = {replaced(0, "12a"), replaced(40, ""), replaced(79, "2147483648"),
+                                 replaced(3, "+5"), replaced(4, " 5"),
+                                 // Numbers no game reaches: they would stall the unlocks.
+                                 replaced(0, "-1"), replaced(1, "13"), replaced(1, "0"),
+                                 replaced(2, "6"), replaced(3, "17701"), replaced(3, "-300"),
+                                 replaced(4, "10"), replaced(4, "-1"), replaced(5, "100"),
+                                 replaced(6, "60"), replaced(7, "1001"), JoinLines(tooShort), "",
+                                 std::string(200, '\n'), std::string("\xFF\0garbage", 9)};
   for (const std::string& text : damaged) {
     GameState state;
     TrackSlotTimes times{};

@@ -56,6 +56,12 @@ std::string DataFile(const char* gameName) {
   return path;
 }
 
+int32_t LastPathPoint(const std::vector<TrackRecord>& records) {
+  return static_cast<int32_t>(
+      std::count_if(records.begin(), records.end(),
+                    [](const TrackRecord& t) { return t.Kind == kind::PathPoint; }));
+}
+
 }  // namespace
 
 TEST(TrackCheck, RefusesEachDamageNamingIt) {
@@ -93,6 +99,31 @@ TEST(TrackCheck, RefusesEachDamageNamingIt) {
          return EncodeTrackRecords(r);
        }(),
        "check lines out of lap order: line 1 comes before line 0"},
+      // The start straight runs east: move the lap's closing point 60 pixels back, as far
+      // from the spot where the finish line counts laps as the line once lay from it.
+      {"wrap-off-line",
+       [&] {
+         std::vector<TrackRecord> r = sound;
+         const int32_t last = LastPathPoint(r);
+         for (TrackRecord& t : r) {
+           if (t.Kind == kind::PathPoint && t.B == last) t.X -= 60;
+         }
+         return EncodeTrackRecords(r);
+       }(),
+       "the lap does not wrap where the finish line counts it"},
+      {"creeping-slot",
+       [&] {
+         std::vector<TrackRecord> r = sound;
+         const int32_t last = LastPathPoint(r);
+         const auto point = std::find_if(r.begin(), r.end(), [&](const TrackRecord& t) {
+           return t.Kind == kind::PathPoint && t.B == last;
+         });
+         for (TrackRecord& t : r) {
+           if (t.Kind == kind::StartSlot && t.B == 1) t.X = point->X - 20;
+         }
+         return EncodeTrackRecords(r);
+       }(),
+       "start slot 1 is so near path point 1 that its car creeps over the line"},
       {"torn",
        [&] {
          std::vector<uint8_t> bytes = EncodeTrackRecords(sound);

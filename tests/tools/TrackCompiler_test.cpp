@@ -65,7 +65,7 @@ TEST(TrackCompiler, DerivesPathLinesAndGridFromTheRoad) {
     const TrackView view = ViewTrack(records);
     const RaceCourse& course = view.Course;
     const int n = course.PointCount;
-    ASSERT_EQ(n, 16);  // a point a piece
+    ASSERT_EQ(n, 17);  // a point a piece but the start piece, and two closing the lap
     EXPECT_EQ(OfKind(records, 1).size() + OfKind(records, 2).size() + OfKind(records, 11).size() +
                   OfKind(records, 12).size() + OfKind(records, 13).size() +
                   OfKind(records, 14).size(),
@@ -75,8 +75,9 @@ TEST(TrackCompiler, DerivesPathLinesAndGridFromTheRoad) {
     std::vector<int32_t> checkpoints;
     for (int i = 1; i <= n; ++i) {
       if (course.Points[i].Checkpoint) checkpoints.push_back(course.Points[i].Checkpoint);
+      if (i == n) continue;  // the closing step, below
       const PathPoint& a = course.Points[i];
-      const PathPoint& b = course.Points[i == n ? 1 : i + 1];
+      const PathPoint& b = course.Points[i + 1];
       const double step = std::hypot(b.X - a.X, b.Y - a.Y);
       EXPECT_GE(step, 150);
       EXPECT_LE(step, 300);
@@ -86,7 +87,8 @@ TEST(TrackCompiler, DerivesPathLinesAndGridFromTheRoad) {
     EXPECT_EQ(course.Points[1].Checkpoint, 1);
     EXPECT_EQ(course.Points[n].Checkpoint, static_cast<int32_t>(checkpoints.size()));
 
-    // The finish line stands across the start straight, between the last point and the first.
+    // The finish line stands across the start straight; the lap wraps where it counts a lap,
+    // the last point just before that spot and the first just after it.
     const std::vector<TrackRecord> finish = OfKind(records, kind::FinishLine);
     const std::vector<TrackRecord> paint = OfKind(records, kind::StartLine);
     ASSERT_EQ(finish.size(), 1u);
@@ -98,8 +100,8 @@ TEST(TrackCompiler, DerivesPathLinesAndGridFromTheRoad) {
     EXPECT_EQ(paint[0].Y, lineY);
     const double fx = std::cos(c.Heading * M_PI / 180), fy = std::sin(c.Heading * M_PI / 180);
     auto ahead = [&](double x, double y) { return (x - lineX) * fx + (y - lineY) * fy; };
-    EXPECT_LT(ahead(course.Points[n].X, course.Points[n].Y), 0);
-    EXPECT_GT(ahead(course.Points[1].X, course.Points[1].Y), 0);
+    EXPECT_NEAR(ahead(course.Points[n].X, course.Points[n].Y), -LapPointBehindLine() - 2, 1);
+    EXPECT_NEAR(ahead(course.Points[1].X, course.Points[1].Y), -LapPointBehindLine() + 2, 1);
 
     // Eight slots behind it, slot 1 in front, all heading along the road.
     double previous = 0;

@@ -184,6 +184,20 @@ TEST_F(GameSound, PooledEffectsTakeAFreePathOfTheirTypeElseTheLastBusyOne) {
   EXPECT_EQ(shortBeep->LastPath()->CurrentSound, shortBeep);
 }
 
+// A nanosecond clock as the system's, after 200 days of uptime.
+TEST(Sound3DWithoutDevice, ItsMillisecondsHoldAfterMonthsOfUptime) {
+  class UptimeClock final : public Clock {
+   public:
+    int64_t Frequency() const override { return 1'000'000'000; }
+    int64_t Now() const override { return 200LL * 86400 * 1'000'000'000 + 123'456'789; }
+  } clock;
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  testing::internal::CaptureStderr();
+  const TKaltoSound3D sound(clock);
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(sound.Milliseconds(), 200LL * 86400 * 1000 + 123);
+}
+
 TEST(Sound3DWithoutDevice, EverythingPlaysSilentlyWithoutComplaint) {
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   VirtualClock clock;

@@ -152,11 +152,13 @@ TEST(BitmapFontTables, CharactersMapFirstOccurrenceAndSpaceFallsBackToGlyphZero)
   EXPECT_EQ(font.GlyphOf(' '), 0);
   EXPECT_EQ(font.GlyphOf('C'), -1);
   font.SetCharacters("");
-  EXPECT_EQ(font.Characters().size(), 109u);
+  EXPECT_EQ(font.Characters().size(), 161u);
   EXPECT_EQ(font.GlyphOf('@'), 32);
   EXPECT_EQ(font.GlyphOf(0xDF), 33);  // capital Ya
   EXPECT_EQ(font.GlyphOf(0xE9), 72);  // small short i
   EXPECT_EQ(font.GlyphOf('~'), 108);
+  EXPECT_EQ(font.GlyphOf('A'), 109);  // the Latin letters follow
+  EXPECT_EQ(font.GlyphOf('z'), 160);
   EXPECT_EQ(font.GlyphOf('\n'), -1);
 }
 

@@ -35,7 +35,7 @@ TEST(PictureTable, NamesAreUniqueAndTheGlyphSheetComesFirst) {
   std::set<std::string> names;
   for (const PictureEntry& e : PictureTable()) EXPECT_TRUE(names.insert(e.Name).second) << e.Name;
   EXPECT_EQ(PictureTable().front().Lists, kMenuList);
-  EXPECT_EQ(PictureTable().front().Tiles, 109);
+  EXPECT_EQ(PictureTable().front().Tiles, 161);
 }
 
 TEST(PictureTable, ProblemsNameMissingPicturesAndTooFewTiles) {

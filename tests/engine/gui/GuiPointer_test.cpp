@@ -1,4 +1,6 @@
 // Hover, press, click and the mouse-move throttle, driven through the GUI's input hook.
+#include <memory>
+
 #include "tests/engine/gui/GuiFixture.h"
 
 namespace {
@@ -233,6 +235,29 @@ TEST_F(GuiFixture, AHandlerMayFreeItsOwnPage) {
     EXPECT_EQ(gui.WidgetById(editId), nullptr) << handler;
     Move(0, 0);
   }
+}
+
+// Read by the handler below after its page (and so the handler itself) may have gone.
+std::weak_ptr<int> handlerCapture;
+bool handlerOutlivedTheFree = false;
+
+// A button pressed through the keys' focus whose handler frees its page: the page, and the
+// handler with what it captured, live until the handler has returned.
+TEST_F(GuiFixture, APageFreedByTheHandlerOfAKeyPressOutlivesTheHandler) {
+  TKaltoGUIList& page = gui.CreatePage("GUI2");
+  TKaltoButton& button = AddButton(page, "A", 0, 0, 100, 100);
+  auto captured = std::make_shared<int>(0);
+  handlerCapture = captured;
+  button.OnClick = [this, &page, captured](TKaltoGUIComponent&) {
+    gui.FreePage(&page);
+    handlerOutlivedTheFree = !handlerCapture.expired();
+  };
+  captured.reset();
+  ASSERT_TRUE(gui.MoveFocus(0, 1));
+  EXPECT_TRUE(gui.PressFocused());
+  EXPECT_TRUE(handlerOutlivedTheFree);
+  EXPECT_TRUE(handlerCapture.expired()) << "freed once the handler has returned";
+  EXPECT_TRUE(gui.Pages.empty());
 }
 
 TEST_F(GuiFixture, ButtonClickedByEnterOrSpaceWhileFocused) {

@@ -11,7 +11,8 @@
 namespace {
 
 // Tile p shows character p of this string: space and ASCII 0x21-0x40, the capitals in
-// keyboard-row order, ASCII 0x5B-0x60, the small letters, ASCII 0x7B-0x7E.
+// keyboard-row order, ASCII 0x5B-0x60, the small letters, ASCII 0x7B-0x7E, then the Latin
+// capitals and small letters in alphabetical order.
 const std::vector<std::string>& glyphOrder() {
   static const std::vector<std::string> glyphs = [] {
     std::vector<std::string> out;
@@ -26,6 +27,8 @@ const std::vector<std::string>& glyphOrder() {
                             "л", "ш", "щ", "д", "ю", "ж", "з", "ё", "ъ", "х", "э"};
     out.insert(out.end(), std::begin(smalls), std::end(smalls));
     for (char c = 0x7B; c <= 0x7E; ++c) out.emplace_back(1, c);
+    for (char c = 'A'; c <= 'Z'; ++c) out.emplace_back(1, c);
+    for (char c = 'a'; c <= 'z'; ++c) out.emplace_back(1, c);
     return out;
   }();
   return glyphs;

@@ -42,6 +42,9 @@ void paintPause(cairo_t* cr, const TileRequest& t) {
 constexpr double kPanelX = 146, kPanelY = 129;
 constexpr double kResultRowsY[4] = {224, 268, 314, 361};
 constexpr double kValueCentreX = 518;
+// The wells leave the gap under the time row (y 296..312) to the "newrecord" stamp, which
+// the game draws at y 298.
+constexpr double kWellHeight = 30;
 
 void paintRaceOver(cairo_t* cr, const TileRequest& t) {
   const double w = t.width, h = t.height;
@@ -50,7 +53,7 @@ void paintRaceOver(cairo_t* cr, const TileRequest& t) {
   const char* labels[4] = {"Место:", "Время:", "Бонус:", "Счёт:"};
   for (int i = 0; i < 4; ++i) {
     const double y = kResultRowsY[i] - kPanelY;
-    drawLightWell(cr, wellX, y - 6, wellW, 38, 10);
+    drawLightWell(cr, wellX, y - 2, wellW, kWellHeight, 10);
     TextStyle label = panelLabelStyle(22, kWhite);
     label.outlineWidth = 1.5;
     label.outlineColour = kNavyDeep;

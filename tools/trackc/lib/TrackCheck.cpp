@@ -5,7 +5,9 @@
 #include <limits>
 
 #include "engine/graphics/PictureTable.h"
+#include "race/GameConstants.h"
 #include "tools/trackc/lib/Obstacles.h"
+#include "tools/trackc/lib/TrackCompiler.h"
 #include "tools/trackc/lib/TrackView.h"
 
 namespace {
@@ -14,8 +16,10 @@ constexpr double kMinPointStep = 150;
 constexpr double kMaxPointStep = 300;
 constexpr int kMinCheckpoints = 4;
 constexpr int kMinCheckLines = 3;
-constexpr double kLengthTolerance = 0.10;
-constexpr double kSlack = 2;  // pixels of rounding allowed where positions must match
+// How far a lap (the whole loop) may be from the catalogue's length text.
+constexpr double kLengthTolerance = 0.12;
+constexpr double kSlack = 2;         // pixels of rounding allowed where positions must match
+constexpr double kClosingReach = 4;  // the last and first path points from the lap point
 
 std::string At(double x, double y) {
   return "(" + std::to_string(std::lround(x)) + ", " + std::to_string(std::lround(y)) + ")";
@@ -75,14 +79,15 @@ class Checker {
         break;
       }
     }
-    for (int i = 1; i <= n_; ++i) {
+    // The closing step, from the last point to the first, is the finish rule's (Finish).
+    for (int i = 1; i < n_; ++i) {
       const PathPoint& a = Point(i);
-      const PathPoint& b = Point(i == n_ ? 1 : i + 1);
+      const PathPoint& b = Point(i + 1);
       const double step = std::hypot(b.X - a.X, b.Y - a.Y);
       if (step < kMinPointStep || step > kMaxPointStep) {
-        problems_.push_back("path points " + std::to_string(i) + " and " +
-                            std::to_string(i == n_ ? 1 : i + 1) + " are " +
-                            std::to_string(std::lround(step)) + " pixels apart (150..300)");
+        problems_.push_back("path points " + std::to_string(i) + " and " + std::to_string(i + 1) +
+                            " are " + std::to_string(std::lround(step)) +
+                            " pixels apart (150..300)");
       }
     }
   }
@@ -91,7 +96,7 @@ class Checker {
     const double lap = view_.Course.LapLength();
     if (std::fabs(lap - text) > text * kLengthTolerance) {
       char buffer[160];
-      std::snprintf(buffer, sizeof buffer, "lap length %.1f is not within 10 %% of %.1f", lap,
+      std::snprintf(buffer, sizeof buffer, "lap length %.1f is not within 12 %% of %.1f", lap,
                     text);
       problems_.emplace_back(buffer);
     }
@@ -218,17 +223,39 @@ class Checker {
     const bool horizontalRoad = piece->Kind == 1;
     const double fx = horizontalRoad ? (Point(1).X > Point(n_).X ? 1 : -1) : 0;
     const double fy = horizontalRoad ? 0 : (Point(1).Y > Point(n_).Y ? 1 : -1);
-    const double before = (Point(n_).X - cx) * fx + (Point(n_).Y - cy) * fy;
-    const double after = (Point(1).X - cx) * fx + (Point(1).Y - cy) * fy;
-    if (before >= 0 || after <= 0) {
-      problems_.push_back("the finish line is not between the last path point and the first");
+    // A car's lap is counted where its box first touches the line; its progress wraps
+    // halfway between the last path point and the first. Where the two disagree, a car
+    // counts a lap more (or less) than the cars beside it and the places shown are wrong.
+    const double lapX = cx - fx * LapPointBehindLine(), lapY = cy - fy * LapPointBehindLine();
+    const auto forward = [&](const PathPoint& p) { return (p.X - lapX) * fx + (p.Y - lapY) * fy; };
+    const auto sideways = [&](const PathPoint& p) {
+      return std::fabs((p.X - lapX) * fy - (p.Y - lapY) * fx);
+    };
+    const double before = forward(Point(n_)), after = forward(Point(1));
+    if (before >= 0 || after <= 0 || -before > kClosingReach || after > kClosingReach ||
+        sideways(Point(n_)) > kSlack || sideways(Point(1)) > kSlack ||
+        std::fabs(before + after) > kSlack) {
+      problems_.push_back(
+          "the lap does not wrap where the finish line counts it: the last path "
+          "point and the first must lie just either side of " +
+          At(lapX, lapY));
     }
     const double heading = std::atan2(fy, fx) * 180 / M_PI;
+    const PictureEntry& car = *FindPictureEntry("car1");
     for (int s = 1; s <= race::kStartSlotCount; ++s) {
       if (!view_.SlotGiven[static_cast<size_t>(s)]) continue;
       const StartSlot& slot = view_.Course.Slots[static_cast<size_t>(s)];
-      if ((slot.X - cx) * fx + (slot.Y - cy) * fy >= 0) {
-        problems_.push_back("start slot " + std::to_string(s) + " is not behind the finish line");
+      if ((slot.X - lapX) * fx + (slot.Y - lapY) * fy >= 0) {
+        problems_.push_back("start slot " + std::to_string(s) +
+                            " is not behind the point where the finish line counts a lap");
+      }
+      // Computer cars waiting for the start creep on near path point 1 (measured from the
+      // corner of their box).
+      if (std::hypot(slot.X - car.TileWidth / 2.0 - Point(1).X,
+                     slot.Y - car.TileHeight / 2.0 - Point(1).Y) <= race::kIdleReach) {
+        problems_.push_back("start slot " + std::to_string(s) +
+                            " is so near path point 1 that its car creeps over the line before "
+                            "the start");
       }
       const double off = std::remainder(slot.Angle - heading, 360.0);
       if (std::fabs(off) > 1) {

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
+#include "engine/graphics/PictureTable.h"
 #include "engine/graphics/RoadGrid.h"
+#include "race/GameConstants.h"
 #include "race/RaceRandom.h"
 #include "tools/trackc/lib/Obstacles.h"
 
@@ -18,6 +21,8 @@ constexpr double kSlotSideOffset = 56;  // from the centre line
 constexpr double kJitter = 20;          // grid-letter scenery moves this far at most
 constexpr int kPlacementTries = 120;
 constexpr double kFlowerGap = 24;
+// The last path point and the first lie this far either side of the lap point.
+constexpr double kClosingHalf = 2;
 
 struct Grid {
   std::vector<GridTile> Road;
@@ -139,22 +144,45 @@ class Builder {
   }
 
  private:
-  // Point 1 is the piece after the start; the start piece's own point, behind the finish
-  // line, closes the lap.
+  // The lap wraps where the finish line counts it: path point 1 lies just past the lap point
+  // on the start piece and the last point just before it, so a car's course total
+  // ((lap + 1) · lap length + progress) grows steadily across the line and the ranking holds
+  // on both sides. Between them one point per piece, at its centre, in lap order from the
+  // piece after the start. The demo course has no finish line: its start piece's centre
+  // closes the lap.
   void PathPoints() {
-    const int n = static_cast<int>(loop_.size());
-    const int k = std::clamp(n / 4, 4, n);
+    std::vector<std::pair<double, double>> points;
+    double fx, fy, lapX, lapY;
+    LapPoint(fx, fy, lapX, lapY);
+    if (!source_.Demo) points.emplace_back(lapX + fx * kClosingHalf, lapY + fy * kClosingHalf);
+    for (size_t i = 1; i <= loop_.size(); ++i) {
+      if (i == loop_.size() && !source_.Demo) break;
+      double x, y;
+      frame_.CentreLinePoint(loop_[i % loop_.size()].Tile, x, y);
+      points.emplace_back(x, y);
+    }
+    if (!source_.Demo) points.emplace_back(lapX - fx * kClosingHalf, lapY - fy * kClosingHalf);
+
+    const int n = static_cast<int>(points.size());
+    const int pieces = static_cast<int>(loop_.size());
+    const int k = std::clamp(pieces / 4, 4, pieces);
     std::vector<int32_t> checkpoint(static_cast<size_t>(n) + 1, 0);
     for (int j = 1; j <= k; ++j) {
       const int index = 1 + static_cast<int>(std::lround((j - 1) * (n - 1.0) / (k - 1)));
       checkpoint[static_cast<size_t>(index)] = j;
     }
     for (int i = 1; i <= n; ++i) {
-      double x, y;
-      frame_.CentreLinePoint(loop_[static_cast<size_t>(i % n)].Tile, x, y);
+      const auto [x, y] = points[static_cast<size_t>(i - 1)];
       records_.push_back(
           {Round(y), Round(x), kind::PathPoint, checkpoint[static_cast<size_t>(i)], i});
     }
+  }
+
+  // Where a car driving along the start straight first touches the finish line.
+  void LapPoint(double& fx, double& fy, double& lapX, double& lapY) const {
+    StartFrame(fx, fy, lapX, lapY);
+    lapX -= fx * LapPointBehindLine();
+    lapY -= fy * LapPointBehindLine();
   }
 
   // Along the start straight, forward (fx, fy), and the finish line's centre.
@@ -338,4 +366,9 @@ std::vector<TrackRecord> CompileTrack(const TrackSource& source) {
   if (!loop) throw TrackSourceError(problem);
   if (loop->size() < 4) throw TrackSourceError("the loop needs at least four pieces");
   return Builder(source, grid, *loop).Build();
+}
+
+double LapPointBehindLine() {
+  return FindPictureEntry("fline")->TileHeight / 2.0 + FindPictureEntry("car1")->TileHeight / 2.0 -
+         race::kCarShapeInset;
 }
