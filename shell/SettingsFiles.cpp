@@ -94,6 +94,7 @@ std::string ConfigFileText(const GameState& state) {
     AppendLine(text, row.Name, true);
     AppendLine(text, row.ScoreText, true);
   }
+  AppendLine(text, DifficultyWord(state.DriverDifficulty), true);
   return text;
 }
 
@@ -117,6 +118,9 @@ void ApplyConfigFileText(const std::string& text, GameState& state) {
     if (!name.empty()) state.Records[row].Name = name;
     if (!score.empty()) state.Records[row].ScoreText = score;
   }
+  // Files written before the option existed end with the records: the normal level.
+  state.DriverDifficulty =
+      DifficultyFromWord(value(5 + 2 * kRecordRows, true)).value_or(Difficulty::Normal);
 }
 
 std::string ProgressFileText(const GameState& state, const TrackSlotTimes& bestTimes) {

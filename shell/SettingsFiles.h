@@ -25,7 +25,8 @@ void RemoveTrailingPadding(std::string& value);
 // The value of one line; for padded values every trailing "%" is removed.
 std::string DecodeSettingsLine(const std::string& line, bool padded);
 
-// "Config.cfg": options, the options text, the player's name and the records table.
+// "Config.cfg": options, the options text, the player's name, the records table and the
+// difficulty (a line older files do not have; they read as the normal level).
 std::string ConfigFileText(const GameState& state);
 // Applies the lines there are; missing lines read as empty (and an empty first line means
 // full screen: both full-screen flags become true). Any text is accepted.
