@@ -206,12 +206,9 @@ void paintControlsPage(cairo_t* cr, const TileRequest& t) {
   TextStyle heading = panelLabelStyle(13, kGold);
   drawText(cr, "геймпад", heading, padX, rows[0].y - kPageY - 26, Align::Centre, Align::Centre);
   // Below the column, clear of the key icons on the left.
-  const double noteRight = padX + kPadBadgeWidth / 2;
-  drawText(cr, "R или Y — машину назад на трассу", panelLabelStyle(14, kGold), noteRight,
-           t.height - 42, Align::End, Align::Centre);
-  const char* noteText = "крестовина — как стрелки, A — Enter";
+  const char* noteText = "R или Y — машину назад на трассу; крестовина — как стрелки, A — Enter";
   const TextStyle note = panelLabelStyle(13, kCream);
-  drawText(cr, noteText, note, noteRight, t.height - 22, Align::End, Align::Centre);
+  drawText(cr, noteText, note, padX + kPadBadgeWidth / 2, t.height - 22, Align::End, Align::Centre);
 }
 
 void paintScorePage(cairo_t* cr, const TileRequest& t) {
