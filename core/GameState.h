@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Difficulty.h"
 #include "core/RaceTime.h"
 
 // Screen states of the game's state machine. Values 2, 5, 11, 17 and 18 are unused.
@@ -47,6 +48,7 @@ struct OptionsBackupRecord {
   bool MusicOn = true;
   bool FullScreenWanted = false;
   std::string ExtraText;
+  Difficulty DriverDifficulty = Difficulty::Normal;
 };
 
 // The game-wide state record: the one record that the shell, the race world and the
@@ -63,6 +65,7 @@ struct GameState {
   bool FullScreenActive = false;
   bool MusicOn = true;
   bool SoundOn = true;
+  Difficulty DriverDifficulty = Difficulty::Normal;  // how hard the computer cars drive
   std::string ExtraText;
   std::string PlayerName;
   std::array<RecordRow, 10> Records{};
@@ -112,9 +115,10 @@ constexpr int Right = 39;
 constexpr int Down = 40;
 constexpr int Insert = 45;
 constexpr int Delete = 46;
-constexpr int Digit0 = 48;  // '0'..'9' are 48..57
-constexpr int LetterA = 65; // 'A'..'Z' are 65..90
+constexpr int Digit0 = 48;   // '0'..'9' are 48..57
+constexpr int LetterA = 65;  // 'A'..'Z' are 65..90
 constexpr int P = 80;
+constexpr int R = 82;
 constexpr int Z = 90;
-constexpr int F1 = 112;     // F1..F12 are 112..123
+constexpr int F1 = 112;  // F1..F12 are 112..123
 }  // namespace vk

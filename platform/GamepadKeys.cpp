@@ -25,6 +25,8 @@ int GamepadKeys::KeyOf(Source source) {
       return vk::Escape;
     case ButtonX:
       return vk::Space;
+    case ButtonY:
+      return vk::R;
     case ButtonStart:
       return vk::P;
     case kSourceCount:
@@ -71,6 +73,9 @@ std::vector<InputEvent> GamepadKeys::Button(int pad, PadButton button, bool down
       break;
     case PadButton::X:
       Set(pad, ButtonX, down, out);
+      break;
+    case PadButton::Y:
+      Set(pad, ButtonY, down, out);
       break;
     case PadButton::Start:
       Set(pad, ButtonStart, down, out);

@@ -7,14 +7,14 @@
 #include "platform/InputEvent.h"
 
 // The gamepad controls the game reads, named after the standard controller layout.
-enum class PadButton : uint8_t { A, B, X, Start, DpadUp, DpadDown, DpadLeft, DpadRight };
+enum class PadButton : uint8_t { A, B, X, Y, Start, DpadUp, DpadDown, DpadLeft, DpadRight };
 // Axis values as SDL reports them: sticks -32768..32767 (y grows downwards), triggers
 // 0..32767.
 enum class PadAxis : uint8_t { LeftX, LeftY, TriggerLeft, TriggerRight };
 
 // Turns gamepad controls into the keyboard's key events, so the key tables cannot tell a
 // pad from a keyboard: the left stick and the d-pad are the arrow keys, A is Enter, B
-// Escape, X Space, Start P, the right trigger Up (throttle) and the left trigger Down
+// Escape, X Space, Y R, Start P, the right trigger Up (throttle) and the left trigger Down
 // (brake). Several controls may hold one key (stick, d-pad and trigger, on any number of
 // pads): the key goes down with the first and up with the last. No SDL here; pads are told
 // apart by any id the caller chooses.
@@ -45,6 +45,7 @@ class GamepadKeys {
     ButtonA,
     ButtonB,
     ButtonX,
+    ButtonY,
     ButtonStart,
     TriggerLeft,
     TriggerRight,

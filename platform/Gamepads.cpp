@@ -17,6 +17,9 @@ bool PadButtonOf(uint8_t sdlButton, PadButton& button) {
     case SDL_CONTROLLER_BUTTON_X:
       button = PadButton::X;
       return true;
+    case SDL_CONTROLLER_BUTTON_Y:
+      button = PadButton::Y;
+      return true;
     case SDL_CONTROLLER_BUTTON_START:
       button = PadButton::Start;
       return true;

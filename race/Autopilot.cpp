@@ -28,6 +28,8 @@ constexpr BendSpeed kBendSpeeds[] = {{100, 5.0}, {70, 6.0}, {45, 7.5}};
 constexpr double kStuckSpeed = 0.6;
 constexpr int32_t kStuckFrames = 40;
 constexpr int32_t kReverseFrames = 45;
+// No further along the course for this long (4 s), backing out included: the rescue key.
+constexpr int64_t kHopelessSteps = 360;
 
 // The angle from a to b, brought into -180..180.
 double AngleBetween(double a, double b) {
@@ -124,6 +126,14 @@ AutopilotControls Autopilot::Decide() {
   const Vec2 car = player->Centre();
   TrackPlace(car);
   const double speed = player->Speed;
+  stall_.Step(player->Progress, race_.Course.LapLength(), player->ControlsEnabled);
+  if (stall_.StalledSteps() >= kHopelessSteps) {
+    stall_.Restart();
+    reverseFrames_ = 0;
+    slowFrames_ = 0;
+    controls.Rescue = true;
+    return controls;
+  }
   const Vec2 aim = PointAhead(car, kAimAhead + kAimPerSpeed * std::max(speed, 0.0));
   const double off = AngleBetween(player->Heading, Bearing(car, aim));
 
@@ -163,4 +173,5 @@ void Autopilot::PressKeys() {
   Hold(vk::Down, controls.Brake);
   Hold(vk::Right, controls.Right);
   Hold(vk::Left, controls.Left);
+  if (controls.Rescue) race_.State.KeyReleased[vk::R] = 1;
 }

@@ -3,6 +3,7 @@
 
 #include "race/QuadGeometry.h"
 #include "race/RaceContext.h"
+#include "race/StallClock.h"
 
 // What the autopilot wants held for the coming frame.
 struct AutopilotControls {
@@ -10,12 +11,14 @@ struct AutopilotControls {
   bool Brake = false;     // Down
   bool Left = false;
   bool Right = false;
+  bool Rescue = false;  // R, tapped
 };
 
 // Drives the player's car round the course through the key tables only, as a player at the
 // keyboard would. It keeps track of where on the path the car is (so a push off the line
 // never loses it), steers for a point a little ahead on the path, eases off before bends
-// in proportion to how sharp they are, and backs out when it is stuck against scenery.
+// in proportion to how sharp they are, backs out when it is stuck against scenery, and
+// asks to be put back on the course when it has got no further for a long while.
 class Autopilot {
  public:
   explicit Autopilot(RaceContext& race) : race_(race) {}
@@ -38,4 +41,5 @@ class Autopilot {
   int32_t slowFrames_ = 0;
   int32_t reverseFrames_ = 0;
   double reverseSteer_ = 0;
+  StallClock stall_;
 };

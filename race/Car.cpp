@@ -38,6 +38,10 @@ bool PointOnSpriteBox(Vec2 p, const TSprite& s) {
 
 }  // namespace
 
+const char* RaceCarPicture(int32_t carKind) {
+  return kRaceCarPictures[std::clamp(carKind, 0, race::kCarCount - 1)];
+}
+
 // ---- TGroundPoint -----------------------------------------------------------------------
 
 TGroundPoint::TGroundPoint(RaceContext& race, bool usesMenuImages, double angleOffset)

@@ -10,6 +10,9 @@
 
 class TArrow;
 
+// The race list's picture of a car kind.
+const char* RaceCarPicture(int32_t carKind);
+
 // A hidden point that a car carries 20 pixels ahead of or behind its centre; it reports
 // whether it stands on a road part or a road paint.
 class TGroundPoint : public TSprite {

@@ -3,14 +3,27 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/GameState.h"
+#include "race/CarRescue.h"
 #include "race/EffectSprites.h"
 #include "race/GameConstants.h"
 #include "race/Player.h"
 
+// How a computer car drives at each difficulty; Normal is the driver as it always was.
+struct DriverTuning {
+  double AccelerationFactor;  // scales the car's throttle
+  double TargetReach;         // a target this near on both axes counts as reached
+  double BrakeSpeed;          // above this speed (plus the sine of the miss) a turn brakes
+  double TopSpeedFactor;      // scales the car's top speed
+};
+
 namespace {
 
-constexpr double kAccelerationFactor = 1.2;
-constexpr double kTargetReach = 160;    // a target this near on both axes counts as reached
+constexpr DriverTuning kTunings[kDifficultyCount] = {
+    {1.0, 160, 1.6, 1},   // Easy: brakes earlier, accelerates less
+    {1.2, 160, 2, 1},     // Normal
+    {1.3, 190, 2, 1.05},  // Hard: cuts the corners, accelerates harder, a little faster
+};
 constexpr double kStraightEnough = 20;  // degrees between bearing and heading
 constexpr int32_t kArmingCheckpoint = 3;
 // Sensor directions, added to the drawn Angle (Heading - 90).
@@ -44,6 +57,7 @@ TEnemyCar::TEnemyCar(RaceContext& race, bool usesMenuImages, double startAngle,
                    centreY),
       obstacleSensorDistance_(Height() / 2.0 + 60),
       carSensorDistance_(Height() / 2.0 + 35) {
+  MaxSpeed *= Tuning().TopSpeedFactor;
   TargetArrow = new TArrow(race, usesMenuImages, 2, X() + Width() / 2.0, Y() + Height() / 2.0 - 5);
 }
 
@@ -61,6 +75,11 @@ void TEnemyCar::Move(int32_t) {
     Coast();
   }
   UpdateProgress();
+  Stall.Step(Progress, Race.Course.LapLength(), Driving);
+  if (Stall.StalledSteps() >= kStalledStepsBeforeRescue) {
+    RescueOpponent(Race, *this);
+    UpdateProgress();
+  }
   UpdatePlace();
   if (Race.DemoRace) {
     SurfaceFactor = 0.5;  // the demo course has no road parts
@@ -70,7 +89,7 @@ void TEnemyCar::Move(int32_t) {
   const Vec2 heading = Direction(MoveHeading);
   SetX(static_cast<float>(X() + heading.X * Speed));
   SetY(static_cast<float>(Y() + heading.Y * Speed));
-  ApplyThrottle(kAccelerationFactor);
+  ApplyThrottle(Tuning().AccelerationFactor);
   ApplyFriction();
   Angle = static_cast<float>(Heading - 90);
   LeaveSkidMarks();
@@ -80,6 +99,10 @@ void TEnemyCar::Move(int32_t) {
   UpdateShape();
   UpdateSensors();
   CollideWithCars();
+}
+
+const DriverTuning& TEnemyCar::Tuning() const {
+  return kTunings[static_cast<int>(Race.State.DriverDifficulty)];
 }
 
 // Rolls toward the start: eases off away from path point 1 and creeps on near it.
@@ -126,7 +149,8 @@ void TEnemyCar::Drive() {
     }
   }
 
-  if (std::fabs(t.X - m.X) < kTargetReach && std::fabs(t.Y - m.Y) < kTargetReach) {
+  const DriverTuning& tuning = Tuning();
+  if (std::fabs(t.X - m.X) < tuning.TargetReach && std::fabs(t.Y - m.Y) < tuning.TargetReach) {
     TargetPoint = TargetPoint >= course.PointCount ? 1 : TargetPoint + 1;
     const int32_t checkpoint = course.Points[TargetPoint].Checkpoint;
     if (checkpoint == kArmingCheckpoint) FinishArmed = true;
@@ -148,7 +172,8 @@ void TEnemyCar::Drive() {
   const double g = std::fmod(Nint(HeadingArrow->Angle), 360.0);
   const double e = std::fabs(b - g);
   if (e > kStraightEnough && std::fabs(b + 360 - g) > kStraightEnough &&
-      std::fabs(b - 360 - g) > kStraightEnough && Speed > std::sin(e * kRadiansPerDegree) + 2) {
+      std::fabs(b - 360 - g) > kStraightEnough &&
+      Speed > std::sin(e * kRadiansPerDegree) + tuning.BrakeSpeed) {
     brake = true;
   } else {
     Accelerate();

@@ -2,6 +2,7 @@
 #include "race/Opponent.h"
 
 class TArrow;
+struct DriverTuning;
 
 // A computer-driven car. It drives from path point to path point, eases off when its target
 // lies far off its heading, and steers away from obstacles its front sensors touch and
@@ -30,6 +31,8 @@ class TEnemyCar : public TOpponentCar {
   bool SteerLeftRequest = false;
 
  private:
+  // The driving figures of the race's difficulty.
+  const DriverTuning& Tuning() const;
   void Coast();
   void MoveArrows();
   void UpdateSensors();

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "race/Car.h"
+#include "race/StallClock.h"
 
 // A point ahead of a computer car that obstacles mark when they cover it.
 struct ObstacleSensor {
@@ -33,6 +34,8 @@ class TOpponentCar : public TCar {
   int32_t OpponentIndex;
   bool Driving = false;
   std::array<ObstacleSensor, 2> ObstacleSensors{};  // left, right
+  // How long the car has gone without getting further; its driver keeps it.
+  StallClock Stall;
 
  private:
   std::array<bool, kCheckpointNumbers> passed_{};

@@ -16,15 +16,8 @@ namespace {
 
 constexpr const char* kTrackName = "race-sim track";
 
-bool EveryCarFinished(const RaceContext& race) {
-  return race.State.RaceFinished &&
-         std::all_of(race.Opponents.begin(), race.Opponents.end(),
-                     [&](const TOpponentCar* car) { return car->Lap > race.Course.Laps; });
-}
-
-// Watches the computer cars: when each lap ends and how long each went without progress.
-// Progress is summed from the frame-to-frame change of a car's place on the lap, so the
-// jump of the lap count at the finish line does not count as progress.
+// Watches the computer cars: when each lap ends, and the longest stall their own stall
+// clocks showed (a car is put back on the course when its stall grows too long).
 class OpponentWatch {
  public:
   explicit OpponentWatch(const RaceContext& race) : race_(race) {
@@ -32,13 +25,11 @@ class OpponentWatch {
     cars_.resize(n);
     for (size_t i = 0; i < n; ++i) {
       cars_[i].Lap = race.Opponents[i]->Lap;
-      cars_[i].LastProgress = race.Opponents[i]->Progress;
       cars_[i].WasDriving = race.Opponents[i]->Driving;
     }
   }
 
   void After(int64_t frame) {
-    const double lap = race_.Course.LapLength();
     for (size_t i = 0; i < race_.Opponents.size(); ++i) {
       const TOpponentCar& car = *race_.Opponents[i];
       Car& c = cars_[i];
@@ -48,17 +39,8 @@ class OpponentWatch {
         c.LapStart = frame;
         c.Lap = car.Lap;
       }
-      double step = car.Progress - c.LastProgress;
-      if (lap > 0 && step < -lap / 2) step += lap;
-      if (lap > 0 && step > lap / 2) step -= lap;
-      c.LastProgress = car.Progress;
-      c.Advance += step;
-      if (!car.Driving || c.Advance >= c.Best + kProgressStep) {
-        c.Best = std::max(c.Best, c.Advance);
-        c.BestFrame = frame;
-      }
       c.WasDriving = car.Driving;
-      longestStall_ = std::max(longestStall_, frame - c.BestFrame);
+      longestStall_ = std::max(longestStall_, car.Stall.StalledSteps());
     }
   }
 
@@ -70,16 +52,10 @@ class OpponentWatch {
   int64_t LongestStall() const { return longestStall_; }
 
  private:
-  static constexpr double kProgressStep = 1;  // ten pixels along the course
-
   struct Car {
     int32_t Lap = 0;
     int64_t LapStart = -1;
     bool WasDriving = false;
-    double LastProgress = 0;
-    double Advance = 0;
-    double Best = 0;
-    int64_t BestFrame = 0;
     std::vector<int64_t> LapFrames;
   };
 
@@ -90,40 +66,57 @@ class OpponentWatch {
 
 }  // namespace
 
-RaceOutcome RunRace(const RaceSetup& setup) {
-  GameState state;
-  state.CarsAvailable = race::kCarCount;
-  TKaltoImageList sized;  // outlives the sprites that point into it
-  TKaltoSprite engine;
-  RaceContext race(state, engine, setup.Seed);
-  if (!setup.Pictures) FillSizedPictureList(sized, kRaceList);
-  race.GameImages = setup.Pictures ? setup.Pictures : &sized;
-  InitTrackCatalogue(race.Tracks, state);
-  InitCarCatalogue(race.Cars, state);  // the catalogues reset the selection
-  state.SelectedTrack = 0;
-  state.SelectedCar = std::clamp(setup.CarKind, 0, race::kCarCount - 1);
-  TrackInfo& track = race.Tracks.Tracks[0];
+HeadlessRace::HeadlessRace(const RaceSetup& setup) : Race(State, Engine, setup.Seed) {
+  State.CarsAvailable = race::kCarCount;
+  State.DriverDifficulty = setup.Level;
+  if (!setup.Pictures) FillSizedPictureList(SizedPictures, kRaceList);
+  Race.GameImages = setup.Pictures ? setup.Pictures : &SizedPictures;
+  InitTrackCatalogue(Race.Tracks, State);
+  InitCarCatalogue(Race.Cars, State);  // the catalogues reset the selection
+  State.SelectedTrack = 0;
+  State.SelectedCar = std::clamp(setup.CarKind, 0, race::kCarCount - 1);
+  TrackInfo& track = Race.Tracks.Tracks[0];
   track.DataFile = kTrackName;
   track.Opponents = std::clamp(setup.Opponents, 0, race::kMaxOpponents);
   track.Laps = setup.Laps;
-  race.DataFile = [&setup](const std::string&) { return setup.TrackFile; };
-  UseRaceWorldParts(race);
-  StartRace(race);
-  ReleaseCarsAndClock(race);
+  const std::filesystem::path file = setup.TrackFile;
+  Race.DataFile = [file](const std::string&) { return file; };
+  UseRaceWorldParts(Race);
+  StartRace(Race);
+  ReleaseCarsAndClock(Race);
+}
 
+HeadlessRace::~HeadlessRace() {
+  Race.ForgetCars();
+}
+
+void HeadlessRace::Step() {
+  RunRaceStep(Race);
+  Engine.KillDead();
+}
+
+bool HeadlessRace::EveryCarFinished() const {
+  return State.RaceFinished &&
+         std::all_of(Race.Opponents.begin(), Race.Opponents.end(),
+                     [&](const TOpponentCar* car) { return car->Lap > Race.Course.Laps; });
+}
+
+RaceOutcome RunRace(const RaceSetup& setup) {
+  HeadlessRace headless(setup);
+  RaceContext& race = headless.Race;
+  GameState& state = headless.State;
   Autopilot pilot(race);
   OpponentWatch watch(race);
   RaceOutcome outcome;
-  outcome.SpritesAtStart = engine.SpriteCount();
+  outcome.SpritesAtStart = headless.Engine.SpriteCount();
   int64_t frame = 0;
-  while (frame < setup.FrameLimit && !EveryCarFinished(race)) {
+  while (frame < setup.FrameLimit && !headless.EveryCarFinished()) {
     const int32_t lap = race.Player->Lap;
     const RaceTime lapTime = race.Player->LapTime;
     const bool wasFinished = state.RaceFinished;
     if (setup.OnFrame) setup.OnFrame(race, frame);
     pilot.PressKeys();
-    RunRaceStep(race);
-    engine.KillDead();
+    headless.Step();
     ++frame;
     watch.After(frame);
     if ((race.Player->Lap != lap && lap >= 1) || (state.RaceFinished && !wasFinished)) {
@@ -131,7 +124,7 @@ RaceOutcome RunRace(const RaceSetup& setup) {
     }
   }
   outcome.Frames = frame;
-  outcome.AllFinished = EveryCarFinished(race);
+  outcome.AllFinished = headless.EveryCarFinished();
   outcome.OpponentLapFrames = watch.LapFrames();
   outcome.LongestStall = watch.LongestStall();
   for (const TOpponentCar* car : race.Opponents) outcome.OpponentKinds.push_back(car->CarKind);
@@ -143,6 +136,5 @@ RaceOutcome RunRace(const RaceSetup& setup) {
     outcome.RowCarKinds.push_back(player ? race.Player->CarKind
                                          : race.Opponents[static_cast<size_t>(r.Id)]->CarKind);
   }
-  race.ForgetCars();
   return outcome;
 }

@@ -2,14 +2,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/GameState.h"
 #include "core/RaceTime.h"
-
-class TKaltoImageList;
-struct RaceContext;
+#include "engine/graphics/KaltoImageList.h"
+#include "engine/graphics/KaltoSprite.h"
+#include "race/RaceContext.h"
 
 // A whole race run headless on a virtual clock of 90 frames a second, the player driven by
 // the autopilot and the computer cars by their own driver. No pictures, no platform.
@@ -19,7 +20,8 @@ struct RaceSetup {
   int32_t Laps = 3;
   int32_t CarKind = 0;
   uint32_t Seed = 1;
-  int64_t FrameLimit = 90 * 60 * 30;  // half an hour of race
+  Difficulty Level = Difficulty::Normal;  // how hard the computer cars drive
+  int64_t FrameLimit = 90 * 60 * 30;      // half an hour of race
   // The race list to take sprite pictures from (for drawing the race); without one every
   // sprite gets its picture's size from the picture table and nothing can be drawn.
   TKaltoImageList* Pictures = nullptr;
@@ -40,8 +42,30 @@ struct RaceOutcome {
   std::vector<int32_t> OpponentKinds;
   std::vector<std::vector<int64_t>> OpponentLapFrames;
   // The longest run of frames in which a driving computer car got no further along the
-  // course: a car stuck on scenery or lost shows here.
+  // course (until it got on or was put back on the course): a car stuck on scenery or lost
+  // shows here.
   int64_t LongestStall = 0;
+};
+
+// The race of a setup built and released at the green light, stepped by the caller: the
+// world of RunRace, for code that wants to act between steps. Throws TrackFileError for a
+// track that cannot become a race.
+class HeadlessRace {
+ public:
+  explicit HeadlessRace(const RaceSetup& setup);
+  ~HeadlessRace();
+  HeadlessRace(const HeadlessRace&) = delete;
+  HeadlessRace& operator=(const HeadlessRace&) = delete;
+
+  // One race step; dead sprites are freed after it.
+  void Step();
+  // Whether the player and every computer car have finished.
+  bool EveryCarFinished() const;
+
+  GameState State;
+  TKaltoImageList SizedPictures;  // outlives the sprites that point into it
+  TKaltoSprite Engine;
+  RaceContext Race;
 };
 
 // Throws TrackFileError for a track that cannot become a race.

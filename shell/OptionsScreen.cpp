@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int32_t kApplyRestX = 180;
+constexpr int32_t kButtonRowY = 525;
 constexpr int32_t kCancelRestX = 465;
 constexpr int32_t kToggleRestX = 600;
 constexpr int32_t kButtonStep = 20;
@@ -19,8 +20,8 @@ constexpr int32_t kHeadingY = 60;
 constexpr size_t kApplySlot = 1;
 constexpr size_t kCancelSlot = 2;
 constexpr size_t kFirstToggleSlot = 3;
-constexpr size_t kToggleCount = 3;
-constexpr int32_t kOptionsButtonCount = 6;
+constexpr size_t kToggleCount = 4;  // with the difficulty switch
+constexpr int32_t kOptionsButtonCount = 7;
 
 void SwitchMenuMusic(TForm1& form, bool on) {
   TModListItem* music = form.Sound3D.FindModule("menumusic");
@@ -38,11 +39,12 @@ void OptionsScreen::Enter() {
   ClearKeyReleased(state);
   state.ScreenState = ScrOptions;
   CreateMenuPage(form_);
-  AddMenuButton(form_, "b_apply", -180, 500, [this] { Apply(); });
-  AddMenuButton(form_, "b_cancel", 820, 500, [this] { Cancel(false); });
+  AddMenuButton(form_, "b_apply", -180, kButtonRowY, [this] { Apply(); });
+  AddMenuButton(form_, "b_cancel", 820, kButtonRowY, [this] { Cancel(false); });
   AddToggle(820, 220, state.FullScreenWanted, nullptr);
   AddToggle(880, 279, state.MusicOn, SwitchMenuMusic);
   AddToggle(940, 338, state.SoundOn, nullptr);
+  AddLevelSwitch(1000, 458);
   form_.ButtonCount = kOptionsButtonCount;
   // Twelve of the widest letters do not fit the field at this size: the field refuses a
   // letter that would run past its edge (see KeepTextInside).
@@ -53,7 +55,8 @@ void OptionsScreen::Enter() {
   edit.Text = state.ExtraText;
   edit.CursorPos = edit.TextLength();
   form_.TitleSprite = new TMenuScreen(form_, 50, 211, 500, "scr_opt", "scrOptions", 255, true);
-  state.OptionsBackup = {state.SoundOn, state.MusicOn, state.FullScreenWanted, state.ExtraText};
+  state.OptionsBackup = {state.SoundOn, state.MusicOn, state.FullScreenWanted, state.ExtraText,
+                         state.DriverDifficulty};
   form_.EditTouched = false;
 }
 
@@ -69,6 +72,30 @@ TKaltoButton& OptionsScreen::AddToggle(int32_t x, int32_t y, bool& option,
   toggle.SetImage(slHover, nullptr);
   ShowToggle(toggle, option);
   return toggle;
+}
+
+void OptionsScreen::AddLevelSwitch(int32_t x, int32_t y) {
+  Difficulty& level = form_.State.DriverDifficulty;
+  TKaltoButton& button = AddMenuButton(form_, LevelPicture(level), x, y, {});
+  button.OnClick = [this, &level, &button](TKaltoGUIComponent&) {
+    level = NextDifficulty(level);
+    PlayCheck(form_);
+    ShowButtonPicture(form_, button, LevelPicture(level), 1);
+  };
+  button.SetImage(slHover, nullptr);
+  ShowButtonPicture(form_, button, LevelPicture(level), 1);
+}
+
+const char* OptionsScreen::LevelPicture(Difficulty level) {
+  switch (level) {
+    case Difficulty::Easy:
+      return "b_easy";
+    case Difficulty::Normal:
+      return "b_normal";
+    case Difficulty::Hard:
+      return "b_hard";
+  }
+  return "b_normal";
 }
 
 void OptionsScreen::ShowToggle(TKaltoButton& toggle, bool on) {
@@ -146,6 +173,7 @@ void OptionsScreen::RestoreBackup() {
   state.SoundOn = backup.SoundOn;
   if (backup.MusicOn != state.MusicOn) SwitchMenuMusic(form_, backup.MusicOn);
   state.MusicOn = backup.MusicOn;
+  state.DriverDifficulty = backup.DriverDifficulty;
   state.FullScreenActive = backup.FullScreenWanted;
   // The edit's text is what the leave handler stores.
   form_.EditBox->Text = backup.ExtraText;

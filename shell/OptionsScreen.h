@@ -1,13 +1,15 @@
 #pragma once
 #include <cstdint>
 
+#include "core/Difficulty.h"
 #include "shell/GameScreen.h"
 
 class TForm1;
 class TKaltoButton;
 
 // Options (ScrOptions): full screen, music and sound switched on and off (music and sound
-// at once, full screen on Apply), and a free text. Cancel and Escape put back what the
+// at once, full screen on Apply), a free text and the computer cars' difficulty, which a
+// click steps through its three levels. Cancel and Escape put back what the
 // screen found when it opened.
 class OptionsScreen : public GameScreen {
  public:
@@ -25,6 +27,8 @@ class OptionsScreen : public GameScreen {
   // The toggle's picture for the value it now shows.
   void ShowToggle(TKaltoButton& toggle, bool on);
   TKaltoButton& AddToggle(int32_t x, int32_t y, bool& option, void (*onChange)(TForm1&, bool));
+  void AddLevelSwitch(int32_t x, int32_t y);
+  static const char* LevelPicture(Difficulty level);
 
   TForm1& form_;
 };

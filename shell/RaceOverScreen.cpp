@@ -60,7 +60,8 @@ void RaceOverScreen::Enter() {
       new TGameMenuScreen(form_, 146, 129, 2000, "scr_raceover", "raceover", 255, true);
   const int32_t place = form_.Race.Player->FinalPlace;
   if (place >= 1 && place <= 3) {
-    state.PlaceBonus = form_.Race.Tracks.Tracks[state.SelectedTrack].Prizes[place - 1];
+    state.PlaceBonus = ScaledPrize(form_.Race.Tracks.Tracks[state.SelectedTrack].Prizes[place - 1],
+                                   state.DriverDifficulty);
   }
   session_.BonusAtFinish = state.PlaceBonus;
   session_.GameCompleted = false;

@@ -97,6 +97,7 @@ std::string ConfigFileText(const GameState& state) {
     AppendLine(text, row.Name, true);
     AppendLine(text, row.ScoreText, true);
   }
+  AppendLine(text, DifficultyWord(state.DriverDifficulty), true);
   // Only a forced renderer adds a line: the game's own choice leaves the file as it was.
   if (!state.Renderer.empty()) AppendLine(text, state.Renderer, true);
   return text;
@@ -122,8 +123,11 @@ void ApplyConfigFileText(const std::string& text, GameState& state) {
     if (!name.empty()) state.Records[row].Name = name;
     if (!score.empty()) state.Records[row].ScoreText = score;
   }
-  // Files from before the setting end above: the game chooses.
-  state.Renderer = value(5 + 2 * kRecordRows, true);
+  // Files written before these options existed end with the records: the normal level, and
+  // the game chooses the renderer.
+  state.DriverDifficulty =
+      DifficultyFromWord(value(5 + 2 * kRecordRows, true)).value_or(Difficulty::Normal);
+  state.Renderer = value(6 + 2 * kRecordRows, true);
 }
 
 std::string ProgressFileText(const GameState& state, const TrackSlotTimes& bestTimes) {

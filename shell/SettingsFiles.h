@@ -26,7 +26,8 @@ void RemoveTrailingPadding(std::string& value);
 std::string DecodeSettingsLine(const std::string& line, bool padded);
 
 // "Config.cfg": options, the options text, the player's name, the records table and the
-// forced renderer.
+// difficulty (a line older files do not have; they read as the normal level) and, when one
+// is forced, the renderer.
 std::string ConfigFileText(const GameState& state);
 // Applies the lines there are; missing lines read as empty (and an empty first line means
 // full screen: both full-screen flags become true). Any text is accepted.

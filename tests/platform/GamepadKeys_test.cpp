@@ -48,10 +48,11 @@ TEST(GamepadKeys, EachButtonHoldsItsKey) {
     bool TypesChar;  // Enter and Escape also type their control character
   };
   const Case cases[] = {
-      {PadButton::A, vk::Enter, true},        {PadButton::B, vk::Escape, true},
-      {PadButton::X, vk::Space, false},       {PadButton::Start, vk::P, false},
-      {PadButton::DpadUp, vk::Up, false},     {PadButton::DpadDown, vk::Down, false},
-      {PadButton::DpadLeft, vk::Left, false}, {PadButton::DpadRight, vk::Right, false},
+      {PadButton::A, vk::Enter, true},          {PadButton::B, vk::Escape, true},
+      {PadButton::X, vk::Space, false},         {PadButton::Y, vk::R, false},
+      {PadButton::Start, vk::P, false},         {PadButton::DpadUp, vk::Up, false},
+      {PadButton::DpadDown, vk::Down, false},   {PadButton::DpadLeft, vk::Left, false},
+      {PadButton::DpadRight, vk::Right, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Key);

@@ -105,11 +105,12 @@ TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
   ClickButton(game, "b_opt");
   Settle(game);
   SaveShot(game, "07-options");
-  ExpectButtonsAt(game, {{"b_apply", 180, 500},
-                         {"b_cancel", 465, 500},
+  ExpectButtonsAt(game, {{"b_apply", 180, 525},
+                         {"b_cancel", 465, 525},
                          {"#3", 600, 220},
                          {"#4", 600, 279},
                          {"#5", 600, 338},
+                         {"#6", 600, 458},
                          {"Edit", 553, 399}});
   ExpectSpriteAt(form.TitleSprite, 50, 211);
   Press(game, vk::Escape);

@@ -55,6 +55,22 @@ TEST(RaceOver, TheBonusCountsIntoTheScoreAndAThresholdReachedOpensTheNextStep) {
   }
 }
 
+TEST(RaceOver, ThePrizeScalesWithTheDifficulty) {
+  const struct {
+    Difficulty Level;
+    int32_t Prize;  // the first track's first prize is 100
+  } cases[] = {{Difficulty::Easy, 50}, {Difficulty::Hard, 150}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(DifficultyWord(c.Level));
+    RaceScenario scenario;
+    GameState& state = scenario.State();
+    state.DriverDifficulty = c.Level;
+    state.Score = 20;
+    scenario.RaceAloneToTheCountUp();
+    EXPECT_EQ(state.Score, 20 + c.Prize);
+  }
+}
+
 TEST(RaceOver, ContinueKeepsOnlyAFasterTimeAsTheTrackRecordAndSavesTheProgress) {
   const RaceTime kFast{1, 1, 0};
   const RaceTime kSlow{0, 0, 59};

@@ -43,7 +43,8 @@ void RaceScenario::RaceAloneToTheCountUp() {
   ASSERT_EQ(State().ScreenState, ScrRaceOver);
   ASSERT_EQ(Form().Race.Player->FinalPlace, 1);
   const int32_t bonus = State().PlaceBonus;
-  ASSERT_EQ(bonus, Form().Race.Tracks.Tracks[State().SelectedTrack].Prizes[0]);
+  ASSERT_EQ(bonus, ScaledPrize(Form().Race.Tracks.Tracks[State().SelectedTrack].Prizes[0],
+                               State().DriverDifficulty));
   game_->StepFrames(kContinueFrameWithoutBonus + bonus - 1);
 }
 

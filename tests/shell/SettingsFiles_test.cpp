@@ -64,8 +64,9 @@ TEST(ConfigFile, RoundTripsOptionsNamesAndRecords) {
     saved.Records[i].Name = "Rider" + std::to_string(i) + kCyrillicName;
     saved.Records[i].ScoreText = std::to_string(5000 - 7 * i);
   }
+  saved.DriverDifficulty = Difficulty::Hard;
   const std::string text = ConfigFileText(saved);
-  EXPECT_EQ(Lines(text).size(), 25u);
+  EXPECT_EQ(Lines(text).size(), 26u);
 
   GameState loaded;
   ApplyConfigFileText(text, loaded);
@@ -79,6 +80,7 @@ TEST(ConfigFile, RoundTripsOptionsNamesAndRecords) {
     EXPECT_EQ(loaded.Records[i].Name, saved.Records[i].Name);
     EXPECT_EQ(loaded.Records[i].ScoreText, saved.Records[i].ScoreText);
   }
+  EXPECT_EQ(loaded.DriverDifficulty, Difficulty::Hard);
   EXPECT_EQ(ConfigFileText(loaded), text);
 
   // The default options come back as they were: windowed, music and sound on.
@@ -90,13 +92,13 @@ TEST(ConfigFile, RoundTripsOptionsNamesAndRecords) {
   EXPECT_TRUE(reloaded.SoundOn);
 }
 
-// A forced renderer is one more line after the records; a file without it (the game's own
+// A forced renderer is one more line after the difficulty; a file without it (the game's own
 // choice, or a file from before the setting) reads as the game's own choice.
 TEST(ConfigFile, KeepsAForcedRendererAfterTheRecords) {
   GameState forced;
   forced.Renderer = "software";
   const std::string text = ConfigFileText(forced);
-  EXPECT_EQ(Lines(text).size(), 26u);
+  EXPECT_EQ(Lines(text).size(), 27u);
   GameState loaded;
   loaded.Renderer = "opengl";
   ApplyConfigFileText(text, loaded);
@@ -126,6 +128,28 @@ TEST(ConfigFile, ShortFileReadsAsFarAsItGoes) {
   EXPECT_FALSE(shortFile.FullScreenWanted);
   EXPECT_FALSE(shortFile.MusicOn);
   EXPECT_FALSE(shortFile.SoundOn);
+}
+
+TEST(ConfigFile, TheDifficultyOfAFileWithoutOneOrWithAnUnknownWordIsNormal) {
+  for (const Difficulty level : {Difficulty::Easy, Difficulty::Normal, Difficulty::Hard}) {
+    GameState saved;
+    saved.DriverDifficulty = level;
+    std::vector<std::string> lines = Lines(ConfigFileText(saved));
+    GameState loaded;
+    ApplyConfigFileText(JoinLines(lines), loaded);
+    EXPECT_EQ(loaded.DriverDifficulty, level) << DifficultyWord(level);
+
+    const std::vector<std::string> older(lines.begin(), lines.begin() + 25);
+    loaded.DriverDifficulty = Difficulty::Hard;
+    ApplyConfigFileText(JoinLines(older), loaded);
+    EXPECT_EQ(loaded.DriverDifficulty, Difficulty::Normal) << "file of an older game";
+    EXPECT_EQ(loaded.Records[9].ScoreText, saved.Records[9].ScoreText);
+
+    lines[25] = EncodeSettingsLine("insane", true);
+    loaded.DriverDifficulty = Difficulty::Hard;
+    ApplyConfigFileText(JoinLines(lines), loaded);
+    EXPECT_EQ(loaded.DriverDifficulty, Difficulty::Normal) << "unknown word";
+  }
 }
 
 TEST(ConfigFile, EmptyRecordLinesKeepTheRowAsItWas) {

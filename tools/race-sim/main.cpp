@@ -1,16 +1,20 @@
-// race-sim TRACK.prd [--opponents N] [--laps L] [--car K] [--seed S]
-//                    [--frames-png DIR --every F]
+// race-sim TRACK.prd|--track N [--opponents N] [--laps L] [--car K] [--seed S]
+//                    [--difficulty easy|normal|hard] [--frames-png DIR --every F]
 // Races the track headless with the autopilot at the wheel and prints the results table,
-// the player's lap times, the computer cars' best laps and the frame count. Exits 0 only
-// when every car finished. --frames-png draws the race with the game's pictures (run from
-// the game folder, which holds Data/) and saves every F-th frame into DIR.
+// the player's lap times, the computer cars' best laps, the longest stall of a computer car
+// and the frame count. --track N races the catalogue's track N (1..12) with its laps and
+// computer cars (run from the game folder) unless --laps or --opponents say otherwise.
+// Exits 0 only when every car finished. --frames-png draws the race with the game's pictures (run
+// from the game folder, which holds Data/) and saves every F-th frame into DIR.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "core/Difficulty.h"
 #include "race/GameConstants.h"
 #include "race/RaceRunner.h"
 #include "race/TrackFile.h"
@@ -20,7 +24,8 @@ namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: race-sim TRACK.prd [--opponents N] [--laps L] [--car K] [--seed S]\n"
+               "usage: race-sim TRACK.prd|--track N [--opponents N] [--laps L] [--car K]\n"
+               "                [--seed S] [--difficulty easy|normal|hard]\n"
                "                [--frames-png DIR --every F]\n");
   return 2;
 }
@@ -37,25 +42,43 @@ std::string Format(const RaceTime& t) {
   return text;
 }
 
+// The catalogue's track N (1-based): its file in the game folder, its laps and cars.
+void UseCatalogueTrack(int number, RaceSetup& setup) {
+  const race::TrackConstants& track = race::kTracks[static_cast<size_t>(number - 1)];
+  std::string file = track.DataFile;
+  std::replace(file.begin(), file.end(), '\\', '/');
+  setup.TrackFile = file;
+  setup.Laps = track.Laps;
+  setup.Opponents = track.Opponents;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
   RaceSetup setup;
-  setup.TrackFile = argv[1];
+  const bool trackGiven = argv[1][0] != '-';
+  if (trackGiven) setup.TrackFile = argv[1];
+  long catalogueTrack = 0;
+  long lapCount = 0;
+  long opponents = -1;
   std::string framesFolder;
   long every = 0;
-  for (int i = 2; i < argc; i += 2) {
+  for (int i = trackGiven ? 2 : 1; i < argc; i += 2) {
     if (i + 1 >= argc) return Usage();
     const std::string option = argv[i];
     long value = 0;
     bool ok = false;
-    if (option == "--opponents") {
-      ok = ReadNumber(argv[i + 1], 0, race::kMaxOpponents - 1, value);
-      setup.Opponents = static_cast<int32_t>(value);
+    if (option == "--track") {
+      ok = !trackGiven && ReadNumber(argv[i + 1], 1, race::kTrackCount, catalogueTrack);
+    } else if (option == "--opponents") {
+      ok = ReadNumber(argv[i + 1], 0, race::kMaxOpponents - 1, opponents);
     } else if (option == "--laps") {
-      ok = ReadNumber(argv[i + 1], 1, 99, value);
-      setup.Laps = static_cast<int32_t>(value);
+      ok = ReadNumber(argv[i + 1], 1, 99, lapCount);
+    } else if (option == "--difficulty") {
+      const std::optional<Difficulty> level = DifficultyFromWord(argv[i + 1]);
+      ok = level.has_value();
+      if (ok) setup.Level = *level;
     } else if (option == "--car") {
       ok = ReadNumber(argv[i + 1], 0, race::kCarCount - 1, value);
       setup.CarKind = static_cast<int32_t>(value);
@@ -71,6 +94,10 @@ int main(int argc, char** argv) {
     if (!ok) return Usage();
   }
   if (framesFolder.empty() != (every == 0)) return Usage();  // the two go together
+  if (!trackGiven && catalogueTrack == 0) return Usage();
+  if (catalogueTrack > 0) UseCatalogueTrack(static_cast<int>(catalogueTrack), setup);
+  if (lapCount > 0) setup.Laps = static_cast<int32_t>(lapCount);
+  if (opponents >= 0) setup.Opponents = static_cast<int32_t>(opponents);
   std::unique_ptr<FrameRecorder> recorder;
   RaceOutcome outcome;
   try {

@@ -68,6 +68,39 @@ void drawSwitch(cairo_t* cr, const TileRequest& tile, bool on) {
   drawText(cr, on ? "Вкл" : "Выкл", style, textCentre, knobY, Align::Centre, Align::Centre);
 }
 
+// The difficulty switch, one picture per level: a pill with the level's name and one to
+// three stars; only tile 1 is ever shown, tile 0 is the same pill dimmed.
+void drawLevelSwitch(cairo_t* cr, const TileRequest& tile, int level) {
+  const double w = tile.width, h = tile.height;
+  const double x = 4, y = 4, sw = w - 8, sh = h - 9;
+  auto pill = [&](cairo_t* c) { roundedRect(c, x, y, sw, sh, sh / 2); };
+  softShadow(cr, pill, 2, 3, 4, 0.5);
+  const Rgb colours[3] = {Rgb::hex(0x2f9e44), Rgb::hex(0x1c6ea4), Rgb::hex(0xa23a3a)};
+  const Rgb base = colours[level];
+  fillLit(cr, pill, tile.index == 0 ? base.shade(-0.45) : base, x, y, x, y + sh, 0.25);
+  rimLight(cr, pill, x, y + sh, x, y, 2, 0.45);
+  outline(cr, pill, kNavyDeep, 1.5);
+  const char* names[3] = {"Лёгкая", "Обычная", "Трудная"};
+  TextStyle style;
+  style.sizePx = sh * 0.5;
+  style.outlineWidth = 1.2;
+  style.outlineColour = base.shade(-0.55);
+  const double starsWidth = 30;
+  drawText(cr, names[level], style, x + (sw - starsWidth) / 2 + 2, y + sh / 2, Align::Centre,
+           Align::Centre);
+  for (int i = 0; i < 3; ++i) {
+    const double cx = x + sw - starsWidth + 2 + i * 9, cy = y + sh / 2, r = 4;
+    cairo_new_path(cr);
+    for (int k = 0; k < 10; ++k) {
+      const double a = -M_PI / 2 + k * M_PI / 5, rr = k % 2 ? r * 0.45 : r;
+      cairo_line_to(cr, cx + rr * std::cos(a), cy + rr * std::sin(a));
+    }
+    cairo_close_path(cr);
+    setColour(cr, i <= level ? kGold : kNavyDeep, i <= level ? 1.0 : 0.5);
+    cairo_fill(cr);
+  }
+}
+
 // The studio badge in the bottom-left corner, a link to the developer's site.
 void drawStudioBadge(cairo_t* cr, const TileRequest& tile) {
   const bool hover = tile.index != 0;
@@ -145,6 +178,9 @@ void addButtonArt(ArtBook& book) {
   book.add("bc_prev", [](cairo_t* cr, const TileRequest& tile) { drawArrowButton(cr, tile, -1); });
   book.add("b_on", [](cairo_t* cr, const TileRequest& tile) { drawSwitch(cr, tile, true); });
   book.add("b_off", [](cairo_t* cr, const TileRequest& tile) { drawSwitch(cr, tile, false); });
+  book.add("b_easy", [](cairo_t* cr, const TileRequest& tile) { drawLevelSwitch(cr, tile, 0); });
+  book.add("b_normal", [](cairo_t* cr, const TileRequest& tile) { drawLevelSwitch(cr, tile, 1); });
+  book.add("b_hard", [](cairo_t* cr, const TileRequest& tile) { drawLevelSwitch(cr, tile, 2); });
   book.add("b_logo", drawStudioBadge);
   book.add("e_name", [](cairo_t* cr, const TileRequest& tile) {
     drawEditFrame(cr, tile.width, tile.height, true);

@@ -206,7 +206,7 @@ void paintControlsPage(cairo_t* cr, const TileRequest& t) {
   TextStyle heading = panelLabelStyle(13, kGold);
   drawText(cr, "геймпад", heading, padX, rows[0].y - kPageY - 26, Align::Centre, Align::Centre);
   // Below the column, clear of the key icons on the left.
-  const char* noteText = "крестовина — как стрелки, A — Enter";
+  const char* noteText = "R или Y — машину назад на трассу; крестовина — как стрелки, A — Enter";
   const TextStyle note = panelLabelStyle(13, kCream);
   drawText(cr, noteText, note, padX + kPadBadgeWidth / 2, t.height - 22, Align::End, Align::Centre);
 }

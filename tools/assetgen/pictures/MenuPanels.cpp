@@ -54,18 +54,21 @@ void paintExitQuestion(cairo_t* cr, const TileRequest& t) {
   drawMascotCar(cr, w - 88, top + 150, 0.55, CarKind::Beast, -0.3);
 }
 
-// Options: four rows, labels on the left; the switches (x 600) and the text field (553,399)
-// are placed over the right side by the game. The panel sits at 50,211.
+// Options: five rows, labels on the left; the switches (x 600), the text field (553,399)
+// and the difficulty switch (600,458) are placed over the right side by the game. The
+// panel sits at 50,211.
 void paintOptions(cairo_t* cr, const TileRequest& t) {
   const double w = t.width, h = t.height;
   drawPanelPlate(cr, 4, 4, w - 12, h - 12, 20);
-  const char* labels[4] = {"Полный экран", "Музыка", "Звуковые эффекты", "Доп. текст"};
+  const char* labels[5] = {"Полный экран", "Музыка", "Звуковые эффекты", "Доп. текст", "Сложность"};
   const PictureEntry& toggle = tableEntry("b_on");
   const PictureEntry& edit = tableEntry("Edit");
-  const double centres[4] = {
-      220 - 211 + toggle.TileHeight / 2.0, 279 - 211 + toggle.TileHeight / 2.0,
-      338 - 211 + toggle.TileHeight / 2.0, 399 - 211 + edit.TileHeight / 2.0};
-  for (int i = 0; i < 4; ++i) {
+  const PictureEntry& level = tableEntry("b_normal");
+  const double centres[5] = {220 - 211 + toggle.TileHeight / 2.0,
+                             279 - 211 + toggle.TileHeight / 2.0,
+                             338 - 211 + toggle.TileHeight / 2.0, 399 - 211 + edit.TileHeight / 2.0,
+                             458 - 211 + level.TileHeight / 2.0};
+  for (int i = 0; i < 5; ++i) {
     const double y = std::clamp(centres[i], 24.0, h - 24.0);
     TextStyle label = panelLabelStyle(21, kWhite);
     label.outlineWidth = 1.5;
@@ -73,7 +76,7 @@ void paintOptions(cairo_t* cr, const TileRequest& t) {
     drawText(cr, labels[i], label, 40, y, Align::Start, Align::Centre);
     // Dotted leader toward the control.
     const double textEnd = 40 + measureText(cr, labels[i], label).width + 12;
-    const double controlX = (i < 3 ? 600 : 553) - 50 - 14;
+    const double controlX = (i == 3 ? 553 : 600) - 50 - 14;
     for (double x = textEnd; x < controlX; x += 10) {
       cairo_arc(cr, x, y + 2, 1.6, 0, 2 * M_PI);
       cairo_new_sub_path(cr);
