@@ -39,6 +39,29 @@ void DrawCoverage(TTF_Font* font, const std::string& utf8, bool antialiased, int
   SDL_FreeSurface(argb);
 }
 
+struct GlyphBox {
+  int X = 0, Y = 0, W = 0, H = 0;
+};
+
+// Places the glyphs in rows across a sheet `side` pixels wide, two pixels apart. False when
+// the rows run past the bottom of the sheet.
+bool PlaceGlyphs(std::vector<GlyphBox>& boxes, int32_t side) {
+  int x = 0;
+  int y = 0;
+  bool fits = true;
+  for (GlyphBox& box : boxes) {
+    if (x + box.W + 2 > side) {
+      y += box.H + 2;
+      x = 0;
+    }
+    box.X = x;
+    box.Y = y;
+    x += box.W + 2;
+    fits = fits && box.Y + box.H + 1 <= side;
+  }
+  return fits;
+}
+
 }  // namespace
 
 GlyphTextureSize GlyphTextureSide(size_t characterCount, int32_t size, bool square,
@@ -70,7 +93,7 @@ void TKaltoBitmapFont::BuildFromSystemFont(const std::string& face, const std::s
 
   const int32_t maxSide = screen_ && screen_->Device() ? screen_->Device()->MaxTextureSize() : 0;
   const GlyphTextureSize texture = GlyphTextureSide(chars.size(), size, square, maxSide);
-  const int32_t side = texture.Side;
+  int32_t side = texture.Side;
   sizeFactor_ = texture.SizeFactor;
 
   if (TTF_Init() != 0) return;
@@ -92,31 +115,34 @@ void TKaltoBitmapFont::BuildFromSystemFont(const std::string& face, const std::s
   cellWidth_ = Extent(font, cell, false);
   cellHeight_ = Extent(font, cell, true);
 
-  std::vector<uint8_t> coverage(static_cast<size_t>(side) * side, 0);
-  glyphs_.fill(Glyph());
-  int x = 0;
-  int y = 0;
+  std::vector<GlyphBox> boxes;
   for (const char c : chars) {
     const std::string utf8 = Cp1251ToUtf8(std::string(1, c));
-    int w = square ? cellWidth_ : Extent(font, utf8, false);
-    int h = square ? cellHeight_ : Extent(font, utf8, true);
+    GlyphBox box;
+    box.W = square ? cellWidth_ : Extent(font, utf8, false);
+    box.H = square ? cellHeight_ : Extent(font, utf8, true);
     if (italic) {
-      w += 1;
-      h += 2;
+      box.W += 1;
+      box.H += 2;
     }
-    if (x + w + 2 > side) {
-      y += h + 2;
-      x = 0;
-    }
-    DrawCoverage(font, utf8, antialiased, x, y, side, coverage);
-    Glyph& glyph = glyphs_[static_cast<uint8_t>(c)];
-    glyph.Width = w;
-    glyph.Height = h;
-    glyph.Left = float(double(x) / side);
-    glyph.Top = float(double(y) / side);
-    glyph.Bottom = float(double(y + h + 1) / side);
-    glyph.Right = float(double(italic && !square ? x + w - 1 : x + w + 1) / side);
-    x += w + 2;
+    boxes.push_back(box);
+  }
+  // The sheet doubles until every glyph fits, as far as the device's largest texture allows.
+  while (!PlaceGlyphs(boxes, side) && (maxSide <= 0 || side * 2 <= maxSide)) side *= 2;
+
+  std::vector<uint8_t> coverage(static_cast<size_t>(side) * side, 0);
+  glyphs_.fill(Glyph());
+  for (size_t n = 0; n < chars.size(); ++n) {
+    const GlyphBox& box = boxes[n];
+    DrawCoverage(font, Cp1251ToUtf8(std::string(1, chars[n])), antialiased, box.X, box.Y, side,
+                 coverage);
+    Glyph& glyph = glyphs_[static_cast<uint8_t>(chars[n])];
+    glyph.Width = box.W;
+    glyph.Height = box.H;
+    glyph.Left = float(double(box.X) / side);
+    glyph.Top = float(double(box.Y) / side);
+    glyph.Bottom = float(double(box.Y + box.H + 1) / side);
+    glyph.Right = float(double(italic && !square ? box.X + box.W - 1 : box.X + box.W + 1) / side);
   }
   TTF_CloseFont(font);
   TTF_Quit();

@@ -16,13 +16,14 @@
 
 namespace {
 
-// The default characters drawn white into 16 x 7 tiles of 12 x 20, the layout of the
+// The default characters drawn white into tiles of 12 x 20, 16 a row, the layout of the
 // menu list's glyph sheet.
 PixelImage GlyphSheet() {
-  PixelImage sheet{16 * 12, 7 * 20, std::vector<uint8_t>(16 * 12 * 7 * 20 * 4, 0)};
+  const std::string& chars = TKaltoBitmapFont::DefaultCharacters();
+  const int rows = static_cast<int>((chars.size() + 15) / 16);
+  PixelImage sheet{16 * 12, rows * 20, std::vector<uint8_t>(size_t(16 * 12 * rows * 20 * 4), 0)};
   EXPECT_EQ(TTF_Init(), 0);
   TTF_Font* font = TTF_OpenFontDPI(FontFileForFace("Verdana").c_str(), 11, 96, 96);
-  const std::string& chars = TKaltoBitmapFont::DefaultCharacters();
   for (size_t p = 0; p < chars.size(); ++p) {
     const std::string utf8 = Cp1251ToUtf8(chars.substr(p, 1));
     SDL_Surface* g = TTF_RenderUTF8_Blended(font, utf8.c_str(), {255, 255, 255, 255});

@@ -59,7 +59,7 @@ TEST(PictureTable, AnIncompleteListEndsTheGameNamingFileAndPicture) {
   RequireCompletePictureList(list, kMenuList);  // complete: returns
   list.Find("mainback")->Name.clear();
   EXPECT_EXIT(RequireCompletePictureList(list, kMenuList), ::testing::ExitedWithCode(1),
-              "Data\\\\data1.oil.*\n.*\"mainback\" is missing");
+              "data1\\.oil\n.*\"mainback\" is missing");
 }
 
 TEST(PictureTable, ALookupOfAMissingPictureEndsTheGameNamingFileAndPicture) {
