@@ -58,9 +58,12 @@ std::vector<std::string> LoadSavedGame(GameState& state, TrackSlotTimes& bestTim
   for (const char* name : {kConfigFile, kProgressFile}) RemoveUnfinishedWrite(SavePath(name));
   std::vector<std::string> problems;
   if (auto problem = LoadConfig(state)) problems.push_back(*problem);
+  // Only a progress file that was read measures the table: a missing one (a first start, or
+  // one moved aside as damaged) explains nothing, and the table stays as it is.
+  const bool progressSaved = std::filesystem::exists(SavePath(kProgressFile));
   if (auto problem = LoadProgress(state, bestTimes)) {
     problems.push_back(*problem);
-  } else {
+  } else if (progressSaved) {
     LimitPlayerRecords(state.Records, state.PlayerName, state.Score);
   }
   return problems;

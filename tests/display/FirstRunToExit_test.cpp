@@ -147,7 +147,7 @@ TEST_F(FirstRun, FromAFreshFolderThroughARaceAndTheScoreServerToTheExitPageAndBa
   const auto options = PlacedButton(menus_, "b_opt", 320, 300);
   const auto fullScreenOff = std::vector<PlacedPicture>{{menus_.Pattern("b_off", 1), 600, 220}};
   const auto fullScreenOn = std::vector<PlacedPicture>{{menus_.Pattern("b_on", 1), 600, 220}};
-  const auto apply = PlacedButton(menus_, "b_apply", 180, 500);
+  const auto apply = PlacedButton(menus_, "b_apply", 180, 525);
   const auto yesExit = PlacedButton(menus_, "b_yes", 420, 434);
   // The browse buttons rest at different places on the two screens.
   const auto trackNext = PlacedButton(menus_, "bc_next", 580, 131);

@@ -266,6 +266,12 @@ TEST_F(SettingsTest, AStartRemovesUnfinishedSavesAndLimitsTheRecordsToTheProgres
   EXPECT_EQ(fresh.Score, 0);
   EXPECT_EQ(fresh.Records[0].Name, "Ann");
   EXPECT_EQ(fresh.Records[0].ScoreText, "1080");
+  // Nor is a missing one: the damaged file was moved aside, and the next start keeps the row.
+  ASSERT_FALSE(fs::exists(File("Configdat.cfg")));
+  GameState next;
+  EXPECT_TRUE(LoadSavedGame(next, times).empty());
+  EXPECT_EQ(next.Records[0].Name, "Ann");
+  EXPECT_EQ(next.Records[0].ScoreText, "1080");
 }
 
 TEST_F(SettingsTest, ASaveFolderThatCannotBeMadeIsNamedWithItsOwnReason) {
