@@ -30,11 +30,11 @@ void GameOverScreen::Enter() {
   session_.StopGameOverFrames = false;
   TKaltoImageList& pictures = form_.GameImageList;
   form_.GuiPage = &form_.KaltoGUI1.CreatePage("GUI2");
-  yesButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_yes1"), 195, 334,
-                              [this](TKaltoGUIComponent&) { AnswerYes(); });
-  noButton_ = &AddPageButton(
-      *form_.GuiPage, RequirePicture(pictures, "b_no1"), 280, 334,
-      [this](TKaltoGUIComponent&) { AnswerNo(); });
+  yesButton_ =
+      &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_yes1"), 195, 334,
+                     [this](TKaltoGUIComponent&) { sending_.AnswerYes(*yesButton_, answered_); });
+  noButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_no1"), 280, 334,
+                             [this](TKaltoGUIComponent&) { sending_.AnswerNo(answered_); });
   yesButton_->Visible = noButton_->Visible = false;
   // The name is written as on the name entry screen, where the player first typed it: the
   // script face drawn glyph by glyph spaced its capitals apart from the rest of the word.
@@ -105,23 +105,8 @@ void GameOverScreen::RunNamePhase() {
 bool GameOverScreen::RunQuestionKeys() {
   GameState& state = form_.State;
   if (TakeButtonKeys(form_)) return true;
-  if (yesButton_->Visible && TakeYesKey(state)) AnswerYes();
-  return (TakeNoKey(state) || TakeKeyRelease(state, vk::Escape)) && AnswerNo();
-}
-
-void GameOverScreen::AnswerYes() {
-  yesButton_->Visible = false;
-  sending_.Start(answered_);
-}
-
-// "No" cancels a report being sent, or answers the question. True when the screen was left.
-bool GameOverScreen::AnswerNo() {
-  if (sending_.Active()) {
-    sending_.Cancel();
-    return false;
-  }
-  answered_();
-  return true;
+  if (yesButton_->Visible && TakeYesKey(state)) sending_.AnswerYes(*yesButton_, answered_);
+  return (TakeNoKey(state) || TakeKeyRelease(state, vk::Escape)) && sending_.AnswerNo(answered_);
 }
 
 // Typing always goes to the end of the name.

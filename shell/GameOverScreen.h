@@ -29,8 +29,6 @@ class GameOverScreen : public GameScreen {
 
   void RunNamePhase();
   bool RunQuestionKeys();
-  void AnswerYes();
-  bool AnswerNo();
   void BlinkCaret();
   void ConfirmName();
 

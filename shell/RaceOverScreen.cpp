@@ -49,11 +49,11 @@ void RaceOverScreen::Enter() {
   TKaltoImageList& pictures = form_.GameImageList;
   continueButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "bro_next"), 472, 411,
                                    [this](TKaltoGUIComponent&) { Continue(); });
-  noButton_ = &AddPageButton(
-      *form_.GuiPage, RequirePicture(pictures, "b_no1"), 511, 409,
-      [this](TKaltoGUIComponent&) { AnswerNo(); });
-  yesButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_yes1"), 375, 409,
-                              [this](TKaltoGUIComponent&) { AnswerYes(); });
+  noButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_no1"), 511, 409,
+                             [this](TKaltoGUIComponent&) { sending_.AnswerNo(answered_); });
+  yesButton_ =
+      &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_yes1"), 375, 409,
+                     [this](TKaltoGUIComponent&) { sending_.AnswerYes(*yesButton_, answered_); });
   for (TKaltoButton* button : {continueButton_, noButton_, yesButton_}) button->Visible = false;
   PlayEffect(form_, "finish");
   form_.PanelSprite =
@@ -75,9 +75,9 @@ void RaceOverScreen::Enter() {
 void RaceOverScreen::RunFrame() {
   GameState& state = form_.State;
   if (TakeButtonKeys(form_)) return;
-  if (yesButton_->Visible && TakeYesKey(state)) AnswerYes();
+  if (yesButton_->Visible && TakeYesKey(state)) sending_.AnswerYes(*yesButton_, answered_);
   if (noButton_->Visible && (TakeNoKey(state) || TakeKeyRelease(state, vk::Escape)) &&
-      AnswerNo()) {
+      sending_.AnswerNo(answered_)) {
     return;
   }
   BeginRaceFrame(form_);
@@ -153,21 +153,6 @@ void RaceOverScreen::DrawUnlockMessage() {
   const char* text = state.NewTracksShown ? kNewTracksText : kNewCarsText;
   DrawPicture(form_.GameImageList, "scr_av", 150, 465);
   form_.KaltoFont1.TextOut(400 - form_.KaltoFont1.TextWidth(text) / 2, 480, text);
-}
-
-void RaceOverScreen::AnswerYes() {
-  yesButton_->Visible = false;
-  sending_.Start(answered_);
-}
-
-// "No" cancels a report being sent, or answers the question. True when the screen was left.
-bool RaceOverScreen::AnswerNo() {
-  if (sending_.Active()) {
-    sending_.Cancel();
-    return false;
-  }
-  answered_();
-  return true;
 }
 
 void RaceOverScreen::Continue() {

@@ -13,8 +13,8 @@ struct RaceSession;
 // point a frame, and each unlock threshold it crosses opens the next tracks or car. Continue
 // keeps a faster time as the track record, enters the score into the records and saves,
 // then asks whether to send the score; either answer returns to the track selection. When
-// this race completed the game, Continue goes straight on to the
-// game-completed screen (answered() without a question), and the game-over screen after it asks about the score.
+// this race completed the game, Continue goes straight on to the game-completed screen
+// (answered() without a question), and the game-over screen after it asks about the score.
 class RaceOverScreen : public GameScreen {
  public:
   // answered() runs once the send question is answered and, on "yes", the score is sent.
@@ -31,8 +31,6 @@ class RaceOverScreen : public GameScreen {
   void DrawResults();
   void DrawUnlockMessage();
   void Continue();
-  void AnswerYes();
-  bool AnswerNo();
 
   TForm1& form_;
   RaceSession& session_;

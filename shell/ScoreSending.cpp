@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/gui/KaltoButton.h"
 #include "online/ScoreServerAddress.h"
 #include "platform/MessageBox.h"
 #include "shell/MenuFrame.h"
@@ -43,4 +44,18 @@ void ScoreSending::Draw(int32_t centreX, int32_t y) const {
     font.TextOutRGBA(centreX - font.TextWidth(line) / 2, y, line, 255, 255, 255, 255);
     y += kLineHeight;
   }
+}
+
+void ScoreSending::AnswerYes(TKaltoButton& yesButton, std::function<void()> done) {
+  yesButton.Visible = false;
+  Start(std::move(done));
+}
+
+bool ScoreSending::AnswerNo(const std::function<void()>& done) {
+  if (Active()) {
+    Cancel();
+    return false;
+  }
+  done();
+  return true;
 }
