@@ -97,6 +97,10 @@ TEST(ScoreReport, AnEndlessReplyEndsInTheMessageWithoutFillingTheMemory) {
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_EQ(scenario.State().ScreenState, ScrChooseTrack);
   EXPECT_NE(said.find("Can't connect to server!"), std::string::npos) << said;
+#if !defined(__SANITIZE_ADDRESS__)
+  // The address sanitizer's quarantine holds freed memory back by design, so the bound is the
+  // normal build's to check.
   EXPECT_LT(ResidentBytes() - before, 20L << 20);
+#endif
   std::cout << frames << " frames drawn while sending\n";
 }
