@@ -90,7 +90,7 @@ TEST(ScoreReport, WhileSendingTheGameDrawsOnAndEscOrNoCancels) {
 TEST(ScoreReport, AnEndlessReplyEndsInTheMessageWithoutFillingTheMemory) {
   EndlessReplyServer endless;
   RaceScenario scenario;
-  const long before = ResidentBytes();
+  [[maybe_unused]] const long before = ResidentBytes();
   testing::internal::CaptureStderr();
   AnswerYesToSending(scenario, endless.Address());
   const int frames = FramesUntilTrackSelection(scenario, Seconds(12));
