@@ -27,7 +27,7 @@ std::vector<std::pair<int32_t, int32_t>> BackgroundTilePositions(float x, float 
 }
 
 TBackground::TBackground(RaceContext& race) : TBackgroundAbstract(race) {
-  TImageListItem* grass = race.Picture(false, "grass");
+  TImageListItem* grass = race.CoursePicture("grass");
   SetImage(grass);
   if (grass) {
     SetWidth(grass->PictureWidth());

@@ -18,6 +18,7 @@ namespace {
 constexpr int32_t kInPlacePaint = 0;
 constexpr int32_t kStartLinePaint = 1;
 constexpr int32_t kFirstFlowerPaint = 2;  // kinds 50..54 give types 2..6
+constexpr int32_t kWaterPaint = 7;
 
 void AddPathPoint(RaceCourse& course, int32_t& nextIndex, const TrackRecord& r) {
   if (nextIndex > race::kPathPointCapacity) return;
@@ -54,6 +55,9 @@ void CreateSprite(RaceContext& race, const TrackRecord& r) {
     case kind::DiamondsAcross:
     case kind::DiamondsAlong:
       new TRoadPaint(race, kFirstFlowerPaint + (r.Kind - kind::Flowers), 0, x, y);
+      break;
+    case kind::Water:
+      new TRoadPaint(race, kWaterPaint, 0, x, y);
       break;
     case kind::StartLine:
       new TRoadPaint(race, kStartLinePaint, r.A, x, y);
@@ -134,11 +138,13 @@ void CreateOpponents(RaceContext& race, int count, bool usesMenuImages, bool dri
 }  // namespace
 
 void LoadTrackFile(RaceContext& race, const std::vector<TrackRecord>& records) {
+  race.CourseLandscape = TrackLandscape(records);
   new TBackground(race);
   LoadPathAndSlots(race, records, true);
 }
 
 void LoadDemoCourse(RaceContext& race, const std::vector<TrackRecord>& records) {
+  race.CourseLandscape = TrackLandscape(records);
   LoadPathAndSlots(race, records, false);
 }
 

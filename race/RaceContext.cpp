@@ -8,6 +8,10 @@ TImageListItem* RaceContext::Picture(bool fromMenuImages, const std::string& nam
   return list ? list->Find(name) : nullptr;
 }
 
+TImageListItem* RaceContext::CoursePicture(const std::string& base) const {
+  return Picture(false, LandscapePicture(base, CourseLandscape));
+}
+
 Vec2 RaceContext::Scroll() const {
   return Player ? Vec2{Player->ScrollX, Player->ScrollY} : Vec2{};
 }

@@ -8,6 +8,7 @@
 
 #include "race/Catalogue.h"
 #include "race/Course.h"
+#include "race/Landscape.h"
 #include "race/QuadGeometry.h"
 #include "race/RaceRandom.h"
 
@@ -65,6 +66,8 @@ struct RaceContext {
   TrackCatalogue Tracks;
   CarCatalogue Cars;
   RaceCourse Course;
+  // The loaded course's landscape: the ground, road and scenery pictures follow it.
+  Landscape CourseLandscape = Landscape::Meadow;
   // The cars of the current race: sprites of the engine. Whoever frees the race's sprites
   // calls ForgetCars, so nothing reads a freed car.
   TPlayer* Player = nullptr;
@@ -100,6 +103,8 @@ struct RaceContext {
   }
   // The named picture of the menu or the race list; none when the list or name is missing.
   TImageListItem* Picture(bool fromMenuImages, const std::string& name) const;
+  // The race list's picture for `base` in the course's landscape (LandscapePicture).
+  TImageListItem* CoursePicture(const std::string& base) const;
   // The player's world shift of this frame (zero without a player).
   Vec2 Scroll() const;
   Vec2 Push() const;

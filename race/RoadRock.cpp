@@ -41,6 +41,8 @@ ObstacleLook LookOf(int32_t type) {
       return {"horwall", 0, false, "wall"};
     case 11:
       return {"vertwall", 0, false, "wall"};
+    case 12:
+      return {"koleso1", 0, true, "roadrock"};
     default:
       return {nullptr, 0, false, "roadrock"};
   }
@@ -62,7 +64,7 @@ const char* ObstaclePicture(int32_t type) {
 TRoadRock::TRoadRock(RaceContext& race, int32_t type, double centreX, double centreY)
     : TWorldSprite(race), ObstacleType(type) {
   const ObstacleLook look = LookOf(type);
-  if (look.Picture) SetImage(race.Picture(false, look.Picture));
+  if (look.Picture) SetImage(race.CoursePicture(look.Picture));
   SetName(look.Name);
   SetZ(race::depth::Obstacle);
   OriginX = 0.5f;

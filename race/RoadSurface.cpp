@@ -34,9 +34,12 @@ PictureChoice RoadPartPicture(int32_t kind) {
   }
 }
 
-// Flower beds lie on the grass: they are scenery, not road, and give no grip.
+constexpr int32_t kWaterPaint = 7;
+
+// Flower beds and water lie on the ground beside the road: they are scenery, not road, and
+// give no grip.
 bool PaintIsRoad(int32_t type) {
-  return type != 2 && type != 3 && type != 4;
+  return type != 2 && type != 3 && type != 4 && type != kWaterPaint;
 }
 
 PictureChoice RoadPaintPicture(int32_t type) {
@@ -55,6 +58,8 @@ PictureChoice RoadPaintPicture(int32_t type) {
       return {"romhor", "flower", 0, 5};
     case 6:
       return {"romver", "flower", 0, 5};
+    case kWaterPaint:
+      return {"water", "water", 0, 0};
     default:
       return {nullptr, "", 0, 0};
   }
@@ -70,7 +75,7 @@ void Forget(std::vector<const TSprite*>& surface, const TSprite* sprite) {
 TRoadPart::TRoadPart(RaceContext& race, int32_t kind, double x, double y)
     : TWorldSprite(race), surface_(race.RoadSurface) {
   const PictureChoice choice = RoadPartPicture(kind);
-  if (choice.Picture) SetImage(race.Picture(false, choice.Picture));
+  if (choice.Picture) SetImage(race.CoursePicture(choice.Picture));
   SetName(choice.Name);
   SetPatternIndex(choice.Pattern);
   SetX(static_cast<float>(x));
@@ -92,7 +97,7 @@ TRoadPaint::TRoadPaint(RaceContext& race, int32_t type, double angle, double cen
                        double centreY)
     : TWorldSprite(race), surface_(race.RoadSurface) {
   const PictureChoice choice = RoadPaintPicture(type);
-  if (choice.Picture) SetImage(race.Picture(false, choice.Picture));
+  if (choice.Picture) SetImage(race.CoursePicture(choice.Picture));
   SetName(choice.Name);
   SetPatternIndex(choice.RandomTiles > 0 ? race.Random.Between(0, choice.RandomTiles - 1)
                                          : choice.Pattern);

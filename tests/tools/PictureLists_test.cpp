@@ -140,57 +140,87 @@ TEST(PictureLists, EveryTileIsADrawingNotAFlatPlaceholder) {
 
 // Road pieces on the road grid meet edge to edge: the pixels on both sides of a joint
 // differ no more than neighbouring pixels inside a piece, and the road is not cut open.
-TEST(PictureLists, RoadPiecesJoinAndGrassWrapsWithoutSeams) {
-  const PixelImage& straight = Picture(kRaceList, "roadstr");
-  const PixelImage& vertical = Picture(kRaceList, "roadstrvert");
-  const PixelImage& turns = Picture(kRaceList, "roadroters");
-  const PictureEntry* turnEntry = FindPictureEntry("roadroters");
-  ASSERT_TRUE(straight.Width == kRoadTileSize && vertical.Width == kRoadTileSize && turnEntry);
-  const int n = kRoadTileSize, last = n - 1;
-  auto turnX = [&](int tile) { return tile % turnEntry->Columns * n; };
-  auto turnY = [&](int tile) { return tile / turnEntry->Columns * n; };
-  struct Joint {
-    const char* what;
-    const PixelImage* a;
-    int ax, ay;  // first pixel of A's edge line
-    const PixelImage* b;
-    int bx, by;  // first pixel of B's facing edge line
-    int dx, dy;  // direction along the edge
-  };
-  const Joint joints[] = {
-      {"straight to straight", &straight, last, 0, &straight, 0, 0, 0, 1},
-      {"vertical to vertical", &vertical, 0, last, &vertical, 0, 0, 1, 0},
-      {"turn 0 right to straight", &turns, turnX(0) + last, turnY(0), &straight, 0, 0, 0, 1},
-      {"turn 0 bottom to vertical", &turns, turnX(0), turnY(0) + last, &vertical, 0, 0, 1, 0},
-      {"straight to turn 1 left", &straight, last, 0, &turns, turnX(1), turnY(1), 0, 1},
-      {"turn 1 bottom to vertical", &turns, turnX(1), turnY(1) + last, &vertical, 0, 0, 1, 0},
-      {"straight to turn 2 left", &straight, last, 0, &turns, turnX(2), turnY(2), 0, 1},
-      {"vertical to turn 2 top", &vertical, 0, last, &turns, turnX(2), turnY(2), 1, 0},
-      {"turn 3 right to straight", &turns, turnX(3) + last, turnY(3), &straight, 0, 0, 0, 1},
-      {"vertical to turn 3 top", &vertical, 0, last, &turns, turnX(3), turnY(3), 1, 0},
-      {"turn 0 right to turn 1 left", &turns, turnX(0) + last, turnY(0), &turns, turnX(1), turnY(1),
-       0, 1},
-      {"turn 0 bottom to turn 3 top", &turns, turnX(0), turnY(0) + last, &turns, turnX(3), turnY(3),
-       1, 0},
-  };
-  // Neighbouring pixels inside a piece: the texture's own roughness.
-  const double inside = LineDifference(straight, 127, 0, straight, 128, 0, 0, 1, n, 0);
-  for (const Joint& j : joints) {
-    for (int channel = 0; channel < 3; ++channel) {
-      EXPECT_LE(LineDifference(*j.a, j.ax, j.ay, *j.b, j.bx, j.by, j.dx, j.dy, n, channel),
-                4 * inside + 1)
-          << j.what << " channel " << channel;
+// The ground wraps without a seam and is opaque (the race draws it first, under everything).
+// The same for every landscape's road and ground.
+TEST(PictureLists, RoadPiecesJoinAndGroundWrapsWithoutSeamsInEveryLandscape) {
+  for (const std::string suffix : {"", "_autumn", "_coast", "_winter"}) {
+    SCOPED_TRACE("landscape pictures \"" + suffix + "\"");
+    const PixelImage& straight = Picture(kRaceList, "roadstr" + suffix);
+    const PixelImage& vertical = Picture(kRaceList, "roadstrvert" + suffix);
+    const PixelImage& turns = Picture(kRaceList, "roadroters" + suffix);
+    const PictureEntry* turnEntry = FindPictureEntry("roadroters" + suffix);
+    ASSERT_TRUE(straight.Width == kRoadTileSize && vertical.Width == kRoadTileSize && turnEntry);
+    const int n = kRoadTileSize, last = n - 1;
+    auto turnX = [&](int tile) { return tile % turnEntry->Columns * n; };
+    auto turnY = [&](int tile) { return tile / turnEntry->Columns * n; };
+    struct Joint {
+      const char* what;
+      const PixelImage* a;
+      int ax, ay;  // first pixel of A's edge line
+      const PixelImage* b;
+      int bx, by;  // first pixel of B's facing edge line
+      int dx, dy;  // direction along the edge
+    };
+    const Joint joints[] = {
+        {"straight to straight", &straight, last, 0, &straight, 0, 0, 0, 1},
+        {"vertical to vertical", &vertical, 0, last, &vertical, 0, 0, 1, 0},
+        {"turn 0 right to straight", &turns, turnX(0) + last, turnY(0), &straight, 0, 0, 0, 1},
+        {"turn 0 bottom to vertical", &turns, turnX(0), turnY(0) + last, &vertical, 0, 0, 1, 0},
+        {"straight to turn 1 left", &straight, last, 0, &turns, turnX(1), turnY(1), 0, 1},
+        {"turn 1 bottom to vertical", &turns, turnX(1), turnY(1) + last, &vertical, 0, 0, 1, 0},
+        {"straight to turn 2 left", &straight, last, 0, &turns, turnX(2), turnY(2), 0, 1},
+        {"vertical to turn 2 top", &vertical, 0, last, &turns, turnX(2), turnY(2), 1, 0},
+        {"turn 3 right to straight", &turns, turnX(3) + last, turnY(3), &straight, 0, 0, 0, 1},
+        {"vertical to turn 3 top", &vertical, 0, last, &turns, turnX(3), turnY(3), 1, 0},
+        {"turn 0 right to turn 1 left", &turns, turnX(0) + last, turnY(0), &turns, turnX(1),
+         turnY(1), 0, 1},
+        {"turn 0 bottom to turn 3 top", &turns, turnX(0), turnY(0) + last, &turns, turnX(3),
+         turnY(3), 1, 0},
+    };
+    // Neighbouring pixels inside a piece: the texture's own roughness.
+    const double inside = LineDifference(straight, 127, 0, straight, 128, 0, 0, 1, n, 0);
+    for (const Joint& j : joints) {
+      for (int channel = 0; channel < 3; ++channel) {
+        EXPECT_LE(LineDifference(*j.a, j.ax, j.ay, *j.b, j.bx, j.by, j.dx, j.dy, n, channel),
+                  4 * inside + 1)
+            << j.what << " channel " << channel;
+      }
+      EXPECT_LE(LineDifference(*j.a, j.ax, j.ay, *j.b, j.bx, j.by, j.dx, j.dy, n, 3), 2.0)
+          << j.what;
     }
-    EXPECT_LE(LineDifference(*j.a, j.ax, j.ay, *j.b, j.bx, j.by, j.dx, j.dy, n, 3), 2.0) << j.what;
+    const PixelImage& ground = Picture(kRaceList, "grass" + suffix);
+    ASSERT_GT(ground.Width, 2);
+    const double groundInside = LineDifference(ground, ground.Width / 2 - 1, 0, ground,
+                                               ground.Width / 2, 0, 0, 1, ground.Height, 1);
+    EXPECT_LE(LineDifference(ground, ground.Width - 1, 0, ground, 0, 0, 0, 1, ground.Height, 1),
+              4 * groundInside + 1);
+    EXPECT_LE(LineDifference(ground, 0, ground.Height - 1, ground, 0, 0, 1, 0, ground.Width, 1),
+              4 * groundInside + 1);
+    int seeThrough = 0;
+    for (int y = 0; y < ground.Height; ++y) {
+      for (int x = 0; x < ground.Width; ++x) seeThrough += At(ground, x, y)[3] < 255;
+    }
+    EXPECT_EQ(seeThrough, 0);
   }
-  const PixelImage& grass = Picture(kRaceList, "grass");
-  ASSERT_GT(grass.Width, 2);
-  const double grassInside = LineDifference(grass, grass.Width / 2 - 1, 0, grass, grass.Width / 2,
-                                            0, 0, 1, grass.Height, 1);
-  EXPECT_LE(LineDifference(grass, grass.Width - 1, 0, grass, 0, 0, 0, 1, grass.Height, 1),
-            4 * grassInside + 1);
-  EXPECT_LE(LineDifference(grass, 0, grass.Height - 1, grass, 0, 0, 1, 0, grass.Width, 1),
-            4 * grassInside + 1);
+}
+
+// Each landscape looks its own: its ground and its kerbs (the band along the straight's
+// edge) differ plainly from the meadow's.
+TEST(PictureLists, EveryLandscapeHasItsOwnGroundAndKerbs) {
+  for (const std::string suffix : {"_autumn", "_coast", "_winter"}) {
+    const struct {
+      std::string base;
+      int rows;
+    } parts[] = {{"grass", 0}, {"roadstr", kRoadKerbWidth}};
+    for (const auto& part : parts) {
+      const PixelImage& meadow = Picture(kRaceList, part.base);
+      const PixelImage& own = Picture(kRaceList, part.base + suffix);
+      ASSERT_TRUE(own.Width == meadow.Width && own.Height == meadow.Height) << part.base + suffix;
+      const int rows = part.rows > 0 ? part.rows : own.Height;
+      EXPECT_GE(TileDifference(meadow, 0, 0, own, 0, 0, own.Width, rows), 12.0)
+          << part.base + suffix;
+    }
+  }
 }
 
 double Luminance(const std::array<int, 4>& p) {

@@ -151,6 +151,7 @@ TEST(TrackCheck, BuildWritesWhatCheckAccepts) {
   EXPECT_EQ(ReadTrackFile(out).size(), CompileTrack(ParseTrackSource(kSoundTrack)).size());
   const ToolRun stats = Trackc("dump \"" + out.string() + "\" --stats");
   EXPECT_NE(stats.Output.find("turns 4\n"), std::string::npos) << stats.Output;
+  EXPECT_NE(stats.Output.find("\nlandscape meadow\n"), std::string::npos) << stats.Output;
   // A description that cannot compile names its problem and leaves the old file alone.
   std::ofstream(source) << "road\nr->7\n|..|\nL--.\nend\n";
   const ToolRun broken = Trackc("build \"" + source.string() + "\" \"" + out.string() + "\"");
@@ -175,6 +176,8 @@ TEST(ShippedTracks, EveryCoursePassesAndTheyGetHarderAlongTheCatalogue) {
     EXPECT_EQ(CheckTrack(records, {t.Opponents, length}), std::vector<std::string>{});
     const TrackStats stats = MeasureTrack(records);
     EXPECT_TRUE(layouts.insert(stats.RoadSignature).second) << "a road grid is shipped twice";
+    // Three tracks a landscape, so the scenery changes as the player gets on.
+    EXPECT_EQ(stats.Scenery, static_cast<Landscape>(i / 3)) << "track " << i + 1;
     EXPECT_GT(stats.Difficulty(), previousDifficulty) << "track " << i + 1;
     previousDifficulty = stats.Difficulty();
     std::printf("%-6zu %-11s %5d %7d %5d %5.0f %6.1f %9s %7.1f\n", i + 1,
@@ -183,4 +186,5 @@ TEST(ShippedTracks, EveryCoursePassesAndTheyGetHarderAlongTheCatalogue) {
   }
   const std::vector<TrackRecord> demo = ReadTrackFile(DataFile(race::kDemoCourseFile));
   EXPECT_EQ(CheckTrack(demo, {race::kDemoOpponents - 1, std::nullopt}), std::vector<std::string>{});
+  EXPECT_EQ(TrackLandscape(demo), Landscape::Meadow);
 }

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/graphics/PictureTable.h"
 #include "race/Course.h"
+#include "race/Landscape.h"
 #include "race/TrackFile.h"
 #include "tools/trackc/lib/Obstacles.h"
 #include "tools/trackc/lib/TrackCheck.h"
@@ -152,6 +154,47 @@ TEST(TrackCompiler, TheSeedAloneDecidesTheScatter) {
   EXPECT_EQ(OfKind(Compile("seed 1\n" + grid), kind::Obstacle).size(), 10u);
 }
 
+// The landscape line becomes one record (a meadow without it); ponds lie off the road and
+// clear of the scenery, and adding them moves nothing else the seed placed.
+TEST(TrackCompiler, NamesTheLandscapeAndPutsPondsBesideTheRoad) {
+  const std::string grid =
+      "seed 4\nroad\n.......\n.r---7.\n.|...|.\n.|...|.\n.L->-J.\n.......\nend\n"
+      "scatter 12 20 tree rock\nflowers 4\n";
+  const struct {
+    const char* Line;
+    Landscape Expected;
+  } cases[] = {{"", Landscape::Meadow},
+               {"landscape meadow\n", Landscape::Meadow},
+               {"landscape autumn\n", Landscape::Autumn},
+               {"landscape coast\n", Landscape::Coast},
+               {"landscape winter\n", Landscape::Winter}};
+  for (const auto& c : cases) {
+    const std::vector<TrackRecord> records = Compile(c.Line + grid);
+    EXPECT_EQ(OfKind(records, kind::LandscapeChoice).size(), 1u) << c.Line;
+    EXPECT_EQ(TrackLandscape(records), c.Expected) << c.Line;
+  }
+  const std::vector<TrackRecord> dry = Compile(grid);
+  const std::vector<TrackRecord> wet = Compile(grid + "water 3\n");
+  const std::vector<TrackRecord> ponds = OfKind(wet, kind::Water);
+  EXPECT_EQ(ponds.size(), 3u);
+  std::vector<TrackRecord> drained;
+  std::copy_if(wet.begin(), wet.end(), std::back_inserter(drained),
+               [](const TrackRecord& r) { return r.Kind != kind::Water; });
+  EXPECT_EQ(EncodeTrackRecords(drained), EncodeTrackRecords(dry));
+  const TrackView view = ViewTrack(wet);
+  for (const TrackRecord& p : ponds) {
+    Footprint pond;
+    pond.X = p.X;
+    pond.Y = p.Y;
+    pond.HalfWidth = FindPictureEntry("water")->TileWidth / 2.0;
+    pond.HalfHeight = FindPictureEntry("water")->TileHeight / 2.0;
+    EXPECT_GE(GapToRoad(pond, view.Road, view.Frame), 40) << p.X << "," << p.Y;
+    for (const TrackRecord& o : view.Obstacles) {
+      EXPECT_FALSE(Overlap(pond, ObstacleFootprint(o.B, o.X, o.Y), 0)) << p.X << "," << p.Y;
+    }
+  }
+}
+
 TEST(TrackCompiler, TheDemoCourseHasOnlyItsPathAndFourSlotsInScreenPixels) {
   const std::vector<TrackRecord> records =
       Compile("demo\ntile 192\norigin 16 24\nroad\nr->7\n|..|\nL--J\nend\nscatter 5 20 tree\n");
@@ -202,6 +245,9 @@ TEST(TrackCompiler, RefusesDescriptionsThatCannotMakeACourse) {
       {"tile big\n", "line 1: \"big\" is not a number"},
       {"speed 3\n", "line 1: unknown word \"speed\""},
       {"road\nr->7\n|..|\nL--J\nend\nwall 1 0 up 4\n", "\"up\" is not a side"},
+      {"landscape jungle\n", "line 1: \"jungle\" is not a landscape"},
+      {"landscape\n", "line 1: expected \"landscape NAME\""},
+      {"water 21\n", "line 1: \"21\" is not a number in 0..20"},
   };
   for (const auto& c : cases) {
     EXPECT_NE(ErrorOf(c.Text).find(c.Problem), std::string::npos)

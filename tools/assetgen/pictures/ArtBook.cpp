@@ -28,6 +28,7 @@ ArtBook buildArtBook() {
   addCarArt(book);
   addRoadArt(book);
   addSceneryArt(book);
+  addLandscapeSceneryArt(book);
   addHudArt(book);
   addRacePanelArt(book);
   addMenuSceneArt(book);

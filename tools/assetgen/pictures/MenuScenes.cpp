@@ -53,7 +53,7 @@ void paintDemoCourse(cairo_t* cr) {
   if (tiles.empty() || !firstSlot) {
     throw std::runtime_error("the demo course data1.prd is not a loop of road pieces with a start");
   }
-  paintRoadTiles(cr, tiles, frame);
+  paintRoadTiles(cr, tiles, frame, Landscape::Meadow);  // the menus lie in the meadow
   const double scale = frame.Size / kRoadTileSize;
   const double heading = firstSlot->A * M_PI / 180;
   const bool upright = std::fabs(std::cos(heading)) > 0.5;  // the road runs east-west

@@ -10,6 +10,7 @@
 #include "tools/assetgen/pictures/ArtBook.h"
 #include "tools/assetgen/pictures/Canvas.h"
 #include "tools/assetgen/pictures/Effects.h"
+#include "tools/assetgen/pictures/LandscapeLooks.h"
 #include "tools/assetgen/pictures/Noise.h"
 #include "tools/assetgen/pictures/PixelFill.h"
 #include "tools/assetgen/pictures/RoadPieces.h"
@@ -34,48 +35,21 @@ double kerbRedness(double phase, double pixelsPerPeriod) {
   return std::clamp(0.5 + std::cos(phase) * pixelsPerPeriod / (2 * M_PI), 0.0, 1.0);
 }
 
-Rgb asphaltAt(double x, double y) {
-  static const TileableNoise coarse(11, 8), fine(12, 128), speck(13, 256);
+Rgb asphaltAt(const RoadLook& look, double x, double y) {
+  static const TileableNoise coarse(11, 8), fine(12, 128), speck(13, 256), frost(14, 64);
   const double n = coarse.fractal(x / (kGrid / 8), y / (kGrid / 8), 3);
   const double grain = fine.at(x / 2, y / 2);
   const double dot = speck.at(x, y);
-  Rgb c = kAsphalt.mix(kAsphaltDark, n);
+  Rgb c = look.Asphalt.mix(look.AsphaltDark, n);
   c = c.shade((grain - 0.5) * 0.16);
   if (dot > 0.93) c = c.shade(0.12);
   if (dot < 0.05) c = c.shade(-0.15);
-  return c;
-}
-
-// A pixel of road given its distance across the road (0 at one edge, kGrid at the other)
-// and the phases of the kerb stripes and the centre dashes at that point.
-Rgba roadPixel(double x, double y, double across, double kerbPhase, double kerbPixels,
-               double dashPhase, double dashPixels) {
-  if (across < -0.5 || across > kGrid + 0.5) return {kBlack, 0};
-  const double edgeAlpha = std::min(coverage(across, 0, kGrid), 1.0);
-  Rgb c = asphaltAt(x, y);
-  const double gutter = std::min(across - kKerb, kGrid - kKerb - across);
-  c = c.shade(-0.18 * std::exp(-std::max(gutter, 0.0) / 5));
-  const double edgeLine =
-      std::max(coverage(across, 20, 24), coverage(across, kGrid - 24, kGrid - 20));
-  c = c.mix(kPaint, edgeLine * 0.85);
-  const double dashOn =
-      std::clamp(0.5 + (std::cos(dashPhase) - 0.2) * dashPixels / (2 * M_PI), 0.0, 1.0);
-  c = c.mix(kPaint, coverage(across, kGrid / 2 - 2.5, kGrid / 2 + 2.5) * dashOn * 0.9);
-  const double kerb = std::max(coverage(across, 0, kKerb), coverage(across, kGrid - kKerb, kGrid));
-  if (kerb > 0) {
-    const Rgb kerbColour = kKerbWhite.mix(kKerbRed, kerbRedness(kerbPhase, kerbPixels));
-    const double depth = std::min(across, kGrid - across) / kKerb;  // lighter on the outer lip
-    c = c.mix(kerbColour.shade(0.08 - 0.16 * depth), kerb);
+  if (look.Frost > 0) {
+    // Drifts of pale dust in patches, densest where the patch noise peaks.
+    const double patch = frost.fractal(x / 4, y / 4, 2);
+    c = c.mix(look.KerbPlain, std::clamp((patch - 0.55) * 2.5, 0.0, 1.0) * look.Frost * 0.5);
   }
-  return {c, edgeAlpha};
-}
-
-void paintStraight(cairo_t* cr, bool vertical) {
-  fillPixels(cr, kRoadTileSize, kRoadTileSize, [vertical](double x, double y) {
-    const double along = vertical ? y : x, across = vertical ? x : y;
-    return roadPixel(x, y, across, 2 * M_PI * along / kKerbPeriod, kKerbPeriod,
-                     2 * M_PI * along / kDashPeriod, kDashPeriod);
-  });
+  return c;
 }
 
 // Phase that completes a whole number of periods over a quarter circle of this radius.
@@ -85,10 +59,18 @@ double quarterPhase(double angle, double radius, double period, double* pixelsPe
   return angle / (M_PI / 2) * periods * 2 * M_PI;
 }
 
+void paintStraight(cairo_t* cr, bool vertical, const RoadLook& look) {
+  fillPixels(cr, kRoadTileSize, kRoadTileSize, [vertical, &look](double x, double y) {
+    const double along = vertical ? y : x, across = vertical ? x : y;
+    return roadPixel(look, x, y, across, 2 * M_PI * along / kKerbPeriod, kKerbPeriod,
+                     2 * M_PI * along / kDashPeriod, kDashPeriod);
+  });
+}
+
 // Quarter turn around the tile corner (cornerX, cornerY): the outer edge of the road is
 // the circle of radius kGrid around that corner, the inner edge the corner itself.
-void paintTurn(cairo_t* cr, double cornerX, double cornerY) {
-  fillPixels(cr, kRoadTileSize, kRoadTileSize, [=](double x, double y) {
+void paintTurn(cairo_t* cr, double cornerX, double cornerY, const RoadLook& look) {
+  fillPixels(cr, kRoadTileSize, kRoadTileSize, [=, &look](double x, double y) {
     const double dx = std::abs(x - cornerX), dy = std::abs(y - cornerY);
     const double radius = std::hypot(dx, dy), angle = std::atan2(dy, dx);
     double kerbPixels = 0, dashPixels = 0;
@@ -96,11 +78,33 @@ void paintTurn(cairo_t* cr, double cornerX, double cornerY) {
         radius > kGrid / 2 ? quarterPhase(angle, kGrid - kKerb / 2, kKerbPeriod, &kerbPixels) : 0;
     if (radius <= kGrid / 2) kerbPixels = kKerbPeriod;
     const double dashPhase = quarterPhase(angle, kGrid / 2, kDashPeriod, &dashPixels);
-    return roadPixel(x, y, kGrid - radius, kerbPhase, kerbPixels, dashPhase, dashPixels);
+    return roadPixel(look, x, y, kGrid - radius, kerbPhase, kerbPixels, dashPhase, dashPixels);
   });
 }
 
 }  // namespace
+
+Rgba roadPixel(const RoadLook& look, double x, double y, double across, double kerbPhase,
+               double kerbPixels, double dashPhase, double dashPixels) {
+  if (across < -0.5 || across > kGrid + 0.5) return {kBlack, 0};
+  const double edgeAlpha = std::min(coverage(across, 0, kGrid), 1.0);
+  Rgb c = asphaltAt(look, x, y);
+  const double gutter = std::min(across - kKerb, kGrid - kKerb - across);
+  c = c.shade(-0.18 * std::exp(-std::max(gutter, 0.0) / 5));
+  const double edgeLine =
+      std::max(coverage(across, 20, 24), coverage(across, kGrid - 24, kGrid - 20));
+  c = c.mix(look.Paint, edgeLine * 0.85);
+  const double dashOn =
+      std::clamp(0.5 + (std::cos(dashPhase) - 0.2) * dashPixels / (2 * M_PI), 0.0, 1.0);
+  c = c.mix(look.Paint, coverage(across, kGrid / 2 - 2.5, kGrid / 2 + 2.5) * dashOn * 0.9);
+  const double kerb = std::max(coverage(across, 0, kKerb), coverage(across, kGrid - kKerb, kGrid));
+  if (kerb > 0) {
+    const Rgb kerbColour = look.KerbPlain.mix(look.KerbStripe, kerbRedness(kerbPhase, kerbPixels));
+    const double depth = std::min(across, kGrid - across) / kKerb;  // lighter on the outer lip
+    c = c.mix(kerbColour.shade(0.08 - 0.16 * depth), kerb);
+  }
+  return {c, edgeAlpha};
+}
 
 void paintGrassTile(cairo_t* cr, int w, int h) {
   const TileableNoise patches(21, 8), detail(22, 64), tufts(23, 32);
@@ -146,40 +150,41 @@ void paintGrassTile(cairo_t* cr, int w, int h) {
   }
 }
 
-void paintRoadPiece(cairo_t* cr, RoadPiece piece) {
+void paintRoadPiece(cairo_t* cr, RoadPiece piece, const RoadLook& look) {
   switch (piece) {
     case RoadPiece::Horizontal:
-      paintStraight(cr, false);
+      paintStraight(cr, false, look);
       break;
     case RoadPiece::Vertical:
-      paintStraight(cr, true);
+      paintStraight(cr, true, look);
       break;
     case RoadPiece::TurnRightBottom:
-      paintTurn(cr, kGrid, kGrid);
+      paintTurn(cr, kGrid, kGrid, look);
       break;
     case RoadPiece::TurnLeftBottom:
-      paintTurn(cr, 0, kGrid);
+      paintTurn(cr, 0, kGrid, look);
       break;
     case RoadPiece::TurnLeftTop:
-      paintTurn(cr, 0, 0);
+      paintTurn(cr, 0, 0, look);
       break;
     case RoadPiece::TurnRightTop:
-      paintTurn(cr, kGrid, 0);
+      paintTurn(cr, kGrid, 0, look);
       break;
   }
 }
 
-void paintRoadTiles(cairo_t* cr, const std::vector<GridTile>& tiles, const GridFrame& frame) {
-  static std::map<int32_t, std::unique_ptr<Canvas>> pieces;
+void paintRoadTiles(cairo_t* cr, const std::vector<GridTile>& tiles, const GridFrame& frame,
+                    Landscape landscape) {
+  static std::map<std::pair<Landscape, int32_t>, std::unique_ptr<Canvas>> pieces;
   for (const GridTile& t : tiles) {
-    auto& piece = pieces[t.Kind];
+    auto& piece = pieces[{landscape, t.Kind}];
     if (!piece) {
       static const std::map<int32_t, RoadPiece> kByKind = {
           {1, RoadPiece::Horizontal},      {2, RoadPiece::Vertical},
           {11, RoadPiece::TurnRightTop},   {12, RoadPiece::TurnLeftTop},
           {13, RoadPiece::TurnLeftBottom}, {14, RoadPiece::TurnRightBottom}};
       piece = std::make_unique<Canvas>(kRoadTileSize, kRoadTileSize);
-      paintRoadPiece(piece->cr(), kByKind.at(t.Kind));
+      paintRoadPiece(piece->cr(), kByKind.at(t.Kind), landscapeLook(landscape).Road);
     }
     cairo_save(cr);
     cairo_translate(cr, frame.Left(t), frame.Top(t));
@@ -307,20 +312,27 @@ void paintSmoke(cairo_t* cr, const TileRequest& tile) {
 }  // namespace
 
 void addRoadArt(ArtBook& book) {
-  book.add("grass", [](cairo_t* cr, const TileRequest& tile) {
-    paintGrassTile(cr, tile.width, tile.height);
-  });
-  book.add("roadstr",
-           [](cairo_t* cr, const TileRequest&) { paintRoadPiece(cr, RoadPiece::Horizontal); });
-  book.add("roadstrvert",
-           [](cairo_t* cr, const TileRequest&) { paintRoadPiece(cr, RoadPiece::Vertical); });
-  // Tile 0 joins the right and bottom edges, 1 left and bottom, 2 left and top, 3 right and
-  // top: each turns around the tile corner between its two open edges.
-  book.add("roadroters", [](cairo_t* cr, const TileRequest& tile) {
-    const RoadPiece turns[4] = {RoadPiece::TurnRightBottom, RoadPiece::TurnLeftBottom,
-                                RoadPiece::TurnLeftTop, RoadPiece::TurnRightTop};
-    paintRoadPiece(cr, turns[tile.index % 4]);
-  });
+  for (int i = 0; i < kLandscapeCount; ++i) {
+    const Landscape land = static_cast<Landscape>(i);
+    const RoadLook& road = landscapeLook(land).Road;
+    book.add(landscapePictureName("grass", land), [land](cairo_t* cr, const TileRequest& tile) {
+      paintGroundTile(cr, tile.width, tile.height, land);
+    });
+    book.add(landscapePictureName("roadstr", land), [&road](cairo_t* cr, const TileRequest&) {
+      paintRoadPiece(cr, RoadPiece::Horizontal, road);
+    });
+    book.add(landscapePictureName("roadstrvert", land), [&road](cairo_t* cr, const TileRequest&) {
+      paintRoadPiece(cr, RoadPiece::Vertical, road);
+    });
+    // Tile 0 joins the right and bottom edges, 1 left and bottom, 2 left and top, 3 right
+    // and top: each turns around the tile corner between its two open edges.
+    book.add(landscapePictureName("roadroters", land),
+             [&road](cairo_t* cr, const TileRequest& tile) {
+               const RoadPiece turns[4] = {RoadPiece::TurnRightBottom, RoadPiece::TurnLeftBottom,
+                                           RoadPiece::TurnLeftTop, RoadPiece::TurnRightTop};
+               paintRoadPiece(cr, turns[tile.index % 4], road);
+             });
+  }
   book.add("inplace", paintGridBox);
   book.add("startline", [](cairo_t* cr, const TileRequest& tile) {
     paintChequer(cr, tile.width, tile.height, 2);

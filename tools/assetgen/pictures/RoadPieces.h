@@ -3,6 +3,9 @@
 
 #include <vector>
 
+#include "race/Landscape.h"
+#include "tools/assetgen/pictures/LandscapeLooks.h"
+#include "tools/assetgen/pictures/PixelFill.h"
 #include "tools/trackc/lib/RoadLayout.h"
 
 // The road pieces and grass as the race shows them, for pictures that show a piece of
@@ -16,13 +19,24 @@ enum class RoadPiece {
   TurnRightTop
 };
 
+// One pixel of road in the look's colours, for any piece's shape: `across` is the distance
+// across the road (0 at one edge, kRoadTileSize at the other; the pixel is transparent
+// beyond), the kerb and dash phases run along the road (2 pi per stripe period) and
+// kerbPixels / dashPixels are the pixels one period takes at this point, for smoothing.
+// A piece whose phases complete whole periods at its open edges joins every other piece.
+Rgba roadPixel(const RoadLook& look, double x, double y, double across, double kerbPhase,
+               double kerbPixels, double dashPhase, double dashPixels);
 // One piece at the context's origin, kRoadTileSize square.
-void paintRoadPiece(cairo_t* cr, RoadPiece piece);
-// A seamless w x h grass tile at the context's origin.
+void paintRoadPiece(cairo_t* cr, RoadPiece piece, const RoadLook& look);
+// A seamless w x h tile of the meadow's grass at the context's origin.
 void paintGrassTile(cairo_t* cr, int w, int h);
+// A seamless, opaque w x h tile of the landscape's ground (the meadow's is its grass).
+void paintGroundTile(cairo_t* cr, int w, int h, Landscape landscape);
 
-// Road pieces of a track's grid, each drawn at the grid's step in the context's units.
-void paintRoadTiles(cairo_t* cr, const std::vector<GridTile>& tiles, const GridFrame& frame);
+// Road pieces of a track's grid in the landscape's colours, each drawn at the grid's step
+// in the context's units.
+void paintRoadTiles(cairo_t* cr, const std::vector<GridTile>& tiles, const GridFrame& frame,
+                    Landscape landscape);
 // A chequered line across the road, centred on (cx, cy): `length` long across the road,
 // `depth` along it; across is true when the road runs east-west (the line stands upright).
 void paintChequeredLine(cairo_t* cr, double cx, double cy, double length, double depth,

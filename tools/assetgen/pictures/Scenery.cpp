@@ -62,6 +62,8 @@ void drawCrown(cairo_t* cr, double cx, double cy, double radius, Rgb leaf, uint6
   }
 }
 
+}  // namespace
+
 void paintTree(cairo_t* cr, const TileRequest& tile, Rgb leaf, uint64_t seed, Rgb dots) {
   const double size = std::min(tile.width, tile.height);
   const double cx = tile.width / 2.0, cy = tile.height / 2.0, radius = size * 0.43;
@@ -79,7 +81,7 @@ void paintTree(cairo_t* cr, const TileRequest& tile, Rgb leaf, uint64_t seed, Rg
 }
 
 // A fir seen from above: stacked star-shaped tiers narrowing to the tip.
-void paintFir(cairo_t* cr, const TileRequest& tile, Rgb needles, int points) {
+void paintFir(cairo_t* cr, const TileRequest& tile, Rgb needles, int points, double snow) {
   const double size = std::min(tile.width, tile.height);
   const double cx = tile.width / 2.0, cy = tile.height / 2.0;
   auto star = [&](cairo_t* c, double radius, double twist) {
@@ -99,7 +101,7 @@ void paintFir(cairo_t* cr, const TileRequest& tile, Rgb needles, int points) {
       cr, [&](cairo_t* c) { star(c, outer, 0); }, size * 0.05, size * 0.07, size * 0.08, 0.5);
   for (int tier = 0; tier < 4; ++tier) {
     const double r = outer * (1 - tier * 0.22), twist = tier * M_PI / points / 2;
-    const Rgb tone = needles.shade(-0.25 + tier * 0.13);
+    const Rgb tone = needles.shade(-0.25 + tier * 0.13).mix(kWhite, snow * (tier + 1) / 4);
     auto shape = [&](cairo_t* c) { star(c, r, twist); };
     fillLit(cr, shape, tone, cx - r, cy - r, cx + r, cy + r, 0.18);
     outline(cr, shape, needles.shade(-0.6), 1, 0.7);
@@ -110,17 +112,18 @@ void paintFir(cairo_t* cr, const TileRequest& tile, Rgb needles, int points) {
 }
 
 // A gabled roof from above with a chimney.
-void paintHouse(cairo_t* cr, const TileRequest& tile) {
+void paintHouse(cairo_t* cr, const TileRequest& tile, Rgb roofColour, double snow) {
+  const Rgb roofTiles = roofColour.mix(kWhite, snow);
   const double w = tile.width, h = tile.height, m = 6;
   auto roof = [&](cairo_t* c) { cairo_rectangle(c, m, m, w - 2 * m, h - 2 * m); };
   softShadow(cr, roof, 3, 5, 6, 0.55);
   const double ridge = h / 2;
   // Lit slope (top) and shaded slope (bottom).
   cairo_rectangle(cr, m, m, w - 2 * m, ridge - m);
-  setColour(cr, kRoof.shade(0.12));
+  setColour(cr, roofTiles.shade(0.12));
   cairo_fill(cr);
   cairo_rectangle(cr, m, ridge, w - 2 * m, h - m - ridge);
-  setColour(cr, kRoof.shade(-0.22));
+  setColour(cr, roofTiles.shade(-0.22));
   cairo_fill(cr);
   // Tile rows.
   cairo_set_line_width(cr, 1);
@@ -142,8 +145,8 @@ void paintHouse(cairo_t* cr, const TileRequest& tile) {
   cairo_stroke(cr);
   // Ridge cap.
   auto cap = [&](cairo_t* c) { cairo_rectangle(c, m - 1, ridge - 3, w - 2 * m + 2, 6); };
-  fillLit(cr, cap, kRoof.shade(-0.35), 0, ridge - 3, 0, ridge + 3, 0.3);
-  outline(cr, roof, kRoof.shade(-0.6), 2);
+  fillLit(cr, cap, roofTiles.shade(-0.35), 0, ridge - 3, 0, ridge + 3, 0.3);
+  outline(cr, roof, roofTiles.shade(-0.6), 2);
   auto chimney = [&](cairo_t* c) { cairo_rectangle(c, w * 0.68, h * 0.2, w * 0.12, h * 0.14); };
   softShadow(cr, chimney, 3, 4, 3, 0.5);
   fillLit(cr, chimney, Rgb::hex(0x9a8f86), w * 0.68, h * 0.2, w * 0.8, h * 0.34, 0.3);
@@ -154,7 +157,8 @@ void paintHouse(cairo_t* cr, const TileRequest& tile) {
 }
 
 // A faceted boulder; every tile is a different stone.
-void paintRock(cairo_t* cr, const TileRequest& tile) {
+void paintRock(cairo_t* cr, const TileRequest& tile, Rgb stoneColour, bool moss,
+               double snow) {
   const double w = tile.width, h = tile.height, cx = w / 2, cy = h / 2;
   Rng rng(61 + static_cast<uint64_t>(tile.index) * 13);
   const int corners = 7 + rng.below(3);
@@ -170,7 +174,7 @@ void paintRock(cairo_t* cr, const TileRequest& tile) {
     cairo_close_path(c);
   };
   softShadow(cr, stone, w * 0.05, h * 0.07, w * 0.07, 0.55);
-  const Rgb base = kStone.shade(rng.uniform(-0.12, 0.08));
+  const Rgb base = stoneColour.shade(rng.uniform(-0.12, 0.08));
   fillLit(cr, stone, base, 0, 0, w, h, 0.2);
   // Facets: triangles to a raised top point, shaded by which way they face.
   const double topX = cx - w * 0.08, topY = cy - h * 0.08;
@@ -189,8 +193,21 @@ void paintRock(cairo_t* cr, const TileRequest& tile) {
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
   }
-  // Moss on some stones.
-  if (tile.index % 2 == 1) {
+  // Snow on the lit top, moss on some stones.
+  if (snow > 0) {
+    cairo_save(cr);
+    cairo_new_path(cr);
+    stone(cr);
+    cairo_clip(cr);
+    for (int i = 0; i < 4; ++i) {
+      cairo_arc(cr, topX + rng.uniform(-w * 0.12, w * 0.05),
+                topY + rng.uniform(-h * 0.12, h * 0.05), w * rng.uniform(0.14, 0.22), 0, 2 * M_PI);
+      cairo_new_sub_path(cr);
+    }
+    setColour(cr, kWhite.mix(Rgb::hex(0xc8d8f0), 0.2), snow);
+    cairo_fill(cr);
+    cairo_restore(cr);
+  } else if (moss && tile.index % 2 == 1) {
     for (int i = 0; i < 5; ++i) {
       setColour(cr, kLeafLight.shade(-0.2), 0.55);
       cairo_arc(cr, cx + rng.uniform(-w * 0.2, w * 0.1), cy + rng.uniform(0, h * 0.25),
@@ -200,6 +217,8 @@ void paintRock(cairo_t* cr, const TileRequest& tile) {
   }
   outline(cr, stone, kInk.mix(base, 0.3), 1.5);
 }
+
+namespace {
 
 // An arch across the track seen from above: two pillars and the span between them. Tile 0
 // stone, tile 1 a red-and-white sponsor gantry, tile 2 a blue inflatable arch.
@@ -450,9 +469,9 @@ void addSceneryArt(ArtBook& book) {
       paintScenery(cr, kind, t.width / 2.0, t.height / 2.0, std::min(t.width, t.height));
     });
   }
-  book.add("house", paintHouse);
+  book.add("house", [](cairo_t* cr, const TileRequest& t) { paintHouse(cr, t); });
   book.add("koleso1", paintTyreStack);
-  book.add("rock1", paintRock);
+  book.add("rock1", [](cairo_t* cr, const TileRequest& t) { paintRock(cr, t); });
   book.add("ark", paintArch);
   book.add("horwall", [](cairo_t* cr, const TileRequest& t) { paintWall(cr, t, false); });
   book.add("vertwall", [](cairo_t* cr, const TileRequest& t) { paintWall(cr, t, true); });

@@ -14,6 +14,7 @@
 #include "tools/assetgen/pictures/ArtBook.h"
 #include "tools/assetgen/pictures/CompiledTracks.h"
 #include "tools/assetgen/pictures/Effects.h"
+#include "tools/assetgen/pictures/LandscapeLooks.h"
 #include "tools/assetgen/pictures/Noise.h"
 #include "tools/assetgen/pictures/RoadPieces.h"
 #include "tools/assetgen/pictures/Text.h"
@@ -126,8 +127,8 @@ void drawFrameAndLabel(cairo_t* cr, double w, double h, const std::string& label
   outline(cr, frame, kNavyDeep, 2);
 }
 
-// How an obstacle shows from above at preview size.
-void paintObstacleMark(cairo_t* cr, const TrackRecord& r, double scale) {
+// How an obstacle shows from above at preview size, in the landscape's colours.
+void paintObstacleMark(cairo_t* cr, const TrackRecord& r, double scale, const LandscapeLook& look) {
   const Footprint f = ObstacleFootprint(r.B, r.X, r.Y);
   if (IsWallType(r.B)) {
     cairo_rectangle(cr, f.X - f.HalfWidth, f.Y - f.HalfHeight, 2 * f.HalfWidth, 2 * f.HalfHeight);
@@ -137,8 +138,13 @@ void paintObstacleMark(cairo_t* cr, const TrackRecord& r, double scale) {
   }
   const double radius = std::max(f.HalfWidth, 2.5 / scale);
   cairo_arc(cr, f.X, f.Y, radius * 0.8, 0, 2 * M_PI);
-  const bool rock = r.B == 8, house = r.B == 5 || r.B == 9;
-  setColour(cr, rock ? Rgb::hex(0x9a9aa2) : house ? Rgb::hex(0xc0643c) : Rgb::hex(0x1d4f1d));
+  const bool rock = r.B == 8, house = r.B == 5 || r.B == 9, tyres = r.B == 12;
+  const bool meadow = look.Which == Landscape::Meadow;
+  const Rgb plant = meadow ? Rgb::hex(0x1d4f1d) : look.Lit(look.Leaves[std::abs(r.B) % 4]);
+  setColour(cr, tyres   ? Rgb::hex(0x2a2b30)
+                : rock  ? (meadow ? Rgb::hex(0x9a9aa2) : look.Lit(look.Stone))
+                : house ? (meadow ? Rgb::hex(0xc0643c) : look.Lit(look.Roof).mix(kWhite, look.Snow))
+                        : plant);
   cairo_fill_preserve(cr);
   setColour(cr, kInk, 0.6);
   cairo_set_line_width(cr, 1 / scale);
@@ -148,6 +154,7 @@ void paintObstacleMark(cairo_t* cr, const TrackRecord& r, double scale) {
 // The compiled track of the catalogue entry fitted into the picture above its label.
 void paintTrackLayout(cairo_t* cr, double w, double h, const std::vector<TrackRecord>& records) {
   const TrackView view = ViewTrack(records);
+  const Landscape land = TrackLandscape(records);
   if (view.Road.empty()) throw std::runtime_error("a track without road cannot be previewed");
   int minC = view.Road[0].Column, maxC = minC, minR = view.Road[0].Row, maxR = minR;
   for (const GridTile& t : view.Road) {
@@ -159,7 +166,7 @@ void paintTrackLayout(cairo_t* cr, double w, double h, const std::vector<TrackRe
   const double scale = std::min((w - 2 * margin) / spanX, (h - 2 * margin - labelRoom) / spanY);
   cairo_save(cr);
   cairo_scale(cr, 0.5, 0.5);
-  paintGrassTile(cr, static_cast<int>(w * 2), static_cast<int>(h * 2));
+  paintGroundTile(cr, static_cast<int>(w * 2), static_cast<int>(h * 2), land);
   cairo_restore(cr);
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, w, h);
@@ -169,8 +176,20 @@ void paintTrackLayout(cairo_t* cr, double w, double h, const std::vector<TrackRe
   cairo_scale(cr, scale, scale);
   GridTile corner{minC, minR, 1};
   cairo_translate(cr, -view.Frame.Left(corner), -view.Frame.Top(corner));
-  paintRoadTiles(cr, view.Road, view.Frame);
-  for (const TrackRecord& r : view.Obstacles) paintObstacleMark(cr, r, scale);
+  paintRoadTiles(cr, view.Road, view.Frame, land);
+  const LandscapeLook& look = landscapeLook(land);
+  for (const TrackRecord& r : records) {
+    if (r.Kind != track_kind::Water) continue;
+    const PictureEntry& water = tableEntry("water");
+    cairo_save(cr);
+    cairo_translate(cr, r.X, r.Y);
+    cairo_scale(cr, water.TileWidth / 2.0, water.TileHeight / 2.0);
+    cairo_arc(cr, 0, 0, 0.9, 0, 2 * M_PI);
+    cairo_restore(cr);
+    setColour(cr, look.Snow > 0 ? Rgb::hex(0xb8d8f4) : Rgb::hex(0x2f7fc0));
+    cairo_fill(cr);
+  }
+  for (const TrackRecord& r : view.Obstacles) paintObstacleMark(cr, r, scale, look);
   // The start: the finish line across the road and the grid's slots behind it.
   for (const TrackRecord& f : view.FinishLines) {
     const double half = s / 2 - kRoadKerbWidth;

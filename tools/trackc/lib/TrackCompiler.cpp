@@ -21,6 +21,8 @@ constexpr double kSlotSideOffset = 56;  // from the centre line
 constexpr double kJitter = 20;          // grid-letter scenery moves this far at most
 constexpr int kPlacementTries = 120;
 constexpr double kFlowerGap = 24;
+constexpr double kPondGap =
+    40;  // ponds keep this far from the road: a car sliding off still lands on ground
 // The last path point and the first lie this far either side of the lap point.
 constexpr double kClosingHalf = 2;
 
@@ -131,6 +133,7 @@ class Builder {
   std::vector<TrackRecord> Build() {
     PathPoints();
     if (!source_.Demo) {
+      records_.push_back({0, 0, kind::LandscapeChoice, static_cast<int32_t>(source_.Scenery), 0});
       for (const GridTile& t : grid_.Road) {
         records_.push_back({Round(frame_.Top(t)), Round(frame_.Left(t)), t.Kind, 0, 0});
       }
@@ -138,6 +141,7 @@ class Builder {
       StartLines();
       Scenery();
       CheckLines();
+      Ponds();
     }
     StartSlots();
     return records_;
@@ -336,6 +340,24 @@ class Builder {
         f.Round = true;
         if (GapToRoad(f, grid_.Road, frame_) >= kFlowerGap) {
           records_.push_back({Round(y), Round(x), k, 0, 0});
+          break;
+        }
+      }
+    }
+  }
+
+  // Ponds go last, so adding them leaves every other placement of the seed as it was.
+  void Ponds() {
+    const PictureEntry& water = *FindPictureEntry("water");
+    for (int i = 0; i < source_.Ponds; ++i) {
+      for (int attempt = 0; attempt < kPlacementTries; ++attempt) {
+        Footprint f;
+        RandomSpot(f.X, f.Y);
+        f.HalfWidth = water.TileWidth / 2.0;
+        f.HalfHeight = water.TileHeight / 2.0;
+        if (GapToRoad(f, grid_.Road, frame_) >= kPondGap && Free(f)) {
+          placed_.push_back({0, f, 0});
+          records_.push_back({Round(f.Y), Round(f.X), kind::Water, 0, 0});
           break;
         }
       }

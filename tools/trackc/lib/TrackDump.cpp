@@ -30,6 +30,10 @@ std::string KindName(int32_t kind) {
       return "finish";
     case k::InPlace:
       return "inplace";
+    case k::Water:
+      return "water";
+    case k::LandscapeChoice:
+      return "landscape";
     default:
       return "kind" + std::to_string(kind);
   }
@@ -54,7 +58,8 @@ std::string DumpStats(const TrackStats& stats) {
   if (stats.NarrowestGap) std::snprintf(gap, sizeof gap, "%.0f", *stats.NarrowestGap);
   std::snprintf(text, sizeof text,
                 "turns %d\ns-bends %d\nwalls %d\nnarrowest gap %s\nlap length %.1f\n"
-                "difficulty %.1f\n",
-                stats.Turns, stats.SBends, stats.Walls, gap, stats.LapLength, stats.Difficulty());
+                "difficulty %.1f\nlandscape %s\n",
+                stats.Turns, stats.SBends, stats.Walls, gap, stats.LapLength, stats.Difficulty(),
+                LandscapeName(stats.Scenery));
   return text;
 }

@@ -58,7 +58,7 @@ bool ObstacleKindByName(const std::string& name, ObstacleKind& kind) {
     ObstacleKind Kind;
   } kNames[] = {{"tree", {1, 4}},  {"tree1", {1, 1}}, {"tree2", {2, 2}}, {"tree3", {3, 3}},
                 {"tree4", {4, 4}}, {"house", {5, 5}}, {"fir", {6, 7}},   {"elka1", {6, 6}},
-                {"elka2", {7, 7}}, {"rock", {8, 8}},  {"arch", {9, 9}}};
+                {"elka2", {7, 7}}, {"rock", {8, 8}},  {"arch", {9, 9}},  {"tyres", {12, 12}}};
   for (const auto& n : kNames) {
     if (name == n.Name) {
       kind = n.Kind;
@@ -102,6 +102,11 @@ TrackSource ParseTrackSource(const std::string& text) {
     } else if (key == "demo") {
       Expect(w, 1, "demo", line);
       source.Demo = true;
+    } else if (key == "landscape") {
+      Expect(w, 2, "landscape NAME", line);
+      if (!LandscapeByName(w[1], source.Scenery)) {
+        Fail(line, "\"" + w[1] + "\" is not a landscape (meadow, autumn, coast, winter)");
+      }
     } else if (key == "seed") {
       Expect(w, 2, "seed N", line);
       source.Seed = static_cast<uint32_t>(Number(w[1], 0, 4294967295.0, line));
@@ -130,6 +135,9 @@ TrackSource ParseTrackSource(const std::string& text) {
     } else if (key == "flowers") {
       Expect(w, 2, "flowers COUNT", line);
       source.Flowers = Whole(w[1], 0, kMaxScatter, line);
+    } else if (key == "water") {
+      Expect(w, 2, "water COUNT", line);
+      source.Ponds = Whole(w[1], 0, kMaxPonds, line);
     } else {
       Fail(line, "unknown word \"" + key + "\"");
     }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "race/Landscape.h"
 #include "tools/trackc/lib/RoadLayout.h"
 
 // The readable description of a course (assets/tracks/*.track), line by line:
@@ -12,6 +13,8 @@
 //   tile 256                    grid step in pixels (the race's road pieces need 256)
 //   origin X Y                  pixel position of the grid's top-left corner
 //   demo                        the menus' course: path points and start slots 1..4 only
+//   landscape NAME              meadow (without this line), autumn, coast or winter: the
+//                               look of the ground, road edges and scenery
 //   seed N                      the seed of every random choice (scatter, tree kinds)
 //   road                        the road grid, one character per tile, up to "end":
 //     - |                       straights (east-west, north-south)
@@ -25,9 +28,12 @@
 //   scatter COUNT GAP NAME...   COUNT obstacles of the named kinds on the grass, at least
 //                               GAP pixels from the road, placed by the seed
 //   flowers COUNT               flower beds on the grass, placed by the seed
+//   water COUNT                 ponds on the grass (off the road for the cars), placed by
+//                               the seed after everything else
 //
 // Obstacle names: tree (a random one of tree1..tree4), tree1..tree4, house, fir (elka1 or
-// elka2), elka1, elka2, rock, arch.
+// elka2), elka1, elka2, rock, arch, tyres. Each landscape draws them in its own way (autumn
+// trees, palms, snowy firs...).
 
 class TrackSourceError : public std::runtime_error {
  public:
@@ -68,6 +74,7 @@ struct TrackSource {
   double OriginX = 0;
   double OriginY = 0;
   bool Demo = false;
+  Landscape Scenery = Landscape::Meadow;
   uint32_t Seed = 1;
   std::vector<std::string> Grid;
   int GridLine = 0;  // the line of the first grid row, for messages
@@ -75,11 +82,13 @@ struct TrackSource {
   std::vector<WallPlacement> Walls;
   std::vector<ScatterSpec> Scatters;
   int Flowers = 0;
+  int Ponds = 0;
 };
 
 // Largest grid and counts a description may ask for.
 constexpr int kMaxGridSide = 40;
 constexpr int kMaxScatter = 200;
+constexpr int kMaxPonds = 20;
 
 // Throws TrackSourceError naming the line and the problem.
 TrackSource ParseTrackSource(const std::string& text);

@@ -25,6 +25,7 @@ TrackStats MeasureTrack(const std::vector<TrackRecord>& records) {
   const TrackView view = ViewTrack(records);
   TrackStats stats;
   stats.LapLength = view.Course.LapLength();
+  stats.Scenery = TrackLandscape(records);
   std::vector<std::string> pieces;
   for (const GridTile& t : view.Road) {
     pieces.push_back(std::to_string(t.Row) + "," + std::to_string(t.Column) + ":" +

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "race/Landscape.h"
 #include "race/TrackFile.h"
 
 // What makes a course hard: its turns, the S-bends among them (two turns of opposite hand
@@ -18,6 +19,7 @@ struct TrackStats {
   double Difficulty() const;
   // The road grid as text, the same for two tracks exactly when their road pieces are.
   std::string RoadSignature;
+  Landscape Scenery = Landscape::Meadow;
 };
 
 TrackStats MeasureTrack(const std::vector<TrackRecord>& records);
