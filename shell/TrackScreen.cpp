@@ -3,14 +3,21 @@
 #include <cstdio>
 
 #include "engine/graphics/PictureTable.h"
+#include "race/GhostRecorder.h"
+#include "shell/GhostFiles.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/SelectionScreen.h"
+#include "shell/TimeTrial.h"
 #include "shell/Unit_pr.h"
 
 namespace {
 
 constexpr size_t kRaceSlot = 4;
+constexpr size_t kTrialSlot = 5;
+constexpr int32_t kTrialX = 325;
+constexpr int32_t kTrialY = 524;
+constexpr int kTrialKey = vk::LetterA + ('T' - 'A');
 constexpr SlidingButton kSliding[4] = {{1, -20, 580}, {2, 20, 234}, {3, 20, 9}, {4, -20, 642}};
 constexpr int32_t kNameCentreX = 419;
 constexpr int32_t kNameY = 68;
@@ -20,6 +27,9 @@ constexpr int32_t kRowY[4] = {385, 425, 463, 501};
 const char* const kLabels[4] = {"\xD0\xE5\xEA\xEE\xF0\xE4: ", "\xC4\xEB\xE8\xED\xE0:",
                                 "\xCA\xF0\xF3\xE3\xE8:", "\xD1\xEE\xEF\xE5\xF0\xED\xE8\xEA\xE8:"};
 const char* const kNoRecord = "--:--:--";
+// "Круг " before the time trial's best lap, beside the record.
+constexpr const char* kBestLapLabel = "\xCA\xF0\xF3\xE3 ";
+constexpr int32_t kBestLapX = 560;
 
 }  // namespace
 
@@ -32,6 +42,7 @@ std::string TrackScreen::RecordText(const RaceTime& time) {
 
 void TrackScreen::Enter() {
   form_.State.ScreenState = ScrChooseTrack;
+  form_.Race.TimeTrial = false;  // set again only by the time trial's start
   form_.KaltoFont1.SetFont("Arial Black", 13, 0);
   form_.KaltoFont2.SetFont("Arial Black", 10, 0);
   form_.KaltoFont2.SetColor(0xFF0F0F0F);
@@ -46,7 +57,8 @@ void TrackScreen::Enter() {
     form_.EnterScreen(ScrMainMenu);
   });
   AddMenuButton(form_, "bc_race", 900, 524, [this] { GoToCars(); });
-  form_.ButtonCount = 4;
+  AddMenuButton(form_, "bc_trial", kTrialX, kTrialY, [this] { StartTimeTrial(form_); });
+  form_.ButtonCount = 5;
   form_.TitleSprite = new TMenuScreen(form_, 0, 0, 500, "scr_choose", "choosetrack", 255, true);
   form_.PictureSprite = new TMenuScreen(form_, 312, 156, 521, "tr_notav", "trackimage", 255, true);
   ShowSelectedTrack();
@@ -63,6 +75,10 @@ void TrackScreen::ShowSelectedTrack() {
   form_.PictureSprite->SetWidth(picture.PictureWidth());
   form_.PictureSprite->SetHeight(picture.PictureHeight());
   form_.Buttons[kRaceSlot]->Visible = track.Unlocked;
+  form_.Buttons[kTrialSlot]->Visible = track.Unlocked;
+  const std::optional<GhostLap> ghost =
+      track.Unlocked ? LoadGhost(form_.State.SelectedTrack) : std::nullopt;
+  bestLap_ = ghost ? std::optional<int32_t>(ghost->LapHundredths) : std::nullopt;
 }
 
 void TrackScreen::Browse(int32_t step) {
@@ -86,6 +102,10 @@ void TrackScreen::RunFrame() {
       },
       [this](int32_t step) { Browse(step); });
   if (taken) return;
+  if (TakeKeyRelease(form_.State, kTrialKey)) {
+    StartTimeTrial(form_);
+    return;
+  }
   SlideSelectionButtons(form_, kSliding);
   BeginMenuFrame(form_);
   form_.KaltoSprite1.MoveAll(1);
@@ -114,6 +134,10 @@ void TrackScreen::DrawTrackTexts() {
   for (size_t row = 0; row < 4; ++row) {
     form_.KaltoFont1.TextOut(kLabelX, kRowY[row], kLabels[row]);
     TextCentredOn(form_.KaltoFont1, kValueCentreX, kRowY[row], values[row]);
+  }
+  if (track.Unlocked && bestLap_) {
+    form_.KaltoFont1.TextOut(kBestLapX, kRowY[0],
+                             kBestLapLabel + RecordText(FromHundredths(*bestLap_)));
   }
 }
 

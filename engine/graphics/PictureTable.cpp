@@ -89,6 +89,7 @@ const std::vector<PictureEntry> kPictures = {
     {"bc_next", M, 70, 70, 2, 1, false},
     {"bc_prev", M, 70, 70, 2, 1, false},
     {"bc_race", M, 150, 60, 2, 1, false},
+    {"bc_trial", M, 150, 60, 2, 1, false},
     {"scr_choosecar", M, 800, 600, 1, 1, false},
     {"blik", M, 440, 260, 1, 1, false},
     {"bar", M, 256, 30, 1, 1, false},
