@@ -27,9 +27,11 @@ constexpr int32_t kRowY[4] = {385, 425, 463, 501};
 const char* const kLabels[4] = {"\xD0\xE5\xEA\xEE\xF0\xE4: ", "\xC4\xEB\xE8\xED\xE0:",
                                 "\xCA\xF0\xF3\xE3\xE8:", "\xD1\xEE\xEF\xE5\xF0\xED\xE8\xEA\xE8:"};
 const char* const kNoRecord = "--:--:--";
-// "Круг " before the time trial's best lap, beside the record.
-constexpr const char* kBestLapLabel = "\xCA\xF0\xF3\xE3 ";
-constexpr int32_t kBestLapX = 560;
+// "Лучший круг: " and the time trial's best lap, small and gold, just below the record.
+constexpr const char* kBestLapLabel = "\xCB\xF3\xF7\xF8\xE8\xE9 \xEA\xF0\xF3\xE3: ";
+constexpr int32_t kBestLapY = 406;
+constexpr uint32_t kBestLapColour = 0xFFFFC83C;
+constexpr uint32_t kGreetingColour = 0xFF0F0F0F;  // KaltoFont2's colour on this screen
 
 }  // namespace
 
@@ -40,12 +42,16 @@ std::string TrackScreen::RecordText(const RaceTime& time) {
   return text;
 }
 
+std::string TrackScreen::BestLapText(int32_t hundredths) {
+  return kBestLapLabel + RecordText(FromHundredths(hundredths));
+}
+
 void TrackScreen::Enter() {
   form_.State.ScreenState = ScrChooseTrack;
   form_.Race.TimeTrial = false;  // set again only by the time trial's start
   form_.KaltoFont1.SetFont("Arial Black", 13, 0);
   form_.KaltoFont2.SetFont("Arial Black", 10, 0);
-  form_.KaltoFont2.SetColor(0xFF0F0F0F);
+  form_.KaltoFont2.SetColor(kGreetingColour);
   form_.KaltoFont3.SetFont("Arial Black", 15, 0);
   form_.KaltoFont3.SetColor(0xFF0E3A45);
   CreateMenuPage(form_);
@@ -136,8 +142,9 @@ void TrackScreen::DrawTrackTexts() {
     TextCentredOn(form_.KaltoFont1, kValueCentreX, kRowY[row], values[row]);
   }
   if (track.Unlocked && bestLap_) {
-    form_.KaltoFont1.TextOut(kBestLapX, kRowY[0],
-                             kBestLapLabel + RecordText(FromHundredths(*bestLap_)));
+    form_.KaltoFont2.SetColor(kBestLapColour);
+    TextCentredOn(form_.KaltoFont2, kValueCentreX, kBestLapY, BestLapText(*bestLap_));
+    form_.KaltoFont2.SetColor(kGreetingColour);
   }
 }
 

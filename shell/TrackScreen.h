@@ -25,6 +25,8 @@ class TrackScreen : public GameScreen {
   // The time trial's best lap on the selected track, in hundredths, as shown beside the
   // record; none without a ghost file.
   std::optional<int32_t> ShownBestLap() const { return bestLap_; }
+  // The line below the record: "Лучший круг: m:ss:hh".
+  static std::string BestLapText(int32_t hundredths);
 
  private:
   void ShowSelectedTrack();

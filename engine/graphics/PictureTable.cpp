@@ -140,6 +140,7 @@ const std::vector<PictureEntry> kPictures = {
     {"speeder", R, 259, 173, 2, 1, false},
     {"radar", R, 259, 173, 1, 1, false},
     {"panel", R, 240, 120, 1, 1, false},
+    {"panel_trial", R, 240, 120, 1, 1, false},
     {"speedarrow", R, 12, 80, 1, 1, false},
     {"radararrow", R, 16, 40, 1, 1, false},
     {"begarrows", R, 120, 120, 1, 1, false},

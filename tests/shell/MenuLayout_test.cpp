@@ -8,6 +8,7 @@
 #include "engine/gui/KaltoGUIComponent.h"
 #include "platform/Cp1251.h"
 #include "shell/CarScreen.h"
+#include "shell/TrackScreen.h"
 #include "tests/shell/MenuPlayer.h"
 
 namespace {
@@ -213,6 +214,12 @@ TEST(MenuLayout, EveryTextFallsInsideItsPlate) {
       EXPECT_LT(label.X + label.W, value.X) << "label and value apart: " << values[row];
     }
   }
+  // The time trial's best lap, between the record and the length rows.
+  const Box bestLap =
+      CentredTextBox(form.KaltoFont2, 480, 406, TrackScreen::BestLapText(999 * 6000 + 5999));
+  EXPECT_TRUE(Inside(bestLap, kTrackDataPlate));
+  EXPECT_GE(bestLap.Y, rows[0] + form.KaltoFont1.TextHeight(labels[0]));
+  EXPECT_LE(bestLap.Y + bestLap.H, rows[1]);
 
   // Car screen: every name and the locked text.
   Press(game, vk::Enter);
