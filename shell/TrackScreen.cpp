@@ -15,8 +15,8 @@ namespace {
 
 constexpr size_t kRaceSlot = 4;
 constexpr size_t kTrialSlot = 5;
-constexpr int32_t kTrialX = 325;
-constexpr int32_t kTrialY = 524;
+constexpr int32_t kTrialX = 642;  // above the race button: the pad's focus goes down through both
+constexpr int32_t kTrialY = 455;
 constexpr int kTrialKey = vk::LetterA + ('T' - 'A');
 constexpr SlidingButton kSliding[4] = {{1, -20, 580}, {2, 20, 234}, {3, 20, 9}, {4, -20, 642}};
 constexpr int32_t kNameCentreX = 419;

@@ -150,7 +150,7 @@ TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
                          {"bc_prev", 234, 323},
                          {"b_back", 9, 524},
                          {"bc_race", 642, 524},
-                         {"bc_trial", 325, 524}});
+                         {"bc_trial", 642, 455}});
   ExpectSpriteAt(form.TitleSprite, 0, 0);
   ExpectSpriteAt(form.PictureSprite, 312, 156);
   Press(game, vk::Left);
