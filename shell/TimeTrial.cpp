@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "race/Player.h"
 #include "shell/GhostFiles.h"
 #include "shell/MenuFrame.h"
 #include "shell/RaceStart.h"

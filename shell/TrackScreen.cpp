@@ -110,7 +110,7 @@ void TrackScreen::RunFrame() {
   if (taken) return;
   if (TakeKeyRelease(form_.State, kTrialKey)) {
     StartTimeTrial(form_);
-    return;
+    if (form_.State.ScreenState != ScrChooseTrack) return;  // the trial began
   }
   SlideSelectionButtons(form_, kSliding);
   BeginMenuFrame(form_);

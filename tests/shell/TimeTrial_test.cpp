@@ -110,6 +110,15 @@ TEST_F(TimeTrialTest, AloneForEndlessLapsTheBestLapIsKeptAndReplayedAndTheCareer
   const int32_t track = State().SelectedTrack;
   const Career before(Form());
   EXPECT_FALSE(ShownTrackScreen().ShownBestLap().has_value()) << "no ghost yet";
+  const int kTrialKey = vk::LetterA + ('T' - 'A');
+  Press(Game(), vk::Left);  // the last track, locked
+  ASSERT_FALSE(Form().Race.Tracks.Tracks[static_cast<size_t>(State().SelectedTrack)].Unlocked);
+  EXPECT_EQ(scenario_.VisibleButton("bc_trial"), nullptr);
+  Press(Game(), kTrialKey);
+  EXPECT_EQ(State().ScreenState, ScrChooseTrack) << "a locked track has no time trial";
+  EXPECT_FALSE(Form().Race.TimeTrial);
+  Press(Game(), vk::Right);
+  ASSERT_EQ(State().SelectedTrack, track);
 
   // The first trial from the button: no computer cars, the start lights, then laps beyond
   // the track's race length.
@@ -144,7 +153,7 @@ TEST_F(TimeTrialTest, AloneForEndlessLapsTheBestLapIsKeptAndReplayedAndTheCareer
 
   // The second trial from the key: the ghost drives the stored lap, see-through, from the
   // first crossing of the line, where the file has it.
-  Press(Game(), vk::LetterA + ('T' - 'A'));
+  Press(Game(), kTrialKey);
   ASSERT_EQ(State().ScreenState, ScrRace);
   size_t compared = 0;
   DriveLaps(1, [&] {
