@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 #include "core/GameState.h"
 #include "race/Background.h"
@@ -183,12 +184,13 @@ void StartRace(RaceContext& race) {
   GameState& state = race.State;
   const TrackInfo& track =
       race.Tracks.Tracks[std::clamp(state.SelectedTrack, 0, race::kTrackCount - 1)];
-  const int opponents = std::clamp(track.Opponents, 0, race::kMaxOpponents);
+  const int opponents = race.TimeTrial ? 0 : std::clamp(track.Opponents, 0, race::kMaxOpponents);
   const std::vector<TrackRecord> records = ReadCourseFile(race, track.DataFile, opponents + 1);
 
   race.ForgetCars();
   LoadTrackFile(race, records);
-  race.Course.Laps = track.Laps;
+  // The player's lap count never reaches this, so a time trial has no finish.
+  race.Course.Laps = race.TimeTrial ? std::numeric_limits<int32_t>::max() : track.Laps;
   const StartSlot playerSlot = race.Course.Slots[opponents + 1];
   race.Player = new TPlayer(race, false, playerSlot.Angle, "player", state.SelectedCar,
                             race::kPlayerScreenX, race::kPlayerScreenY);

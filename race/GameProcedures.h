@@ -21,7 +21,8 @@ void ShiftWorld(RaceContext& race, double dx, double dy);
 // path point. Runs once a race frame after the move pass.
 void MoveCourse(RaceContext& race);
 
-// Builds the race of the selected track and car. A track file that is missing, ends inside
+// Builds the race of the selected track and car (alone and without a finish in a time
+// trial). A track file that is missing, ends inside
 // a record or lacks a start slot for a car throws TrackFileError before anything is built,
 // leaving the engine and the course as they were.
 void StartRace(RaceContext& race);

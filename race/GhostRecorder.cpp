@@ -29,6 +29,14 @@ int32_t TotalHundredths(const RaceTime& t) {
   return (t.Minutes * 60 + t.Seconds) * 100 + t.Hundredths;
 }
 
+RaceTime FromHundredths(int32_t hundredths) {
+  RaceTime time;
+  time.Minutes = hundredths / 6000;
+  time.Seconds = hundredths / 100 % 60;
+  time.Hundredths = hundredths % 100;
+  return time;
+}
+
 GhostRecorder::GhostRecorder(int32_t track, std::optional<GhostLap> best)
     : track_(track), best_(std::move(best)) {}
 

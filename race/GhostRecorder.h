@@ -47,5 +47,6 @@ class GhostRecorder {
   TGhostCar* ghost_ = nullptr;
 };
 
-// A time as hundredths of a second.
+// A time as hundredths of a second, and back.
 int32_t TotalHundredths(const RaceTime& t);
+RaceTime FromHundredths(int32_t hundredths);

@@ -26,7 +26,10 @@ void SetFromPicture(TSprite& s, RaceContext& race, bool menu, const char* pictur
 TPanel::TPanel(RaceContext& race, PanelType type, double x, double y)
     : TSprite(race.Engine), race_(race), type_(type) {
   static const char* const kPictures[] = {"speeder", "radar", "panel"};
-  const char* picture = kPictures[static_cast<int>(type)];
+  // A time trial's texts are other rows, with their own icons.
+  const char* picture = type == PanelType::Dashboard && race.TimeTrial
+                            ? "panel_trial"
+                            : kPictures[static_cast<int>(type)];
   SetFromPicture(*this, race, false, picture, picture);
   SetZ(type == PanelType::Speedometer ? kPanelDepth : kUpperPanelDepth);
   SetAlpha(type == PanelType::Radar ? 150 : 255);

@@ -81,6 +81,10 @@ struct RaceContext {
   // The menus' demo race runs on this context (StartDemoRace sets it, StartRace clears it):
   // its computer cars drive on the demo course, which has no road parts to read.
   bool DemoRace = false;
+  // A time trial: StartRace puts the player alone on the course (no computer cars) for laps
+  // without end; the race is left only through the quit panel. Set before StartRace by
+  // whoever starts the trial, cleared when the track selection opens.
+  bool TimeTrial = false;
   // The race clock is game time: it runs from the start signal until the race is over, and
   // while it runs every race step adds 100/90 hundredths to the cars' clocks, the carry kept
   // exactly (ClockSteps steps make ClockSteps * 10 / 9 whole hundredths).

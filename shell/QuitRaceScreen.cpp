@@ -68,7 +68,8 @@ void QuitRaceScreen::Quit() {
   SwitchMusic(form_, "gamemusic", "menumusic");
   form_.LeaveScreen(ScrQuitRace);
   form_.LeaveScreen(ScrRace);
-  form_.EnterScreen(ScrMainMenu);
+  // A time trial goes back to the track it was driven on.
+  form_.EnterScreen(form_.Race.TimeTrial ? ScrChooseTrack : ScrMainMenu);
   CreateMenuBackground(form_);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "race/Player.h"
+#include "shell/TimeTrial.h"
 #include "shell/Unit_pr.h"
 
 namespace {
@@ -29,6 +30,10 @@ std::string FormatRaceTime(const RaceTime& time) {
 void DrawRaceHud(TForm1& form) {
   const TPlayer* player = form.Race.Player;
   if (!player) return;
+  if (form.Race.TimeTrial) {
+    DrawTimeTrialHud(form);
+    return;
+  }
   TKaltoFont& font = form.KaltoFont1;
   const int32_t cars = static_cast<int32_t>(form.Race.Opponents.size()) + 1;
   font.TextOut(kLabelX, 30, kLapLabel);

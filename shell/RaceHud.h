@@ -10,5 +10,5 @@ class TForm1;
 std::string FormatRaceTime(const RaceTime& time);
 
 // The race's texts at the top right in KaltoFont1: lap, place, race time and best lap of
-// the player's car. Nothing while there is no race.
+// the player's car (in a time trial, its own texts). Nothing while there is no race.
 void DrawRaceHud(TForm1& form);

@@ -43,6 +43,7 @@ void RaceScreen::Enter() {
     AbandonBrokenTrack(error.what());
     return;
   }
+  if (form_.Race.TimeTrial) session_.Trial.Begin(state.SelectedTrack);
   state.ScreenState = ScrRace;
   state.PlaceBonus = 0;
   state.AnimCounter = 0;
@@ -143,6 +144,7 @@ void RaceScreen::Leave() {
   form_.RunningText = nullptr;
   form_.TitleSprite = form_.SecondSprite = form_.PictureSprite = form_.PanelSprite = nullptr;
   startArrows_ = nullptr;
+  session_.Trial.End();
   session_.Started = false;
   form_.Race.ClockRunning = false;
 }

@@ -39,6 +39,7 @@ void CompleteGame(TForm1& form) {
 
 void RegisterRaceScreens(TForm1& form) {
   RaceSession& session = form.RaceFlow;
+  form.Race.AfterStep.push_back([&session](RaceContext& race) { session.Trial.AfterStep(race); });
 
   form.SetScreen(ScrRace, std::make_unique<RaceScreen>(form, session));
   form.SetScreen(ScrQuitRace, std::make_unique<QuitRaceScreen>(form));

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "shell/TimeTrial.h"
+
 // What the race screens share besides the game-wide state record. One instance lives as
 // long as the screens.
 struct RaceSession {
@@ -15,4 +17,6 @@ struct RaceSession {
   bool GameCompleted = false;
   // Set by the send answers; the game-over screen draws nothing while it is set.
   bool StopGameOverFrames = false;
+  // The time trial being driven, when the race is one.
+  TimeTrialRun Trial;
 };

@@ -40,10 +40,10 @@ void DrawLoadingFrame(TForm1& form) {
 
 }  // namespace
 
-void BeginRace(TForm1& form) {
+void BeginRace(TForm1& form, uint8_t from) {
   SwitchMusic(form, "menumusic", "gamemusic");
   KillMenuDecorations(form);
-  form.LeaveScreen(ScrChooseCar);
+  form.LeaveScreen(from);
   if (form.State.GameImagesPending) {
     DrawLoadingFrame(form);
     form.GameImageList.BuildTextures();

@@ -3,14 +3,21 @@
 #include <cstdio>
 
 #include "engine/graphics/PictureTable.h"
+#include "race/GhostRecorder.h"
+#include "shell/GhostFiles.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/SelectionScreen.h"
+#include "shell/TimeTrial.h"
 #include "shell/Unit_pr.h"
 
 namespace {
 
 constexpr size_t kRaceSlot = 4;
+constexpr size_t kTrialSlot = 5;
+constexpr int32_t kTrialX = 642;  // above the race button: the pad's focus goes down through both
+constexpr int32_t kTrialY = 455;
+constexpr int kTrialKey = vk::LetterA + ('T' - 'A');
 constexpr SlidingButton kSliding[4] = {{1, -20, 580}, {2, 20, 234}, {3, 20, 9}, {4, -20, 642}};
 constexpr int32_t kNameCentreX = 419;
 constexpr int32_t kNameY = 68;
@@ -20,6 +27,11 @@ constexpr int32_t kRowY[4] = {385, 425, 463, 501};
 const char* const kLabels[4] = {"\xD0\xE5\xEA\xEE\xF0\xE4: ", "\xC4\xEB\xE8\xED\xE0:",
                                 "\xCA\xF0\xF3\xE3\xE8:", "\xD1\xEE\xEF\xE5\xF0\xED\xE8\xEA\xE8:"};
 const char* const kNoRecord = "--:--:--";
+// "Лучший круг: " and the time trial's best lap, small and gold, just below the record.
+constexpr const char* kBestLapLabel = "\xCB\xF3\xF7\xF8\xE8\xE9 \xEA\xF0\xF3\xE3: ";
+constexpr int32_t kBestLapY = 406;
+constexpr uint32_t kBestLapColour = 0xFFFFC83C;
+constexpr uint32_t kGreetingColour = 0xFF0F0F0F;  // KaltoFont2's colour on this screen
 
 }  // namespace
 
@@ -30,11 +42,16 @@ std::string TrackScreen::RecordText(const RaceTime& time) {
   return text;
 }
 
+std::string TrackScreen::BestLapText(int32_t hundredths) {
+  return kBestLapLabel + RecordText(FromHundredths(hundredths));
+}
+
 void TrackScreen::Enter() {
   form_.State.ScreenState = ScrChooseTrack;
+  form_.Race.TimeTrial = false;  // set again only by the time trial's start
   form_.KaltoFont1.SetFont("Arial Black", 13, 0);
   form_.KaltoFont2.SetFont("Arial Black", 10, 0);
-  form_.KaltoFont2.SetColor(0xFF0F0F0F);
+  form_.KaltoFont2.SetColor(kGreetingColour);
   form_.KaltoFont3.SetFont("Arial Black", 15, 0);
   form_.KaltoFont3.SetColor(0xFF0E3A45);
   CreateMenuPage(form_);
@@ -46,7 +63,8 @@ void TrackScreen::Enter() {
     form_.EnterScreen(ScrMainMenu);
   });
   AddMenuButton(form_, "bc_race", 900, 524, [this] { GoToCars(); });
-  form_.ButtonCount = 4;
+  AddMenuButton(form_, "bc_trial", kTrialX, kTrialY, [this] { StartTimeTrial(form_); });
+  form_.ButtonCount = 5;
   form_.TitleSprite = new TMenuScreen(form_, 0, 0, 500, "scr_choose", "choosetrack", 255, true);
   form_.PictureSprite = new TMenuScreen(form_, 312, 156, 521, "tr_notav", "trackimage", 255, true);
   ShowSelectedTrack();
@@ -63,6 +81,10 @@ void TrackScreen::ShowSelectedTrack() {
   form_.PictureSprite->SetWidth(picture.PictureWidth());
   form_.PictureSprite->SetHeight(picture.PictureHeight());
   form_.Buttons[kRaceSlot]->Visible = track.Unlocked;
+  form_.Buttons[kTrialSlot]->Visible = track.Unlocked;
+  const std::optional<GhostLap> ghost =
+      track.Unlocked ? LoadGhost(form_.State.SelectedTrack) : std::nullopt;
+  bestLap_ = ghost ? std::optional<int32_t>(ghost->LapHundredths) : std::nullopt;
 }
 
 void TrackScreen::Browse(int32_t step) {
@@ -86,6 +108,10 @@ void TrackScreen::RunFrame() {
       },
       [this](int32_t step) { Browse(step); });
   if (taken) return;
+  if (TakeKeyRelease(form_.State, kTrialKey)) {
+    StartTimeTrial(form_);
+    if (form_.State.ScreenState != ScrChooseTrack) return;  // the trial began
+  }
   SlideSelectionButtons(form_, kSliding);
   BeginMenuFrame(form_);
   form_.KaltoSprite1.MoveAll(1);
@@ -114,6 +140,11 @@ void TrackScreen::DrawTrackTexts() {
   for (size_t row = 0; row < 4; ++row) {
     form_.KaltoFont1.TextOut(kLabelX, kRowY[row], kLabels[row]);
     TextCentredOn(form_.KaltoFont1, kValueCentreX, kRowY[row], values[row]);
+  }
+  if (track.Unlocked && bestLap_) {
+    form_.KaltoFont2.SetColor(kBestLapColour);
+    TextCentredOn(form_.KaltoFont2, kValueCentreX, kBestLapY, BestLapText(*bestLap_));
+    form_.KaltoFont2.SetColor(kGreetingColour);
   }
 }
 

@@ -1,15 +1,14 @@
 // Where the menus put things: every button and panel comes to rest at its place, and every
 // text a screen writes falls inside the plate the pictures draw for it. With BK_SHOT_DIR set,
-// the frame of each screen is saved there as PNG, to be looked at.
+// the frame of each screen is saved there as PNG (SaveShot), to be looked at.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <vector>
 
 #include "engine/gui/KaltoGUIComponent.h"
 #include "platform/Cp1251.h"
 #include "shell/CarScreen.h"
+#include "shell/TrackScreen.h"
 #include "tests/shell/MenuPlayer.h"
 
 namespace {
@@ -35,14 +34,6 @@ Box TextBox(TKaltoFont& font, int32_t x, int32_t y, const std::string& text) {
 Box CentredTextBox(TKaltoFont& font, int32_t centreX, int32_t y, const std::string& text) {
   const int32_t width = font.TextWidth(text);
   return {centreX - width / 2, y, width, font.TextHeight(text)};
-}
-
-void SaveShot(GameHarness& game, const std::string& name) {
-  const char* folder = std::getenv("BK_SHOT_DIR");
-  if (!folder) return;
-  std::filesystem::create_directories(folder);
-  ASSERT_TRUE(GameHarness::SaveFrame(game.RenderFrame(),
-                                     (std::filesystem::path(folder) / (name + ".png")).string()));
 }
 
 struct Place {
@@ -155,9 +146,11 @@ TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
   ClickButton(game, "b_stgame");
   Settle(game);
   SaveShot(game, "14-track");
-  ExpectButtonsAt(
-      game,
-      {{"bc_next", 580, 131}, {"bc_prev", 234, 323}, {"b_back", 9, 524}, {"bc_race", 642, 524}});
+  ExpectButtonsAt(game, {{"bc_next", 580, 131},
+                         {"bc_prev", 234, 323},
+                         {"b_back", 9, 524},
+                         {"bc_race", 642, 524},
+                         {"bc_trial", 642, 455}});
   ExpectSpriteAt(form.TitleSprite, 0, 0);
   ExpectSpriteAt(form.PictureSprite, 312, 156);
   Press(game, vk::Left);
@@ -221,6 +214,12 @@ TEST(MenuLayout, EveryTextFallsInsideItsPlate) {
       EXPECT_LT(label.X + label.W, value.X) << "label and value apart: " << values[row];
     }
   }
+  // The time trial's best lap, between the record and the length rows.
+  const Box bestLap =
+      CentredTextBox(form.KaltoFont2, 480, 406, TrackScreen::BestLapText(999 * 6000 + 5999));
+  EXPECT_TRUE(Inside(bestLap, kTrackDataPlate));
+  EXPECT_GE(bestLap.Y, rows[0] + form.KaltoFont1.TextHeight(labels[0]));
+  EXPECT_LE(bestLap.Y + bestLap.H, rows[1]);
 
   // Car screen: every name and the locked text.
   Press(game, vk::Enter);

@@ -2,6 +2,8 @@
 // Drives the real game through its menus the way a player does, for the menu tests.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "engine/gui/KaltoButton.h"
@@ -61,4 +63,13 @@ inline void OpenRecords(GameHarness& game) {
   game.Form().EnterScreen(ScrRecords);
   game.StepFrame();
   ASSERT_EQ(game.State().ScreenState, ScrRecords);
+}
+
+// With BK_SHOT_DIR set, renders a frame and saves it there as <name>.png, to be looked at.
+inline void SaveShot(GameHarness& game, const std::string& name) {
+  const char* folder = std::getenv("BK_SHOT_DIR");
+  if (!folder) return;
+  std::filesystem::create_directories(folder);
+  ASSERT_TRUE(GameHarness::SaveFrame(game.RenderFrame(),
+                                     (std::filesystem::path(folder) / (name + ".png")).string()));
 }

@@ -254,6 +254,7 @@ TEST(PictureLists, PicturesUnderGameTextsContrastWithTheText) {
       {kMenuList, "editname", 4, 4, 286, 26, {0, 0, 0, 255}},
       {kMenuList, "Edit", 4, 4, 180, 24, {220, 220, 220, 255}},
       {kRaceList, "panel", 638 - 560, 25 + 3, 160, 85, white},
+      {kRaceList, "panel_trial", 638 - 560, 25 + 3, 160, 85, white},
       {kRaceList, "scr_av", 90, 14, 320, 28, {30, 30, 30, 255}},
       {kMenuList, "scr_title", 25, 12, 710, 22, clear},
       {kMenuList, "spec_fon", 25, 12, 710, 22, clear},

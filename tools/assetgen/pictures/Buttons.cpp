@@ -167,6 +167,7 @@ void addButtonArt(ArtBook& book) {
       {"b_no1", "Нет"},
       {"bro_next", "Далее"},
       {"bc_race", "Вперёд!"},
+      {"bc_trial", "На время"},
   };
   for (const auto& [name, label] : labelled) {
     const std::string text = label;

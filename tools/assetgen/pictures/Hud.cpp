@@ -1,6 +1,7 @@
 // The race instruments: speedometer and radar, the top-right plate behind the race texts,
 // the needles, the start lights and the spinning start arrows.
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "tools/assetgen/pictures/ArtBook.h"
@@ -158,19 +159,21 @@ void paintRadarGlass(cairo_t* cr, const TileRequest&) {
   cairo_fill(cr);
 }
 
-// Small line icons beside the race texts: lap flag, place cup, stopwatch, record star.
-void drawRowIcon(cairo_t* cr, int row, double x, double y) {
+// Small line icons beside the HUD texts.
+enum class RowIcon { Flag, Cup, Stopwatch, Star, LapDone };
+
+void drawRowIcon(cairo_t* cr, RowIcon icon, double x, double y) {
   setColour(cr, kGold);
   cairo_set_line_width(cr, 1.8);
-  switch (row) {
-    case 0:  // flag
+  switch (icon) {
+    case RowIcon::Flag:
       cairo_move_to(cr, x - 5, y + 7);
       cairo_line_to(cr, x - 5, y - 7);
       cairo_stroke(cr);
       cairo_rectangle(cr, x - 4, y - 7, 10, 7);
       cairo_fill(cr);
       break;
-    case 1:  // cup
+    case RowIcon::Cup:
       cairo_move_to(cr, x - 6, y - 6);
       cairo_line_to(cr, x + 6, y - 6);
       cairo_curve_to(cr, x + 6, y + 2, x + 2, y + 2, x + 1, y + 2);
@@ -182,7 +185,7 @@ void drawRowIcon(cairo_t* cr, int row, double x, double y) {
       cairo_curve_to(cr, x - 2, y + 2, x - 6, y + 2, x - 6, y - 6);
       cairo_fill(cr);
       break;
-    case 2:  // stopwatch
+    case RowIcon::Stopwatch:
       cairo_arc(cr, x, y + 1, 6, 0, 2 * M_PI);
       cairo_stroke(cr);
       cairo_move_to(cr, x, y + 1);
@@ -191,7 +194,16 @@ void drawRowIcon(cairo_t* cr, int row, double x, double y) {
       cairo_line_to(cr, x + 2, y - 7);
       cairo_stroke(cr);
       break;
-    default:  // star
+    case RowIcon::LapDone:  // a lap closed: a circling arrow
+      cairo_arc(cr, x, y, 5.5, M_PI * 0.15, M_PI * 1.75);
+      cairo_stroke(cr);
+      cairo_move_to(cr, x + 7.5, y - 5.5);
+      cairo_line_to(cr, x + 6.5, y + 0.5);
+      cairo_line_to(cr, x + 1.5, y - 3.5);
+      cairo_close_path(cr);
+      cairo_fill(cr);
+      break;
+    case RowIcon::Star:
       for (int i = 0; i < 10; ++i) {
         const double a = -M_PI / 2 + M_PI * i / 5, r = i % 2 == 0 ? 7.5 : 3.2;
         cairo_line_to(cr, x + std::cos(a) * r, y + std::sin(a) * r);
@@ -202,9 +214,9 @@ void drawRowIcon(cairo_t* cr, int row, double x, double y) {
   }
 }
 
-// The plate behind the lap, place, time and record texts (white, from x 643, rows at
-// y 30..90 on screen; the plate sits at 560,-3).
-void paintRacePlate(cairo_t* cr, const TileRequest& tile) {
+// The plate behind the HUD's four rows of texts (white, from x 643, rows at y 30..90 on
+// screen; the plate sits at 560,-3), with the rows' icons.
+void paintPlate(cairo_t* cr, const TileRequest& tile, const std::array<RowIcon, 4>& icons) {
   const double w = tile.width, h = tile.height;
   auto plate = [&](cairo_t* c) {
     cairo_move_to(c, 0, -20);
@@ -226,7 +238,17 @@ void paintRacePlate(cairo_t* cr, const TileRequest& tile) {
   cairo_pattern_destroy(fill);
   rimLight(cr, plate, 0, 0, w, h, 2, 0.5);
   outline(cr, plate, kGold, 2.5);
-  for (int row = 0; row < 4; ++row) drawRowIcon(cr, row, 62, 41 + row * 20);
+  for (int row = 0; row < 4; ++row) drawRowIcon(cr, icons[row], 62, 41 + row * 20);
+}
+
+// The race's rows: lap, place, race time, record.
+void paintRacePlate(cairo_t* cr, const TileRequest& tile) {
+  paintPlate(cr, tile, {RowIcon::Flag, RowIcon::Cup, RowIcon::Stopwatch, RowIcon::Star});
+}
+
+// The time trial's rows: lap, its time, the last lap, the best lap.
+void paintTrialPlate(cairo_t* cr, const TileRequest& tile) {
+  paintPlate(cr, tile, {RowIcon::Flag, RowIcon::Stopwatch, RowIcon::LapDone, RowIcon::Star});
 }
 
 // The speedometer needle, pointing up, turning about a point 85 % down the tile.
@@ -360,6 +382,7 @@ void addHudArt(ArtBook& book) {
   book.add("speeder", paintDashboard);
   book.add("radar", paintRadarGlass);
   book.add("panel", paintRacePlate);
+  book.add("panel_trial", paintTrialPlate);
   book.add("speedarrow", paintNeedle);
   book.add("radararrow", paintRadarArrow);
   book.add("begarrows", paintStartArrows);
