@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/HiddenQuads.h"
 #include "platform/PictureFit.h"
 #include "platform/RendererChoice.h"
 #include "platform/Window.h"
@@ -225,9 +226,9 @@ RenderDevice::~RenderDevice() {
 }
 
 void RenderDevice::Forget(const DeviceTexture* texture) {
-  if (batchTexture_ == texture) {
+  if (std::any_of(frame_.begin(), frame_.end(),
+                  [texture](const PendingQuad& quad) { return quad.Texture == texture; })) {
     Flush();
-    batchTexture_ = nullptr;
   }
   if (texture_ == texture) texture_ = nullptr;
   textures_.erase(std::remove(textures_.begin(), textures_.end(), texture), textures_.end());
@@ -257,11 +258,7 @@ int RenderDevice::OnSdlEvent(void* self, SDL_Event* event) {
 
 bool RenderDevice::Reset() {
   if (state_ == DeviceState::Lost) return false;
-  batchIndices_.clear();
-  batchXY_.clear();
-  batchUV_.clear();
-  batchColor_.clear();
-  batchTexture_ = nullptr;
+  frame_.clear();
   texture_ = nullptr;
   // A device reset takes every texture with it, the picture as well.
   RemakePicture();
@@ -368,25 +365,72 @@ int RenderDevice::SdlBlendFor(BlendFactor source, BlendFactor destination, bool 
   return blendCache_[key];
 }
 
-void RenderDevice::ApplyTextureState(DeviceTexture* texture) {
-  if (texture->linear_ != batchLinear_) {
-    texture->linear_ = batchLinear_;
-    SDL_SetTextureScaleMode(texture->texture_,
-                            batchLinear_ ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+void RenderDevice::ApplyTextureState(DeviceTexture* texture, int blend, bool linear) {
+  if (texture->linear_ != linear) {
+    texture->linear_ = linear;
+    SDL_SetTextureScaleMode(texture->texture_, linear ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
   }
-  if (texture->blendSet_ != batchBlend_) {
-    texture->blendSet_ = batchBlend_;
-    SDL_SetTextureBlendMode(texture->texture_, static_cast<SDL_BlendMode>(batchBlend_));
+  if (texture->blendSet_ != blend) {
+    texture->blendSet_ = blend;
+    SDL_SetTextureBlendMode(texture->texture_, static_cast<SDL_BlendMode>(blend));
   }
 }
 
+namespace {
+
+bool SameState(const PendingQuad& a, const PendingQuad& b) {
+  return a.Texture == b.Texture && a.Blend == b.Blend && a.Linear == b.Linear &&
+         a.Clipped == b.Clipped && (!a.Clipped || a.Clip == b.Clip);
+}
+
+}  // namespace
+
 void RenderDevice::Flush() {
-  if (batchIndices_.empty()) return;
-  auto* texture = const_cast<DeviceTexture*>(batchTexture_);
+  if (frame_.empty()) return;
+  if (leaveOutHidden_) quadsHidden_ += LeaveOutHiddenQuads(frame_);
+  const PendingQuad* first = frame_.data();
+  const PendingQuad* end = frame_.data() + frame_.size();
+  while (first != end) {
+    const PendingQuad* last = first + 1;
+    while (last != end && SameState(*first, *last)) ++last;
+    DrawBatch(first, last);
+    first = last;
+  }
+  frame_.clear();
+}
+
+void RenderDevice::DrawBatch(const PendingQuad* first, const PendingQuad* last) {
+  batchXY_.clear();
+  batchUV_.clear();
+  batchColor_.clear();
+  batchIndices_.clear();
+  for (const PendingQuad* quad = first; quad != last; ++quad) {
+    const int base = static_cast<int>(batchXY_.size() / 2);
+    for (const QuadVertex& v : quad->Vertices) {
+      batchXY_.push_back(v.X + pixelCentreShift_);
+      batchXY_.push_back(v.Y + pixelCentreShift_);
+      batchUV_.push_back(v.U);
+      batchUV_.push_back(v.V);
+      const uint32_t c = v.Color;
+      const uint8_t rgba[4] = {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8),
+                               static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 24)};
+      uint32_t packed = 0;
+      std::memcpy(&packed, rgba, sizeof packed);
+      batchColor_.push_back(packed);
+    }
+    const int fan[6] = {base, base + 1, base + 2, base, base + 2, base + 3};
+    batchIndices_.insert(batchIndices_.end(), fan, fan + 6);
+  }
+  auto* texture = const_cast<DeviceTexture*>(first->Texture);
   if (texture) {
-    ApplyTextureState(texture);
+    ApplyTextureState(texture, first->Blend, first->Linear);
   } else {
-    SDL_SetRenderDrawBlendMode(renderer_, static_cast<SDL_BlendMode>(batchBlend_));
+    SDL_SetRenderDrawBlendMode(renderer_, static_cast<SDL_BlendMode>(first->Blend));
+  }
+  if (first->Clipped) {
+    const SDL_Rect clip{first->Clip.Left, first->Clip.Top, first->Clip.Right - first->Clip.Left,
+                        first->Clip.Bottom - first->Clip.Top};
+    SDL_RenderSetClipRect(renderer_, &clip);
   }
   const int vertexCount = static_cast<int>(batchXY_.size() / 2);
   SDL_RenderGeometryRaw(renderer_, texture ? texture->texture_ : nullptr, batchXY_.data(),
@@ -394,11 +438,8 @@ void RenderDevice::Flush() {
                         sizeof(uint32_t), texture ? batchUV_.data() : nullptr, 2 * sizeof(float),
                         vertexCount, batchIndices_.data(), static_cast<int>(batchIndices_.size()),
                         sizeof(int));
+  if (first->Clipped) SDL_RenderSetClipRect(renderer_, nullptr);
   ++drawCalls_;
-  batchXY_.clear();
-  batchUV_.clear();
-  batchColor_.clear();
-  batchIndices_.clear();
 }
 
 void RenderDevice::DrawQuad(const QuadVertex v[4]) {
@@ -422,32 +463,15 @@ void RenderDevice::DrawQuad(const QuadVertex v[4]) {
     return;
   }
   const bool opaqueQuad = opaqueColours && (texture_ == nullptr || texture_->Opaque());
-  const int blend = SdlBlendFor(source_, destination_, opaqueQuad);
+  PendingQuad quad;
+  std::copy(v, v + 4, quad.Vertices);
+  quad.Texture = texture_;
+  quad.Blend = SdlBlendFor(source_, destination_, opaqueQuad);
+  quad.Replaces = quad.Blend == SDL_BLENDMODE_NONE;
   // Linear filtering samples texel centres exactly on a whole-pixel copy: nearest gives the
   // same pixels for less work.
-  const bool linear = linearFilter_ && !(texture_ && IsWholePixelCopy(v, *texture_));
-  if (!batchIndices_.empty() &&
-      (batchTexture_ != texture_ || batchBlend_ != blend || batchLinear_ != linear)) {
-    Flush();
-  }
-  batchTexture_ = texture_;
-  batchBlend_ = blend;
-  batchLinear_ = linear;
-  const int base = static_cast<int>(batchXY_.size() / 2);
-  for (int i = 0; i < 4; ++i) {
-    batchXY_.push_back(v[i].X + pixelCentreShift_);
-    batchXY_.push_back(v[i].Y + pixelCentreShift_);
-    batchUV_.push_back(v[i].U);
-    batchUV_.push_back(v[i].V);
-    const uint32_t c = v[i].Color;
-    const uint8_t rgba[4] = {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8),
-                             static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 24)};
-    uint32_t packed = 0;
-    std::memcpy(&packed, rgba, sizeof packed);
-    batchColor_.push_back(packed);
-  }
-  const int fan[6] = {base, base + 1, base + 2, base, base + 2, base + 3};
-  batchIndices_.insert(batchIndices_.end(), fan, fan + 6);
+  quad.Linear = linearFilter_ && !(texture_ && IsWholePixelCopy(v, *texture_));
+  frame_.push_back(quad);
 }
 
 void RenderDevice::Clear(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha) {

@@ -6,6 +6,8 @@
 
 #include "platform/PixelImage.h"
 
+struct PendingQuad;
+
 class RenderDevice;
 class Window;
 struct SDL_Renderer;
@@ -42,7 +44,7 @@ enum class DeviceState : uint8_t {
 
 // A texture made from RGBA pixels (red, green, blue, alpha bytes, rows top to bottom).
 // It may be destroyed at any time, also while quads drawn with it wait in the device's
-// batch (they are drawn first), and it may outlive its device (it is then empty).
+// frame (they are drawn first), and it may outlive its device (it is then empty).
 class DeviceTexture {
  public:
   ~DeviceTexture();
@@ -76,10 +78,10 @@ bool IsWholePixelCopy(const QuadVertex vertices[4], const DeviceTexture& texture
 // The drawing device over an SDL renderer on the main window. Everything is drawn into a
 // picture of the logical size; Present shows it scaled into the window as it is now (see
 // PictureFit): sharp pixels at whole multiples, smoothed at any other scale, black bars
-// round it. Quads are batched:
-// consecutive quads with the same texture, blend and filter go to SDL in one geometry call;
-// any state change, Clear, Present or ReadPixels flushes. Quads wholly outside the picture
-// are skipped.
+// round it. A frame's quads wait until Clear, Present or ReadPixels (or until a texture they
+// use goes away); what later opaque quads paint over is then left out (see
+// LeaveOutHiddenQuads), and consecutive quads with the same texture, blend, filter and clip
+// go to SDL in one geometry call. Quads wholly outside the picture are skipped.
 class RenderDevice {
  public:
   // driver: "opengl", "software", or "" for the automatic choice: opengl on a real GPU,
@@ -136,6 +138,10 @@ class RenderDevice {
   int64_t QuadsSubmitted() const { return quadsSubmitted_; }
   int64_t DrawCalls() const { return drawCalls_; }
   int64_t TexturesCreated() const { return texturesCreated_; }
+  // Quads left out or clipped because later ones painted over them.
+  int64_t QuadsHidden() const { return quadsHidden_; }
+  // On by default; off, every quad is drawn whole (to compare pictures and costs).
+  void SetLeaveOutHidden(bool on) { leaveOutHidden_ = on; }
 
   // SDL's render-reset events and full-screen minimising, as seen since the last Reset.
   DeviceState TestCooperativeLevel() const { return state_; }
@@ -152,9 +158,12 @@ class RenderDevice {
   // Replaces the picture by a new one of the logical size and draws into it.
   void RemakePicture();
   static int OnSdlEvent(void* self, union SDL_Event* event);
+  // Draws the waiting quads.
   void Flush();
+  // One geometry call for the quads [first, last) of the frame, which share their state.
+  void DrawBatch(const PendingQuad* first, const PendingQuad* last);
   int SdlBlendFor(BlendFactor source, BlendFactor destination, bool opaqueTexture);
-  void ApplyTextureState(DeviceTexture* texture);
+  void ApplyTextureState(DeviceTexture* texture, int blend, bool linear);
   // A texture going away: pending quads that use it are drawn first.
   void Forget(const DeviceTexture* texture);
 
@@ -172,14 +181,13 @@ class RenderDevice {
   BlendFactor destination_ = BlendFactor::InvSrcAlpha;
   bool linearFilter_ = false;
 
-  // The pending batch and the state it was built with.
+  std::vector<PendingQuad> frame_;  // the quads waiting to be drawn
+  bool leaveOutHidden_ = true;
+  // One geometry call's arrays, kept to save allocations.
   std::vector<float> batchXY_;
   std::vector<float> batchUV_;
   std::vector<uint32_t> batchColor_;  // SDL_Color bytes r, g, b, a in memory order
   std::vector<int> batchIndices_;
-  const DeviceTexture* batchTexture_ = nullptr;
-  int batchBlend_ = 0;
-  bool batchLinear_ = false;
 
   // The SDL blend mode drawn for each factor pair; -1 not yet decided.
   std::vector<int> blendCache_;
@@ -190,6 +198,7 @@ class RenderDevice {
   int64_t quadsSubmitted_ = 0;
   int64_t drawCalls_ = 0;
   int64_t texturesCreated_ = 0;
+  int64_t quadsHidden_ = 0;
   DeviceState state_ = DeviceState::Ok;
   std::vector<DeviceTexture*> textures_;  // alive, made by this device
 };
