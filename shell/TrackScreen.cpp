@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "core/GameTexts.h"
 #include "engine/graphics/PictureTable.h"
+#include "race/Catalogue.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/SelectionScreen.h"
@@ -17,8 +19,9 @@ constexpr int32_t kNameY = 68;
 constexpr int32_t kLabelX = 335;
 constexpr int32_t kValueCentreX = 480;
 constexpr int32_t kRowY[4] = {385, 425, 463, 501};
-const char* const kLabels[4] = {"\xD0\xE5\xEA\xEE\xF0\xE4: ", "\xC4\xEB\xE8\xED\xE0:",
-                                "\xCA\xF0\xF3\xE3\xE8:", "\xD1\xEE\xEF\xE5\xF0\xED\xE8\xEA\xE8:"};
+const std::string kLabels[4] = {TextOf(GameText::Record) + std::string(" "),
+                                TextOf(GameText::Length), TextOf(GameText::Laps),
+                                TextOf(GameText::Opponents)};
 const char* const kNoRecord = "--:--:--";
 
 }  // namespace
@@ -108,7 +111,7 @@ void TrackScreen::DrawTrackTexts() {
     values[2] = std::to_string(track.Laps);
     values[3] = std::to_string(track.Opponents);
   } else {
-    name = "\xD2\xF0\xE5\xEA " + std::to_string(index + 1);
+    name = NumberedTrackName(index + 1);
   }
   TextCentredOn(form_.KaltoFont3, kNameCentreX, kNameY, name);
   for (size_t row = 0; row < 4; ++row) {
