@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/GameTexts.h"
 #include "engine/graphics/KaltoFont.h"
 #include "tests/support/HeadlessScreen.h"
 
@@ -40,8 +41,8 @@ void ThirtyCachedHudTexts(benchmark::State& state) {
   font.SetFont("Arial Black", 11, 0);
   // Lap, place, time and record labels and values, as the race frame writes them.
   const std::vector<std::string> texts = {
-      "\xCA\xF0\xF3\xE3:",     "2/3",      "\xCF\xEE\xE7\xE8\xF6\xE8\xFF:", "1/8",
-      "\xC2\xF0\xE5\xEC\xFF:", "01:23:45", "\xD0\xE5\xEA\xEE\xF0\xE4:",     "00:59:99"};
+      TextOf(GameText::Lap),  "2/3",      TextOf(GameText::Place),  "1/8",
+      TextOf(GameText::Time), "01:23:45", TextOf(GameText::Record), "00:59:99"};
   MillisecondsPerFrame(h.Screen, &font, texts, 5);  // fills the cache
   double withTexts = 0;
   double without = 0;

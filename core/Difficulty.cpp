@@ -1,16 +1,18 @@
 #include "core/Difficulty.h"
 
+#include "core/GameTexts.h"
+
 namespace {
 
 struct LevelText {
   const char* Word;
-  const char* Name;
+  GameText Name;
 };
 
 constexpr LevelText kLevels[kDifficultyCount] = {
-    {"easy", "\xCB\xB8\xE3\xEA\xE0\xFF"},
-    {"normal", "\xCE\xE1\xFB\xF7\xED\xE0\xFF"},
-    {"hard", "\xD2\xF0\xF3\xE4\xED\xE0\xFF"},
+    {"easy", GameText::DifficultyEasy},
+    {"normal", GameText::DifficultyNormal},
+    {"hard", GameText::DifficultyHard},
 };
 
 }  // namespace
@@ -27,7 +29,7 @@ std::optional<Difficulty> DifficultyFromWord(const std::string& word) {
 }
 
 const char* DifficultyName(Difficulty level) {
-  return kLevels[static_cast<int>(level)].Name;
+  return TextOf(kLevels[static_cast<int>(level)].Name);
 }
 
 int32_t ScaledPrize(int32_t prize, Difficulty level) {

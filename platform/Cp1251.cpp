@@ -1,67 +1,56 @@
 #include "platform/Cp1251.h"
 
-#include <SDL.h>
+#include "core/Windows1251.h"
 
 namespace {
 
-// Bytes of the UTF-8 sequence starting at `at`: its lead byte and the continuation bytes
-// that follow, at most as many as the lead announces. A broken sequence is thus passed to
-// the converter (and dropped) without swallowing the next character.
-size_t Utf8SequenceLength(std::string_view text, size_t at) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  const size_t wanted = lead >= 0xC0 && lead < 0xE0   ? 2
-                        : lead >= 0xE0 && lead < 0xF0 ? 3
-                        : lead >= 0xF0 && lead < 0xF8 ? 4
-                                                      : 1;
-  size_t length = 1;
-  while (length < wanted && at + length < text.size() &&
-         (static_cast<unsigned char>(text[at + length]) & 0xC0) == 0x80) {
-    ++length;
-  }
-  return length;
-}
-
-// SDL_iconv works on whole buffers; an unconvertible character makes it stop, so the text
-// is converted one UTF-8 sequence (or one byte) at a time and what fails is dropped, or
-// becomes a 0 byte when marked.
-std::string ConvertEachCharacter(std::string_view text, const char* to, const char* from,
-                                 bool fromUtf8, bool markUnknown = false) {
+// Each UTF-8 sequence becomes its Windows-1251 byte; one the code page lacks, or a malformed
+// one, is dropped, or becomes a 0 byte when marked.
+std::string FromUtf8(std::string_view utf8, bool markUnknown) {
   std::string out;
-  SDL_iconv_t cd = SDL_iconv_open(to, from);
-  if (cd == reinterpret_cast<SDL_iconv_t>(-1)) return out;
-  size_t i = 0;
-  while (i < text.size()) {
-    size_t length = 1;
-    if (fromUtf8) length = Utf8SequenceLength(text, i);
-    const char* in = text.data() + i;
-    size_t inLeft = length;
-    char buffer[8];
-    char* outPtr = buffer;
-    size_t outLeft = sizeof buffer;
-    SDL_iconv(cd, nullptr, nullptr, nullptr, nullptr);  // reset shift state
-    const size_t result = SDL_iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-    if (result != SDL_ICONV_ERROR && result != SDL_ICONV_E2BIG && result != SDL_ICONV_EILSEQ &&
-        result != SDL_ICONV_EINVAL && inLeft == 0) {
-      out.append(buffer, static_cast<size_t>(outPtr - buffer));
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    const cp1251::Utf8Sequence sequence = cp1251::DecodeUtf8(utf8.data(), utf8.size(), i);
+    const int byte = cp1251::ByteOf(sequence.Character);
+    if (byte >= 0) {
+      out.push_back(static_cast<char>(byte));
     } else if (markUnknown) {
       out.push_back('\0');
     }
-    i += length;
+    i += sequence.Length;
   }
-  SDL_iconv_close(cd);
   return out;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
 }
 
 }  // namespace
 
 std::string Utf8ToCp1251(std::string_view utf8) {
-  return ConvertEachCharacter(utf8, "WINDOWS-1251", "UTF-8", true);
+  return FromUtf8(utf8, false);
 }
 
 std::string Utf8ToCp1251Marked(std::string_view utf8) {
-  return ConvertEachCharacter(utf8, "WINDOWS-1251", "UTF-8", true, true);
+  return FromUtf8(utf8, true);
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
-  return ConvertEachCharacter(cp1251, "UTF-8", "WINDOWS-1251", false);
+  std::string out;
+  out.reserve(cp1251.size() * 2);
+  for (char byte : cp1251) {
+    const char32_t c = cp1251::CharacterOf(static_cast<unsigned char>(byte));
+    if (c != cp1251::kNoCharacter) AppendUtf8(out, c);
+  }
+  return out;
 }

@@ -41,6 +41,9 @@ struct CarCatalogue {
 
 struct GameState;
 
+// A track's name, Windows-1251: the word for a track and its number, counted from 1.
+std::string NumberedTrackName(int number);
+
 // Fill the catalogue from the constants: everything locked, no best times, the first entry
 // selected in the state record.
 void InitTrackCatalogue(TrackCatalogue& catalogue, GameState& state);

@@ -2,6 +2,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/GameTexts.h"
+
 // Fixed numbers of the race world: the two catalogues, the screen point the player's car
 // is drawn at, and the depths of the race sprites. Texts are Windows-1251 bytes.
 namespace race {
@@ -36,8 +38,8 @@ constexpr int FinishLine = 60;
 constexpr int DirectionArrow = 510;
 }  // namespace depth
 
+// A track is named by its number (see NumberedTrackName).
 struct TrackConstants {
-  const char* Name;
   const char* PreviewImage;
   const char* DataFile;
   const char* LengthText;
@@ -47,7 +49,7 @@ struct TrackConstants {
 };
 
 struct CarConstants {
-  const char* Name;
+  GameText Name;
   const char* PreviewImage;
   double MaxSpeed;
   double Acceleration;

@@ -4,29 +4,29 @@
 #include <cmath>
 
 #include "core/GameState.h"
+#include "core/GameTexts.h"
 
 namespace {
 
 constexpr size_t kVisibleLength = 100;
 constexpr double kFramesForWideCharacter = 9;
 constexpr int32_t kLastUnlockStep = 8;
+// The spaces that part the strip's sentences.
+const std::string kGap(11, ' ');
 
 }  // namespace
 
 std::string TRunningString::MarqueeText(const GameState& state) {
   std::string text(kVisibleLength, ' ');
-  text += "\xCF\xF0\xE8\xE2\xE5\xF2, " + state.PlayerName +
-          "!         \xC2\xE0\xF8 \xF1\xF7\xE5\xF2:  " + std::to_string(state.Score);
+  text += TextOf(GameText::Greeting) + state.PlayerName + "!         " +
+          TextOf(GameText::YourScore) + "  " + std::to_string(state.Score);
   if (state.UnlockStep > kLastUnlockStep) {
-    text += "           \xC8\xE3\xF0\xE0 \xEF\xF0\xEE\xE9\xE4\xE5\xED\xE0!!!    ";
+    text += kGap + TextOf(GameText::GameCompleted) + "    ";
   } else {
-    text += "           \xCD\xE5\xEE\xE1\xF5\xEE\xE4\xE8\xEC\xEE \xED\xE0\xE1\xF0\xE0\xF2\xFC :  " +
-            std::to_string(state.PointsNeeded);
+    text += kGap + TextOf(GameText::PointsNeeded) + "  " + std::to_string(state.PointsNeeded);
   }
-  text += "           \xCC\xE0\xF8\xE8\xED \xE4\xEE\xF1\xF2\xF3\xEF\xED\xEE: " +
-          std::to_string(state.CarsAvailable) +
-          "           \xD2\xF0\xE5\xEA\xEE\xE2 \xE4\xEE\xF1\xF2\xF3\xEF\xED\xEE: " +
-          std::to_string(state.TracksAvailable);
+  text += kGap + TextOf(GameText::CarsAvailable) + " " + std::to_string(state.CarsAvailable);
+  text += kGap + TextOf(GameText::TracksAvailable) + " " + std::to_string(state.TracksAvailable);
   text += std::string(state.UnlockStep > kLastUnlockStep ? 60 : 94, ' ');
   return text;
 }

@@ -1,5 +1,6 @@
 #include "shell/CarScreen.h"
 
+#include "core/GameTexts.h"
 #include "engine/graphics/PictureTable.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
@@ -98,7 +99,7 @@ void CarScreen::RunFrame() {
   DrawSpritesBelowPointer(form_);
   const CarInfo& car = form_.Race.Cars.Cars[static_cast<size_t>(state.SelectedCar)];
   TextCentredOn(form_.KaltoFont3, kNameCentreX, kNameY,
-                car.Unlocked ? car.Name : "\xCD\xE5\xE4\xEE\xF1\xF2\xF3\xEF\xED\xEE");
+                car.Unlocked ? car.Name : TextOf(GameText::Unavailable));
   DrawGreeting(form_);
   form_.KaltoGUI1.Draw();
   EndMenuFrame(form_);

@@ -1,5 +1,6 @@
 #include "shell/HelpScreen.h"
 
+#include "core/GameTexts.h"
 #include "engine/graphics/PictureTable.h"
 #include "race/MenuDecorations.h"
 #include "shell/ButtonKeys.h"
@@ -68,7 +69,7 @@ void HelpScreen::RunFrame() {
   form_.KaltoGUI1.Draw();
   form_.KaltoSprite1.MoveAll(1);
   DrawLampsAndGreeting(form_);
-  TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, "\xCF\xCE\xCC\xCE\xD9\xDC");
+  TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, TextOf(GameText::HelpHeading));
   EndMenuFrame(form_);
 }
 

@@ -1,5 +1,6 @@
 #include "shell/OptionsScreen.h"
 
+#include "core/GameTexts.h"
 #include "shell/ButtonKeys.h"
 #include "shell/MenuEdit.h"
 #include "shell/MenuFrame.h"
@@ -134,7 +135,7 @@ void OptionsScreen::RunFrame() {
   form_.KaltoSprite1.MoveAll(1);
   form_.KaltoGUI1.Draw();
   DrawLampsAndGreeting(form_);
-  TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, "\xCE\xCF\xD6\xC8\xC8");
+  TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, TextOf(GameText::OptionsHeading));
   EndMenuFrame(form_);
 }
 

@@ -3,18 +3,23 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/GameTexts.h"
 #include "race/Player.h"
 #include "shell/TimeTrial.h"
 #include "shell/Unit_pr.h"
 
 namespace {
 
-// "Круг:", "Позиция:", "Время:" and "Рекорд:", padded as they are drawn.
-constexpr const char* kLapLabel = "\xCA\xF0\xF3\xE3:            ";
-constexpr const char* kPlaceLabel = "\xCF\xEE\xE7\xE8\xF6\xE8\xFF:   ";
-constexpr const char* kTimeLabel = "\xC2\xF0\xE5\xEC\xFF:      ";
-constexpr const char* kBestLapLabel = "\xD0\xE5\xEA\xEE\xF0\xE4:    ";
-constexpr const char* kNoBestLapText = "\xD0\xE5\xEA\xEE\xF0\xE4:      -:- -:- -";
+// A label and the spaces after it, as it is drawn: a time follows it in the same text.
+std::string Padded(GameText label, size_t spaces) {
+  return TextOf(label) + std::string(spaces, ' ');
+}
+
+const std::string kLapLabel = Padded(GameText::Lap, 12);
+const std::string kPlaceLabel = Padded(GameText::Place, 3);
+const std::string kTimeLabel = Padded(GameText::Time, 6);
+const std::string kBestLapLabel = Padded(GameText::Record, 4);
+const std::string kNoBestLapText = Padded(GameText::Record, 6) + "-:- -:- -";
 
 constexpr int32_t kLabelX = 643;
 constexpr int32_t kValueX = 750;
@@ -44,6 +49,5 @@ void DrawRaceHud(TForm1& form) {
   font.TextOut(kValueX, 50, std::to_string(player->Place) + "/" + std::to_string(cars));
   font.TextOut(kLabelX, 70, kTimeLabel + FormatRaceTime(player->RaceClock));
   font.TextOut(kLabelX, 90,
-               player->Lap < 2 ? std::string(kNoBestLapText)
-                               : kBestLapLabel + FormatRaceTime(player->BestLap));
+               player->Lap < 2 ? kNoBestLapText : kBestLapLabel + FormatRaceTime(player->BestLap));
 }

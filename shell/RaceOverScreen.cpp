@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/GameTexts.h"
 #include "engine/graphics/PictureTable.h"
 #include "race/Player.h"
 #include "race/Unlocks.h"
@@ -18,12 +19,6 @@
 #include "shell/Unit_pr.h"
 
 namespace {
-
-// "Доступны новые треки!" / "Доступны новые машины!"
-constexpr const char* kNewTracksText =
-    "\xC4\xEE\xF1\xF2\xF3\xEF\xED\xFB \xED\xEE\xE2\xFB\xE5 \xF2\xF0\xE5\xEA\xE8!";
-constexpr const char* kNewCarsText =
-    "\xC4\xEE\xF1\xF2\xF3\xEF\xED\xFB \xED\xEE\xE2\xFB\xE5 \xEC\xE0\xF8\xE8\xED\xFB!";
 
 // PhaseCounter: counting the bonus while above this, then 0..100 frames of waiting, then
 // kCountedUp for good.
@@ -150,7 +145,8 @@ void RaceOverScreen::DrawResults() {
 void RaceOverScreen::DrawUnlockMessage() {
   const GameState& state = form_.State;
   if (!state.NewTracksShown && !state.NewCarsShown) return;
-  const char* text = state.NewTracksShown ? kNewTracksText : kNewCarsText;
+  const char* text =
+      TextOf(state.NewTracksShown ? GameText::NewTracksAvailable : GameText::NewCarsAvailable);
   DrawPicture(form_.GameImageList, "scr_av", 150, 465);
   form_.KaltoFont1.TextOut(400 - form_.KaltoFont1.TextWidth(text) / 2, 480, text);
 }

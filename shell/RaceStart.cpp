@@ -1,14 +1,12 @@
 #include "shell/RaceStart.h"
 
+#include "core/GameTexts.h"
 #include "race/MenuDecorations.h"
 #include "shell/GameSounds.h"
 #include "shell/ScreenPicture.h"
 #include "shell/Unit_pr.h"
 
 namespace {
-
-// "ЗАГРУЗКА..."
-constexpr const char* kLoadingText = "\xC7\xC0\xC3\xD0\xD3\xC7\xCA\xC0...";
 
 // The demo race's cars and the three lamps; the rest of the menus' sprites go with the race
 // screen's leave.
@@ -34,7 +32,7 @@ void DrawLoadingFrame(TForm1& form) {
   DrawPicture(form.KaltoImageList1, "splash_back", 0, 0);
   form.KaltoFont1.SetFont("Arial Black", 55, 0);
   form.KaltoFont1.SetColor(0xFFFFFFFF);
-  form.KaltoFont1.TextOut(306, 312, kLoadingText);
+  form.KaltoFont1.TextOut(306, 312, TextOf(GameText::Loading));
   screen.EndScene();
 }
 

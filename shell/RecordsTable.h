@@ -4,10 +4,10 @@
 #include <string>
 
 #include "core/GameState.h"
+#include "core/GameTexts.h"
 
-// The name of the default table's rows ("Пилот" in Windows-1251): those rows are no
-// player's claim.
-inline constexpr char kDefaultRecordName[] = "\xCF\xE8\xEB\xEE\xF2";
+// The name of the default table's rows: those rows are no player's claim.
+inline const char* const kDefaultRecordName = TextOf(GameText::DefaultRecordName);
 
 // Enters a player's total score into the local records table, which stays sorted from the
 // highest score with places "1" to "10". A name already in the table keeps one row: its

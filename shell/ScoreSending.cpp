@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/GameTexts.h"
 #include "engine/gui/KaltoButton.h"
 #include "online/ScoreServerAddress.h"
 #include "platform/MessageBox.h"
@@ -10,10 +11,7 @@
 
 namespace {
 
-// "Отправка результата..." / "Esc - отмена"
-constexpr const char* kSendingLines[] = {
-    "\xCE\xF2\xEF\xF0\xE0\xE2\xEA\xE0 \xF0\xE5\xE7\xF3\xEB\xFC\xF2\xE0\xF2\xE0...",
-    "Esc - \xEE\xF2\xEC\xE5\xED\xE0"};
+constexpr GameText kSendingLines[] = {GameText::SendingScore, GameText::EscapeCancels};
 constexpr int32_t kLineHeight = 27;
 
 }  // namespace
@@ -40,7 +38,8 @@ void ScoreSending::Update() {
 void ScoreSending::Draw(int32_t centreX, int32_t y) const {
   if (!Active()) return;
   TKaltoFont& font = form_.KaltoFont1;
-  for (const char* line : kSendingLines) {
+  for (GameText text : kSendingLines) {
+    const char* line = TextOf(text);
     font.TextOutRGBA(centreX - font.TextWidth(line) / 2, y, line, 255, 255, 255, 255);
     y += kLineHeight;
   }

@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 
+#include "core/GameTexts.h"
 #include "race/Player.h"
 #include "shell/RaceHud.h"
 #include "shell/TimeTrial.h"
@@ -9,11 +10,6 @@
 
 namespace {
 
-// "Круг:", "Время:", "Последний:" and "Лучший:".
-constexpr const char* kLapLabel = "\xCA\xF0\xF3\xE3:";
-constexpr const char* kLapTimeLabel = "\xC2\xF0\xE5\xEC\xFF:";
-constexpr const char* kLastLapLabel = "\xCF\xEE\xF1\xEB\xE5\xE4\xED\xE8\xE9:";
-constexpr const char* kBestLapLabel = "\xCB\xF3\xF7\xF8\xE8\xE9:";
 constexpr const char* kNoLapText = "-:--:--";
 
 constexpr int32_t kLabelX = 643;
@@ -34,7 +30,8 @@ void DrawTimeTrialHud(TForm1& form) {
       last ? FormatRaceTime(*last) : kNoLapText,
       best ? FormatRaceTime(FromHundredths(best->LapHundredths)) : kNoLapText,
   };
-  const char* const labels[4] = {kLapLabel, kLapTimeLabel, kLastLapLabel, kBestLapLabel};
+  const char* const labels[4] = {TextOf(GameText::Lap), TextOf(GameText::Time),
+                                 TextOf(GameText::LastLap), TextOf(GameText::BestLap)};
   TKaltoFont& font = form.KaltoFont1;
   for (size_t row = 0; row < 4; ++row) {
     font.TextOut(kLabelX, kRowY[row], labels[row]);

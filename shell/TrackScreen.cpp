@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "core/GameTexts.h"
 #include "engine/graphics/PictureTable.h"
+#include "race/Catalogue.h"
 #include "race/GhostRecorder.h"
 #include "shell/GhostFiles.h"
 #include "shell/MenuFrame.h"
@@ -24,11 +26,11 @@ constexpr int32_t kNameY = 68;
 constexpr int32_t kLabelX = 335;
 constexpr int32_t kValueCentreX = 480;
 constexpr int32_t kRowY[4] = {385, 425, 463, 501};
-const char* const kLabels[4] = {"\xD0\xE5\xEA\xEE\xF0\xE4: ", "\xC4\xEB\xE8\xED\xE0:",
-                                "\xCA\xF0\xF3\xE3\xE8:", "\xD1\xEE\xEF\xE5\xF0\xED\xE8\xEA\xE8:"};
+const std::string kLabels[4] = {TextOf(GameText::Record) + std::string(" "),
+                                TextOf(GameText::Length), TextOf(GameText::Laps),
+                                TextOf(GameText::Opponents)};
 const char* const kNoRecord = "--:--:--";
-// "Лучший круг: " and the time trial's best lap, small and gold, just below the record.
-constexpr const char* kBestLapLabel = "\xCB\xF3\xF7\xF8\xE8\xE9 \xEA\xF0\xF3\xE3: ";
+// The time trial's best lap, small and gold, just below the record.
 constexpr int32_t kBestLapY = 406;
 constexpr uint32_t kBestLapColour = 0xFFFFC83C;
 constexpr uint32_t kGreetingColour = 0xFF0F0F0F;  // KaltoFont2's colour on this screen
@@ -43,7 +45,7 @@ std::string TrackScreen::RecordText(const RaceTime& time) {
 }
 
 std::string TrackScreen::BestLapText(int32_t hundredths) {
-  return kBestLapLabel + RecordText(FromHundredths(hundredths));
+  return TextOf(GameText::BestLapOnTrack) + std::string(" ") + RecordText(FromHundredths(hundredths));
 }
 
 void TrackScreen::Enter() {
@@ -134,7 +136,7 @@ void TrackScreen::DrawTrackTexts() {
     values[2] = std::to_string(track.Laps);
     values[3] = std::to_string(track.Opponents);
   } else {
-    name = "\xD2\xF0\xE5\xEA " + std::to_string(index + 1);
+    name = NumberedTrackName(index + 1);
   }
   TextCentredOn(form_.KaltoFont3, kNameCentreX, kNameY, name);
   for (size_t row = 0; row < 4; ++row) {

@@ -3,18 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Windows1251.h"
 #include "engine/graphics/KaltoImageList.h"
 
 const std::string& TKaltoBitmapFont::DefaultCharacters() {
-  static const std::string characters =
+  static constexpr auto kCharacters = cp1251::Convert(
       " !\"#$%&'()*+,-./0123456789:;<=>?@"
-      "\xDF\xD4\xC9\xD6\xDB\xD7\xD1\xC2\xD3\xCA\xC0\xCC\xC8\xCF\xC5\xCD\xD0"
-      "\xD2\xDC\xCE\xC3\xD8\xCB\xC1\xDE\xC4\xD9\xC7\xC6\xA8\xDA\xD5\xDD"
+      "ЯФЙЦЫЧСВУКАМИПЕНРТЬОГШЛБЮДЩЗЖЁЪХЭ"
       "[\\]^_`"
-      "\xE9\xF4\xFF\xF7\xFB\xF6\xF3\xE2\xF1\xEC\xE0\xEA\xE5\xEF\xE8\xF2\xF0"
-      "\xED\xE3\xEE\xFC\xE1\xEB\xF8\xF9\xE4\xFE\xE6\xE7\xB8\xFA\xF5\xFD"
+      "йфячыцувсмакепитрнгоьблшщдюжзёъхэ"
       "{|}~"
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  static const std::string characters(kCharacters.Bytes, kCharacters.Size);
   return characters;
 }
 

@@ -36,3 +36,25 @@ TEST(Cp1251, EveryAssignedByteSurvivesTheRoundTrip) {
   EXPECT_EQ(Cp1251ToUtf8("\xC0\xFF"), "\xD0\x90\xD1\x8F");  // Ая
   EXPECT_EQ(Utf8ToCp1251(utf8), all);
 }
+
+TEST(Cp1251, MarkedConversionLeavesOneZeroForEachSequenceItCannotConvert) {
+  struct Case {
+    const char* Why;
+    std::string Utf8;
+    std::string Expected;
+  };
+  const Case cases[] = {
+      {"a character the code page lacks",
+       "a\xE2\x86\x92"
+       "b",
+       std::string("a\0b", 3)},
+      {"an overlong 'A'", "\xC1\x81", std::string(1, '\0')},
+      {"a surrogate", "\xED\xA0\x80", std::string(1, '\0')},
+      {"a cut sequence before a letter",
+       "\xD0"
+       "A",
+       std::string("\0A", 2)},
+      {"a stray continuation byte", "\x80\xD0\x81", std::string("\0\xA8", 2)},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Utf8ToCp1251Marked(c.Utf8), c.Expected) << c.Why;
+}
