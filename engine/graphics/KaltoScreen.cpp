@@ -5,9 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
-#include "platform/MessageBox.h"
+#include "platform/FatalError.h"
 #include "platform/Window.h"
 
 const char* const TKaltoScreen::kNoGraphicsText =
@@ -111,10 +110,7 @@ void TKaltoScreen::ApplyCursor() const {
 }
 
 [[noreturn]] void TKaltoScreen::Fatal(const char* text) {
-  SDL_ShowCursor(SDL_ENABLE);
-  ShowMessageBox("Error", text);
-  ShowMessageBox("Error", "This application will now exit.");
-  std::exit(1);
+  ExitOnFatalError({text, "This application will now exit."});
 }
 
 void TKaltoScreen::ChooseBackBuffer() {
