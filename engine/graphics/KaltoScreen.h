@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/RenderDevice.h"
+#include "platform/VideoSystem.h"
 
 class Window;
 
@@ -38,8 +39,8 @@ class DeviceResourceOwner {
 // Initialize; each frame Clear, BeginScene, draw, EndScene.
 class TKaltoScreen {
  public:
-  // The owner window is the window drawn into. Starts SDL video for the screen's lifetime;
-  // when it cannot, the fatal error below ends the program.
+  // The owner window is the window drawn into. Holds the video subsystem for the screen's
+  // lifetime; when it cannot start, the fatal error below ends the program.
   explicit TKaltoScreen(Window* owner);
   ~TKaltoScreen();
   TKaltoScreen(const TKaltoScreen&) = delete;
@@ -129,6 +130,7 @@ class TKaltoScreen {
   static const char* const kNoDeviceText;
 
  private:
+  VideoSystemHold video_;  // first made, last gone
   Window* window_;
   Window* previousWindow_ = nullptr;
   std::unique_ptr<RenderDevice> device_;
@@ -140,7 +142,6 @@ class TKaltoScreen {
   bool initialized_ = false;
   bool active_ = false;
   bool inScene_ = false;
-  bool videoStarted_ = false;
   int backBufferWidth_ = 800;
   int backBufferHeight_ = 600;
   bool screenshotPending_ = false;
