@@ -5,15 +5,14 @@
 #include <unordered_map>
 
 #include "engine/graphics/KaltoScreen.h"
+#include "platform/FontRasterizer.h"
 
-typedef struct _TTF_Font TTF_Font;
-
-// Font style bits.
+// Font style bits, the rasteriser's own.
 enum TFontStyle : uint8_t {
-  fsBold = 1,
-  fsItalic = 2,
-  fsUnderline = 4,
-  fsStrikeOut = 8,
+  fsBold = FontRasterizer::kBold,
+  fsItalic = FontRasterizer::kItalic,
+  fsUnderline = FontRasterizer::kUnderline,
+  fsStrikeOut = FontRasterizer::kStrikeOut,
 };
 
 // Text in one system typeface at one size and colour, drawn straight to the device (the
@@ -76,7 +75,7 @@ class TKaltoFont : public DeviceResourceOwner {
   std::string file_;
   int32_t size_ = 0;
   uint8_t style_ = 0;
-  TTF_Font* font_ = nullptr;
+  std::unique_ptr<FontRasterizer> font_;
   // Rendered texts: drawn lately, and the generation before (see Rendered).
   std::unordered_map<std::string, RenderedText> cache_;
   std::unordered_map<std::string, RenderedText> olderCache_;
