@@ -21,14 +21,18 @@ size_t Utf8SequenceLength(std::string_view text, size_t at) {
   return length;
 }
 
+// What becomes of a character the other encoding has no code for.
+enum class Unconvertible { Drop, MarkWithZero, RefuseText };
+
 // SDL_iconv works on whole buffers; an unconvertible character makes it stop, so the text
-// is converted one UTF-8 sequence (or one byte) at a time and what fails is dropped, or
-// becomes a 0 byte when marked.
-std::string ConvertEachCharacter(std::string_view text, const char* to, const char* from,
-                                 bool fromUtf8, bool markUnknown = false) {
+// is converted one UTF-8 sequence (or one byte) at a time and what fails is dealt with as
+// asked.
+std::optional<std::string> ConvertEachCharacter(std::string_view text, const char* to,
+                                                const char* from, bool fromUtf8,
+                                                Unconvertible unknown) {
   std::string out;
   SDL_iconv_t cd = SDL_iconv_open(to, from);
-  if (cd == reinterpret_cast<SDL_iconv_t>(-1)) return out;
+  if (cd == reinterpret_cast<SDL_iconv_t>(-1)) return std::nullopt;
   size_t i = 0;
   while (i < text.size()) {
     size_t length = 1;
@@ -43,8 +47,11 @@ std::string ConvertEachCharacter(std::string_view text, const char* to, const ch
     if (result != SDL_ICONV_ERROR && result != SDL_ICONV_E2BIG && result != SDL_ICONV_EILSEQ &&
         result != SDL_ICONV_EINVAL && inLeft == 0) {
       out.append(buffer, static_cast<size_t>(outPtr - buffer));
-    } else if (markUnknown) {
+    } else if (unknown == Unconvertible::MarkWithZero) {
       out.push_back('\0');
+    } else if (unknown == Unconvertible::RefuseText) {
+      SDL_iconv_close(cd);
+      return std::nullopt;
     }
     i += length;
   }
@@ -55,13 +62,20 @@ std::string ConvertEachCharacter(std::string_view text, const char* to, const ch
 }  // namespace
 
 std::string Utf8ToCp1251(std::string_view utf8) {
-  return ConvertEachCharacter(utf8, "WINDOWS-1251", "UTF-8", true);
+  return ConvertEachCharacter(utf8, "WINDOWS-1251", "UTF-8", true, Unconvertible::Drop)
+      .value_or(std::string());
 }
 
 std::string Utf8ToCp1251Marked(std::string_view utf8) {
-  return ConvertEachCharacter(utf8, "WINDOWS-1251", "UTF-8", true, true);
+  return ConvertEachCharacter(utf8, "WINDOWS-1251", "UTF-8", true, Unconvertible::MarkWithZero)
+      .value_or(std::string());
 }
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
-  return ConvertEachCharacter(cp1251, "UTF-8", "WINDOWS-1251", false);
+  return ConvertEachCharacter(cp1251, "UTF-8", "WINDOWS-1251", false, Unconvertible::Drop)
+      .value_or(std::string());
+}
+
+std::optional<std::string> Cp1251ToUtf8Exact(std::string_view cp1251) {
+  return ConvertEachCharacter(cp1251, "UTF-8", "WINDOWS-1251", false, Unconvertible::RefuseText);
 }

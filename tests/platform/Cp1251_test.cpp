@@ -36,3 +36,10 @@ TEST(Cp1251, EveryAssignedByteSurvivesTheRoundTrip) {
   EXPECT_EQ(Cp1251ToUtf8("\xC0\xFF"), "\xD0\x90\xD1\x8F");  // Ая
   EXPECT_EQ(Utf8ToCp1251(utf8), all);
 }
+
+TEST(Cp1251, ExactConversionRefusesTheUnassignedByteInsteadOfDroppingIt) {
+  EXPECT_EQ(Cp1251ToUtf8Exact("\xC0\xFF"), std::optional<std::string>("\xD0\x90\xD1\x8F"));
+  EXPECT_EQ(Cp1251ToUtf8Exact(""), std::optional<std::string>(""));
+  EXPECT_EQ(Cp1251ToUtf8Exact("a\x98z"), std::nullopt);
+  EXPECT_EQ(Cp1251ToUtf8("a\x98z"), "az");
+}
