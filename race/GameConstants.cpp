@@ -20,11 +20,11 @@ const std::array<TrackConstants, kTrackCount> kTracks = {{
 }};
 
 const std::array<CarConstants, kCarCount> kCars = {{
-    {"\xD0\xEE\xE4\xF1\xF2\xE5\xF0", "c_car1", 10.0, 0.045, 1.7, 0.78},  // Родстер
-    {"\xD2\xF3\xF0\xE1\xEE", "c_car2", 5.5, 0.08, 1.6, 0.9},             // Турбо
-    {"\xC2\xF3\xEB\xEA\xE0\xED", "c_car3", 7.3, 0.05, 1.9, 0.82},        // Вулкан
-    {"\xDF\xF1\xF2\xF0\xE5\xE1", "c_car4", 6.0, 0.07, 1.65, 0.8},        // Ястреб
-    {"\xC7\xE2\xE5\xF0\xFC", "c_car5", 12.0, 0.04, 1.75, 0.87},          // Зверь
+    {"\xD0\xEE\xE4\xF1\xF2\xE5\xF0", "c_car1", "car2", "car1", 10.0, 0.045, 1.7, 0.78},  // Родстер
+    {"\xD2\xF3\xF0\xE1\xEE", "c_car2", "car3", "car2", 5.5, 0.08, 1.6, 0.9},       // Турбо
+    {"\xC2\xF3\xEB\xEA\xE0\xED", "c_car3", "car1", "car3", 7.3, 0.05, 1.9, 0.82},  // Вулкан
+    {"\xDF\xF1\xF2\xF0\xE5\xE1", "c_car4", "car4", "car4", 6.0, 0.07, 1.65, 0.8},  // Ястреб
+    {"\xC7\xE2\xE5\xF0\xFC", "c_car5", "car5", "car5", 12.0, 0.04, 1.75, 0.87},    // Зверь
 }};
 
 }  // namespace race
