@@ -6,8 +6,8 @@
 #include "engine/graphics/KaltoImageList.h"
 #include "engine/graphics/RoadGrid.h"
 #include "engine/graphics/StoredPicture.h"
-#include "platform/GamePaths.h"
 #include "platform/FatalError.h"
+#include "platform/GamePaths.h"
 
 namespace {
 
