@@ -5,6 +5,12 @@
 
 #include "engine/graphics/FontFaces.h"
 #include "platform/Cp1251.h"
+#include "platform/FontRasterizer.h"
+
+static_assert(int{fsBold} == FontRasterizer::kBold && int{fsItalic} == FontRasterizer::kItalic &&
+                  int{fsUnderline} == FontRasterizer::kUnderline &&
+                  int{fsStrikeOut} == FontRasterizer::kStrikeOut,
+              "the font's style bits are the rasteriser's");
 
 namespace {
 

@@ -5,14 +5,15 @@
 #include <unordered_map>
 
 #include "engine/graphics/KaltoScreen.h"
-#include "platform/FontRasterizer.h"
 
-// Font style bits, the rasteriser's own.
+class FontRasterizer;
+
+// Font style bits, the same as the rasteriser's.
 enum TFontStyle : uint8_t {
-  fsBold = FontRasterizer::kBold,
-  fsItalic = FontRasterizer::kItalic,
-  fsUnderline = FontRasterizer::kUnderline,
-  fsStrikeOut = FontRasterizer::kStrikeOut,
+  fsBold = 1,
+  fsItalic = 2,
+  fsUnderline = 4,
+  fsStrikeOut = 8,
 };
 
 // Text in one system typeface at one size and colour, drawn straight to the device (the
