@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 WERROR     := $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build install play server test test-asan bench fuzz fuzz-build clean
+.PHONY: all deps configure build install play server test test-asan bench fuzz fuzz-build format-check clean
 
 all: build
 
@@ -55,6 +55,10 @@ fuzz: fuzz-build
 fuzz-build: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DBK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+
+# Every tracked C++ file against .clang-format (clang-format-14); lists the files that deviate.
+format-check:
+	@scripts/format-check
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/VirtualKeys.h"  // the codes that index the key tables, for every user of them
 #include "core/Difficulty.h"
 #include "core/RaceTime.h"
 
@@ -93,32 +94,3 @@ struct GameState {
   bool NewCarsShown = false;
   OptionsBackupRecord OptionsBackup;
 };
-
-// Virtual-key codes the game reads (the platform layer maps its keys to these).
-namespace vk {
-constexpr int Backspace = 8;
-constexpr int Tab = 9;
-constexpr int Enter = 13;
-constexpr int Shift = 16;
-constexpr int Control = 17;
-constexpr int Alt = 18;
-constexpr int Pause = 19;
-constexpr int Escape = 27;
-constexpr int Space = 32;
-constexpr int PageUp = 33;
-constexpr int PageDown = 34;
-constexpr int End = 35;
-constexpr int Home = 36;
-constexpr int Left = 37;
-constexpr int Up = 38;
-constexpr int Right = 39;
-constexpr int Down = 40;
-constexpr int Insert = 45;
-constexpr int Delete = 46;
-constexpr int Digit0 = 48;   // '0'..'9' are 48..57
-constexpr int LetterA = 65;  // 'A'..'Z' are 65..90
-constexpr int P = 80;
-constexpr int R = 82;
-constexpr int Z = 90;
-constexpr int F1 = 112;  // F1..F12 are 112..123
-}  // namespace vk

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "core/Windows1251.h"
+#include "base/Windows1251.h"
 
 namespace {
 

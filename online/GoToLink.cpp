@@ -52,6 +52,14 @@ std::string ShortcutAddress(const std::filesystem::path& file) {
   return {};
 }
 
+}  // namespace
+
+std::string InternetShortcutText(const std::string& address) {
+  return "[InternetShortcut]\r\nURL=" + address + "\r\n";
+}
+
+namespace {
+
 bool OpenFile(const std::string& gameName, const std::string& parameters) {
   const std::filesystem::path file = DataPath(gameName);
   std::error_code ec;

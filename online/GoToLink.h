@@ -24,6 +24,9 @@ void OpenAddress(const std::string& address);
 // address on its "URL=" line, since Linux desktops have no handler for such files; a
 // shortcut without that line opens nothing. True when something was handed on.
 bool OpenFileIfExists(const std::string& gameName);
+// An internet shortcut (".url") to the address, as OpenFileIfExists reads it: an
+// "[InternetShortcut]" section with the address on its "URL=" line, lines ending in CR LF.
+std::string InternetShortcutText(const std::string& address);
 // "play.url", when it exists.
 void OpenPlayLink();
 // The companion program "fscommand\wgame.exe", when it exists.

@@ -2,6 +2,11 @@
 
 #include "online/TextCodec.h"
 
+std::string VersionReply(const std::string& serverVersion, const std::string& minClientVersion,
+                         const std::string& message, const std::string& token) {
+  return "OK|" + serverVersion + "|" + minClientVersion + "|" + message + "|" + token + "|";
+}
+
 bool VersionReplyAccepted(const std::string& reply) {
   return reply.rfind("OK", 0) == 0;
 }
@@ -23,9 +28,9 @@ std::string VersionReplyToken(const std::string& reply) {
 
 std::string BuildScoreReport(const std::string& playerName, int32_t score, const std::string& token,
                              const std::string& extraText) {
-  std::string report = "type=0|name=" + playerName + "|score=" + std::to_string(score) +
-                       "|key=X|p=" + token + "|add=" + extraText + "|z=";
-  while (report.size() % 5 != 0) report += '0';
+  std::string report = kReportHead + playerName + kReportScoreField + std::to_string(score) +
+                       kReportTokenField + token + kReportExtraField + extraText + kReportTail;
+  while (report.size() % kReportBlock != 0) report += kReportPadding;
   return report;
 }
 

@@ -1,8 +1,14 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
-// The texts the game exchanges with the score server. All texts are Windows-1251 bytes.
+// The texts the game exchanges with the score server: written and read here by the game,
+// and by the server (tools/score-server) for its side. All texts are Windows-1251 bytes.
+
+// The version reply: "OK|version|min client|message|p|", p the token the report must echo.
+std::string VersionReply(const std::string& serverVersion, const std::string& minClientVersion,
+                         const std::string& message, const std::string& token);
 
 // A version reply is usable only when it starts with "OK" exactly (case-sensitive).
 bool VersionReplyAccepted(const std::string& reply);
@@ -12,8 +18,19 @@ bool VersionReplyAccepted(const std::string& reply);
 // "|" and keeps the rest; a pass that finds no "|" yields "" and keeps the text as it is.
 std::string VersionReplyToken(const std::string& reply);
 
-// "type=0|name=…|score=…|key=X|p=…|add=…|z=", padded with "0" to a multiple of 5
-// characters. Nothing is escaped: the server parses fields by their fixed order.
+// The fixed parts of a score report, in order:
+// kReportHead name kReportScoreField score kReportTokenField p kReportExtraField text
+// kReportTail, then kReportPadding up to a multiple of kReportBlock characters.
+inline constexpr char kReportHead[] = "type=0|name=";
+inline constexpr char kReportScoreField[] = "|score=";
+inline constexpr char kReportTokenField[] = "|key=X|p=";
+inline constexpr char kReportExtraField[] = "|add=";
+inline constexpr char kReportTail[] = "|z=";
+inline constexpr char kReportPadding = '0';
+inline constexpr size_t kReportBlock = 5;
+
+// The report "type=0|name=…|score=…|key=X|p=…|add=…|z=" of the parts above, padded.
+// Nothing is escaped: the server parses fields by their fixed order.
 std::string BuildScoreReport(const std::string& playerName, int32_t score, const std::string& token,
                              const std::string& extraText);
 

@@ -5,30 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "online/ExitPageFile.h"
+
 class TKaltoImageList;
 class TKaltoFont;
 
 // The page shown when the player leaves: a background, buttons that open files shipped with
 // the game, and an exit button that works only after a countdown, shown as a number.
-// Everything on it comes from "wdata\config.ini", read once by Load.
-//
-// The file, line by line (leading spaces ignored; numbers separated by single spaces, text
-// after the last one ignored):
-//   N                               number of buttons, the last is the exit button
-//   background picture path
-//   per button 1..N-1:  "hx hy - -", "x y width height", normal picture, hover picture,
-//                       file to open
-//   exit button:        "hx hy - -", "x y width height", "wx wy - -", normal picture,
-//                       hover picture, waiting picture
-//   "cx cy"                         centre of the countdown number
-//   s                               countdown length: (s - 1) x 100 frames
-//   "c1 c2 c3"                      colour numbers of the countdown number
-//   "TRUE" and a font size line, or any other text
+// Everything on it comes from "wdata\config.ini", read once by Load; its lines are
+// described in online/ExitPageFile.h.
 // A missing file, a missing or empty line, a number that is not an integer, a path that does
 // not exist or a picture that cannot be decoded leaves the page not Valid: it is never shown.
 class TShareScreen {
  public:
-  static constexpr const char* kConfigFile = "wdata\\config.ini";
+  static constexpr const char* kConfigFile = kExitPageFile;
   static constexpr const char* kExitAction = "exit";
 
   class TButton {

@@ -1,6 +1,6 @@
 #include "platform/Cp1251.h"
 
-#include "core/Windows1251.h"
+#include "base/Windows1251.h"
 
 namespace {
 
@@ -45,12 +45,30 @@ std::string Utf8ToCp1251Marked(std::string_view utf8) {
   return FromUtf8(utf8, true);
 }
 
-std::string Cp1251ToUtf8(std::string_view cp1251) {
+namespace {
+
+// Each byte becomes its character in UTF-8; the unassigned byte is dropped, or refuses the
+// whole text when it must arrive whole.
+std::optional<std::string> ToUtf8(std::string_view cp1251, bool refuseUnassigned) {
   std::string out;
   out.reserve(cp1251.size() * 2);
   for (char byte : cp1251) {
     const char32_t c = cp1251::CharacterOf(static_cast<unsigned char>(byte));
-    if (c != cp1251::kNoCharacter) AppendUtf8(out, c);
+    if (c != cp1251::kNoCharacter) {
+      AppendUtf8(out, c);
+    } else if (refuseUnassigned) {
+      return std::nullopt;
+    }
   }
   return out;
+}
+
+}  // namespace
+
+std::string Cp1251ToUtf8(std::string_view cp1251) {
+  return *ToUtf8(cp1251, false);
+}
+
+std::optional<std::string> Cp1251ToUtf8Exact(std::string_view cp1251) {
+  return ToUtf8(cp1251, true);
 }

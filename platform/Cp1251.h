@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,3 +15,6 @@ std::string Utf8ToCp1251Marked(std::string_view utf8);
 
 // Windows-1251 to UTF-8; the one unassigned byte (0x98) is dropped.
 std::string Cp1251ToUtf8(std::string_view cp1251);
+// The same for text that must arrive whole (what a client sent): nothing when it holds the
+// unassigned byte.
+std::optional<std::string> Cp1251ToUtf8Exact(std::string_view cp1251);

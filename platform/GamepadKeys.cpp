@@ -1,6 +1,6 @@
 #include "platform/GamepadKeys.h"
 
-#include "core/GameState.h"
+#include "base/VirtualKeys.h"
 #include "platform/KeyEvents.h"
 
 int GamepadKeys::KeyOf(Source source) {

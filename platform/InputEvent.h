@@ -3,7 +3,7 @@
 
 // One input event of the main window, already in the game's terms: mouse positions in
 // 800 x 600 picture coordinates (whatever the window's real size or letterboxing), keys as
-// the virtual-key codes of core/GameState.h, characters as Windows-1251 bytes.
+// the virtual-key codes of base/VirtualKeys.h, characters as Windows-1251 bytes.
 enum class InputKind : uint8_t {
   MouseMove,
   MouseDown,

@@ -1,6 +1,6 @@
 #include "platform/KeyEvents.h"
 
-#include "core/GameState.h"
+#include "base/VirtualKeys.h"
 
 namespace {
 

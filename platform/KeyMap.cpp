@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "core/GameState.h"
+#include "base/VirtualKeys.h"
 
 namespace {
 

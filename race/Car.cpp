@@ -10,10 +10,6 @@
 
 namespace {
 
-// Race-list pictures by car kind; the menu list names them car1..car5 in kind order.
-constexpr const char* kRaceCarPictures[race::kCarCount] = {"car2", "car3", "car1", "car4", "car5"};
-constexpr const char* kMenuCarPictures[race::kCarCount] = {"car1", "car2", "car3", "car4", "car5"};
-
 constexpr double kSensorDistance = 20;
 
 // Whether the point lies in the sprite's unturned box by the angle-sum test. Points well
@@ -39,7 +35,7 @@ bool PointOnSpriteBox(Vec2 p, const TSprite& s) {
 }  // namespace
 
 const char* RaceCarPicture(int32_t carKind) {
-  return kRaceCarPictures[std::clamp(carKind, 0, race::kCarCount - 1)];
+  return race::kCars[static_cast<size_t>(std::clamp(carKind, 0, race::kCarCount - 1))].RacePicture;
 }
 
 // ---- TGroundPoint -----------------------------------------------------------------------
@@ -69,8 +65,8 @@ TCar::TCar(RaceContext& race, bool usesMenuImages, double startAngle, const std:
       CarKind(std::clamp(carKind, 0, race::kCarCount - 1)),
       UsesMenuImages(usesMenuImages),
       Race(race) {
-  SetImage(race.Picture(usesMenuImages,
-                        usesMenuImages ? kMenuCarPictures[CarKind] : kRaceCarPictures[CarKind]));
+  const race::CarConstants& car = race::kCars[static_cast<size_t>(CarKind)];
+  SetImage(race.Picture(usesMenuImages, usesMenuImages ? car.MenuPicture : car.RacePicture));
   const double w = Width();
   const double h = Height();
   skidRadius_ = std::sqrt((w / 2) * (w / 2) + (h / 2) * (h / 2)) * 2 / 3;

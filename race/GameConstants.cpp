@@ -19,11 +19,11 @@ const std::array<TrackConstants, kTrackCount> kTracks = {{
 }};
 
 const std::array<CarConstants, kCarCount> kCars = {{
-    {GameText::CarRoadster, "c_car1", 10.0, 0.045, 1.7, 0.78},
-    {GameText::CarTurbo, "c_car2", 5.5, 0.08, 1.6, 0.9},
-    {GameText::CarVolcano, "c_car3", 7.3, 0.05, 1.9, 0.82},
-    {GameText::CarHawk, "c_car4", 6.0, 0.07, 1.65, 0.8},
-    {GameText::CarBeast, "c_car5", 12.0, 0.04, 1.75, 0.87},
+    {GameText::CarRoadster, "c_car1", "car2", "car1", 10.0, 0.045, 1.7, 0.78},
+    {GameText::CarTurbo, "c_car2", "car3", "car2", 5.5, 0.08, 1.6, 0.9},
+    {GameText::CarVolcano, "c_car3", "car1", "car3", 7.3, 0.05, 1.9, 0.82},
+    {GameText::CarHawk, "c_car4", "car4", "car4", 6.0, 0.07, 1.65, 0.8},
+    {GameText::CarBeast, "c_car5", "car5", "car5", 12.0, 0.04, 1.75, 0.87},
 }};
 
 }  // namespace race

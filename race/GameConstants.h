@@ -50,7 +50,9 @@ struct TrackConstants {
 
 struct CarConstants {
   GameText Name;
-  const char* PreviewImage;
+  const char* PreviewImage;  // the selection screen's picture
+  const char* RacePicture;   // the car in a race
+  const char* MenuPicture;   // the car in the demo race behind the menus
   double MaxSpeed;
   double Acceleration;
   double SteeringRate;

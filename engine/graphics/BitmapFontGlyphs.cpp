@@ -1,42 +1,33 @@
 // Building a bitmap font's glyph texture from a system typeface.
-#include <SDL_ttf.h>
-
 #include <cmath>
 #include <iostream>
 
 #include "engine/graphics/FontFaces.h"
 #include "engine/graphics/KaltoBitmapFont.h"
 #include "platform/Cp1251.h"
+#include "platform/FontRasterizer.h"
 
 namespace {
 
-int Extent(TTF_Font* font, const std::string& utf8, bool height) {
+int Extent(const FontRasterizer& font, const std::string& utf8, bool height) {
   int w = 0;
   int h = 0;
-  if (!utf8.empty()) TTF_SizeUTF8(font, utf8.c_str(), &w, &h);
-  if (height && utf8.empty()) h = TTF_FontHeight(font);
+  if (!utf8.empty()) font.Measure(utf8, &w, &h);
+  if (height && utf8.empty()) h = font.LineHeight();
   return height ? h : w;
 }
 
 // Draws white text into the coverage buffer at (x, y), replacing what was there.
-void DrawCoverage(TTF_Font* font, const std::string& utf8, bool antialiased, int x, int y, int side,
-                  std::vector<uint8_t>& coverage) {
-  if (utf8.empty()) return;
-  SDL_Surface* glyph = TTF_RenderUTF8_Blended(font, utf8.c_str(), {255, 255, 255, 255});
-  SDL_Surface* argb =
-      glyph ? SDL_ConvertSurfaceFormat(glyph, SDL_PIXELFORMAT_ARGB8888, 0) : nullptr;
-  SDL_FreeSurface(glyph);
-  if (!argb) return;
-  for (int gy = 0; gy < argb->h && y + gy < side; ++gy) {
-    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) +
-                                                        static_cast<size_t>(gy) * argb->pitch);
-    for (int gx = 0; gx < argb->w && x + gx < side; ++gx) {
-      uint8_t a = uint8_t(row[gx] >> 24);
+void DrawCoverage(const FontRasterizer& font, const std::string& utf8, bool antialiased, int x,
+                  int y, int side, std::vector<uint8_t>& coverage) {
+  const PixelImage glyph = font.DrawLine(utf8);
+  for (int gy = 0; gy < glyph.Height && y + gy < side; ++gy) {
+    for (int gx = 0; gx < glyph.Width && x + gx < side; ++gx) {
+      uint8_t a = glyph.Pixel(gx, gy)[3];
       if (!antialiased) a = a >= 128 ? 255 : 0;
       coverage[static_cast<size_t>(y + gy) * side + (x + gx)] = a;
     }
   }
-  SDL_FreeSurface(argb);
 }
 
 struct GlyphBox {
@@ -96,19 +87,16 @@ void TKaltoBitmapFont::BuildFromSystemFont(const std::string& face, const std::s
   int32_t side = texture.Side;
   sizeFactor_ = texture.SizeFactor;
 
-  if (TTF_Init() != 0) return;
   const unsigned dpi = static_cast<unsigned>(std::trunc(96.0 * sizeFactor_));
-  TTF_Font* font = TTF_OpenFontDPI(FontFileForFace(face).c_str(), size, dpi, dpi);
-  if (!font) {
-    TTF_Quit();
-    return;
-  }
-  int style = TTF_STYLE_NORMAL;
-  if (flags & bfBold) style |= TTF_STYLE_BOLD;
-  if (italic) style |= TTF_STYLE_ITALIC;
-  if (flags & bfUnderline) style |= TTF_STYLE_UNDERLINE;
-  if (flags & bfStrikeOut) style |= TTF_STYLE_STRIKETHROUGH;
-  TTF_SetFontStyle(font, style);
+  int style = 0;
+  if (flags & bfBold) style |= FontRasterizer::kBold;
+  if (italic) style |= FontRasterizer::kItalic;
+  if (flags & bfUnderline) style |= FontRasterizer::kUnderline;
+  if (flags & bfStrikeOut) style |= FontRasterizer::kStrikeOut;
+  const std::unique_ptr<FontRasterizer> opened =
+      FontRasterizer::Open(FontFileForFace(face), size, dpi, style, nullptr);
+  if (!opened) return;
+  const FontRasterizer& font = *opened;
   const bool antialiased = !(flags & bfDefaultQuality);
 
   const std::string cell = square ? "W" : "a";
@@ -144,8 +132,6 @@ void TKaltoBitmapFont::BuildFromSystemFont(const std::string& face, const std::s
     glyph.Bottom = float(double(box.Y + box.H + 1) / side);
     glyph.Right = float(double(italic && !square ? box.X + box.W - 1 : box.X + box.W + 1) / side);
   }
-  TTF_CloseFont(font);
-  TTF_Quit();
 
   // 16 levels of coverage, as white with alpha; no coverage is transparent black.
   ownPixels_.Width = side;

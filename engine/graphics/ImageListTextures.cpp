@@ -1,6 +1,5 @@
 // Turning image-list items into device textures.
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
@@ -9,6 +8,7 @@
 #include "engine/graphics/KaltoScreen.h"
 #include "engine/graphics/PlatformColor.h"
 #include "engine/graphics/StoredPicture.h"
+#include "platform/FatalError.h"
 #include "platform/GamePaths.h"
 
 namespace {
@@ -115,7 +115,7 @@ void TKaltoImageList::BuildTextures() {
     TImageListItem& item = *list_.Items(i);
     if (!item.BuildTexture(*this)) {
       ShowMessage(kTextureErrorCaption, kTextureErrorText + item.Name);
-      std::exit(1);
+      ExitOnFatalError();
     }
   }
 }

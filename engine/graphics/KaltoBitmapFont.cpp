@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Windows1251.h"
+#include "base/Windows1251.h"
 #include "engine/graphics/KaltoImageList.h"
 
 const std::string& TKaltoBitmapFont::DefaultCharacters() {

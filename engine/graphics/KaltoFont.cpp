@@ -1,12 +1,16 @@
 #include "engine/graphics/KaltoFont.h"
 
-#include <SDL_ttf.h>
-
 #include <algorithm>
 #include <iostream>
 
 #include "engine/graphics/FontFaces.h"
 #include "platform/Cp1251.h"
+#include "platform/FontRasterizer.h"
+
+static_assert(int{fsBold} == FontRasterizer::kBold && int{fsItalic} == FontRasterizer::kItalic &&
+                  int{fsUnderline} == FontRasterizer::kUnderline &&
+                  int{fsStrikeOut} == FontRasterizer::kStrikeOut,
+              "the font's style bits are the rasteriser's");
 
 namespace {
 
@@ -17,15 +21,6 @@ constexpr int kDotsPerInch = 96;
 // font than this, so its steady texts are never made twice.
 constexpr size_t kTextsPerGeneration = 64;
 
-int TtfStyle(uint8_t style) {
-  int ttf = TTF_STYLE_NORMAL;
-  if (style & fsBold) ttf |= TTF_STYLE_BOLD;
-  if (style & fsItalic) ttf |= TTF_STYLE_ITALIC;
-  if (style & fsUnderline) ttf |= TTF_STYLE_UNDERLINE;
-  if (style & fsStrikeOut) ttf |= TTF_STYLE_STRIKETHROUGH;
-  return ttf;
-}
-
 // Line breaks as the game writes them (CR LF) become the rasteriser's (LF).
 std::string RenderableUtf8(const std::string& cp1251) {
   std::string utf8 = Cp1251ToUtf8(cp1251);
@@ -35,14 +30,11 @@ std::string RenderableUtf8(const std::string& cp1251) {
 
 }  // namespace
 
-TKaltoFont::TKaltoFont() {
-  if (TTF_Init() != 0) std::cerr << "fonts: " << TTF_GetError() << "\n";
-}
+TKaltoFont::TKaltoFont() = default;
 
 TKaltoFont::~TKaltoFont() {
   SetKaltoScreen(nullptr);
   ReleaseFontObject();
-  TTF_Quit();
 }
 
 void TKaltoFont::SetKaltoScreen(TKaltoScreen* screen) {
@@ -75,19 +67,15 @@ void TKaltoFont::CreateFontObject() {
   ReleaseFontObject();
   if (face_.empty() || size_ <= 0) return;
   file_ = FontFileForFace(face_);
-  font_ = TTF_OpenFontDPI(file_.c_str(), size_, kDotsPerInch, kDotsPerInch);
-  if (!font_) {
-    std::cerr << "font \"" << face_ << "\" (" << file_ << "): " << TTF_GetError() << "\n";
-    return;
-  }
-  TTF_SetFontStyle(font_, TtfStyle(style_));
+  std::string error;
+  font_ = FontRasterizer::Open(file_, size_, kDotsPerInch, style_, &error);
+  if (!font_) std::cerr << "font \"" << face_ << "\" (" << file_ << "): " << error << "\n";
 }
 
 void TKaltoFont::ReleaseFontObject() {
   cache_.clear();
   olderCache_.clear();
-  if (font_) TTF_CloseFont(font_);
-  font_ = nullptr;
+  font_.reset();
 }
 
 const TKaltoFont::RenderedText* TKaltoFont::Rendered(const std::string& text) {
@@ -104,23 +92,12 @@ const TKaltoFont::RenderedText* TKaltoFont::Rendered(const std::string& text) {
   }
 
   RenderedText rendered;
-  const std::string utf8 = RenderableUtf8(text);
-  SDL_Surface* surface =
-      utf8.empty() ? nullptr
-                   : TTF_RenderUTF8_Blended_Wrapped(font_, utf8.c_str(), {255, 255, 255, 255}, 0);
-  SDL_Surface* rgba =
-      surface ? SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ABGR8888, 0) : nullptr;
-  SDL_FreeSurface(surface);
-  if (rgba) {
-    std::vector<uint8_t> pixels(static_cast<size_t>(rgba->w) * rgba->h * 4);
-    for (int y = 0; y < rgba->h; ++y) {
-      std::copy_n(static_cast<const uint8_t*>(rgba->pixels) + static_cast<size_t>(y) * rgba->pitch,
-                  static_cast<size_t>(rgba->w) * 4, &pixels[static_cast<size_t>(y) * rgba->w * 4]);
-    }
-    rendered.Texture = screen_->Device()->CreateTexture(rgba->w, rgba->h, pixels.data());
-    rendered.Width = rgba->w;
-    rendered.Height = rgba->h;
-    SDL_FreeSurface(rgba);
+  const PixelImage drawn = font_->DrawLines(RenderableUtf8(text));
+  if (!drawn.Rgba.empty()) {
+    rendered.Texture =
+        screen_->Device()->CreateTexture(drawn.Width, drawn.Height, drawn.Rgba.data());
+    rendered.Width = drawn.Width;
+    rendered.Height = drawn.Height;
   }
   return &cache_.emplace(text, std::move(rendered)).first->second;
 }
@@ -156,12 +133,12 @@ void TKaltoFont::TextOutRGBA(int32_t x, int32_t y, const std::string& text, uint
 
 int32_t TKaltoFont::TextWidth(const std::string& text) {
   int width = 0;
-  if (font_) TTF_SizeUTF8(font_, RenderableUtf8(text).c_str(), &width, nullptr);
+  if (font_) font_->Measure(RenderableUtf8(text), &width, nullptr);
   return width;
 }
 
 int32_t TKaltoFont::TextHeight(const std::string& text) {
   int height = 0;
-  if (font_) TTF_SizeUTF8(font_, RenderableUtf8(text).c_str(), nullptr, &height);
+  if (font_) font_->Measure(RenderableUtf8(text), nullptr, &height);
   return height;
 }

@@ -6,9 +6,9 @@
 
 #include "engine/graphics/KaltoScreen.h"
 
-typedef struct _TTF_Font TTF_Font;
+class FontRasterizer;
 
-// Font style bits.
+// Font style bits, the same as the rasteriser's.
 enum TFontStyle : uint8_t {
   fsBold = 1,
   fsItalic = 2,
@@ -76,7 +76,7 @@ class TKaltoFont : public DeviceResourceOwner {
   std::string file_;
   int32_t size_ = 0;
   uint8_t style_ = 0;
-  TTF_Font* font_ = nullptr;
+  std::unique_ptr<FontRasterizer> font_;
   // Rendered texts: drawn lately, and the generation before (see Rendered).
   std::unordered_map<std::string, RenderedText> cache_;
   std::unordered_map<std::string, RenderedText> olderCache_;

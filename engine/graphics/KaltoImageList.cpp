@@ -5,6 +5,7 @@
 
 #include "engine/graphics/FileBytes.h"
 #include "engine/graphics/KaltoRenderer.h"
+#include "engine/graphics/KaltoScreen.h"
 #include "engine/graphics/StoredPicture.h"
 #include "platform/MessageBox.h"
 

@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "engine/graphics/KaltoScreen.h"
+#include "engine/graphics/DeviceResourceOwner.h"
 #include "engine/graphics/OilFormat.h"
 #include "engine/graphics/TexelMask.h"
 
+class DeviceTexture;
 class TKaltoImageList;
 class TKaltoRenderer;
+class TKaltoScreen;
 
 // A rectangle in pixels: left, top, right, bottom.
 struct TRect {

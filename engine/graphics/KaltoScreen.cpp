@@ -1,13 +1,11 @@
 #include "engine/graphics/KaltoScreen.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
-#include "platform/MessageBox.h"
+#include "platform/BmpCodec.h"
+#include "platform/FatalError.h"
 #include "platform/Window.h"
 
 const char* const TKaltoScreen::kNoGraphicsText =
@@ -62,8 +60,7 @@ uint32_t ScaleChannel(uint32_t colour, uint32_t global, int shift) {
 }  // namespace
 
 TKaltoScreen::TKaltoScreen(Window* owner) : window_(owner) {
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) Fatal(kNoGraphicsText);
-  videoStarted_ = true;
+  if (!video_.Started()) Fatal(kNoGraphicsText);
 }
 
 TKaltoScreen::~TKaltoScreen() {
@@ -72,7 +69,6 @@ TKaltoScreen::~TKaltoScreen() {
   Finalize();
   if (OnDestroy) OnDestroy();
   if (window_) window_->SetFullScreen(false);
-  if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 void TKaltoScreen::SetBpp(int32_t value) {
@@ -111,10 +107,7 @@ void TKaltoScreen::ApplyCursor() const {
 }
 
 [[noreturn]] void TKaltoScreen::Fatal(const char* text) {
-  SDL_ShowCursor(SDL_ENABLE);
-  ShowMessageBox("Error", text);
-  ShowMessageBox("Error", "This application will now exit.");
-  std::exit(1);
+  ExitOnFatalError({text, "This application will now exit."});
 }
 
 void TKaltoScreen::ChooseBackBuffer() {
@@ -140,7 +133,7 @@ bool TKaltoScreen::ApplyWindowMode() {
 }
 
 void TKaltoScreen::Initialize() {
-  if (!videoStarted_ || window_ == nullptr) Fatal(kNoGraphicsText);
+  if (!video_.Started() || window_ == nullptr) Fatal(kNoGraphicsText);
   device_.reset();
   ChooseBackBuffer();
   std::string error;
@@ -264,12 +257,7 @@ void TKaltoScreen::SaveScreenshot(const std::string& fileName) {
 
 void TKaltoScreen::WriteScreenshot() {
   screenshotPending_ = false;
-  PixelImage image = device_->ReadPixels();
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-      image.Rgba.data(), image.Width, image.Height, 32, image.Width * 4, SDL_PIXELFORMAT_ABGR8888);
-  if (surface == nullptr) return;
-  SDL_SaveBMP(surface, screenshotFile_.c_str());
-  SDL_FreeSurface(surface);
+  SaveBmp(device_->ReadPixels(), screenshotFile_);
 }
 
 void TKaltoScreen::RegisterResourceOwner(DeviceResourceOwner* owner) {

@@ -5,30 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "engine/graphics/DeviceResourceOwner.h"
 #include "platform/RenderDevice.h"
+#include "platform/VideoSystem.h"
 
 class Window;
 
 enum TPoolType { plManaged, plDefault };
 enum TRenderMode { rmHardware, rmReference, rmSoftware, rmAutomatic };
-
-// Something that holds device objects (textures, glyph tables, ...) and must drop and
-// rebuild them around a device reset. Image lists, fonts, bitmap fonts and the GUI
-// implement it and register with the screen they draw on (in the order they are created,
-// which is the order the screen walks them in).
-//
-// Restore order (after the device is made and after every reset): every ImageList first;
-// then, in registration order, every Font, BitmapFont and Gui.
-// Release order (before a reset and at finalization): every BitmapFont first; then, in
-// registration order, every Font, ImageList and Gui.
-class DeviceResourceOwner {
- public:
-  enum class Kind { ImageList, Font, BitmapFont, Gui };
-  virtual ~DeviceResourceOwner() = default;
-  virtual Kind DeviceResourceKind() const = 0;
-  virtual void RestoreDeviceResources() = 0;
-  virtual void ReleaseDeviceResources() = 0;
-};
 
 // The screen: owns the render device on the main window and frames every picture.
 // Everything drawn passes through SubmitQuad, which applies the global transform (scale and
@@ -38,8 +22,8 @@ class DeviceResourceOwner {
 // Initialize; each frame Clear, BeginScene, draw, EndScene.
 class TKaltoScreen {
  public:
-  // The owner window is the window drawn into. Starts SDL video for the screen's lifetime;
-  // when it cannot, the fatal error below ends the program.
+  // The owner window is the window drawn into. Holds the video subsystem for the screen's
+  // lifetime; when it cannot start, the fatal error below ends the program.
   explicit TKaltoScreen(Window* owner);
   ~TKaltoScreen();
   TKaltoScreen(const TKaltoScreen&) = delete;
@@ -129,6 +113,7 @@ class TKaltoScreen {
   static const char* const kNoDeviceText;
 
  private:
+  VideoSystemHold video_;  // first made, last gone
   Window* window_;
   Window* previousWindow_ = nullptr;
   std::unique_ptr<RenderDevice> device_;
@@ -140,7 +125,6 @@ class TKaltoScreen {
   bool initialized_ = false;
   bool active_ = false;
   bool inScene_ = false;
-  bool videoStarted_ = false;
   int backBufferWidth_ = 800;
   int backBufferHeight_ = 600;
   bool screenshotPending_ = false;

@@ -1,13 +1,13 @@
 #include "engine/graphics/PictureTable.h"
 
-#include <cstdlib>
+#include <cstddef>
 #include <iostream>
 
 #include "engine/graphics/KaltoImageList.h"
 #include "engine/graphics/RoadGrid.h"
 #include "engine/graphics/StoredPicture.h"
+#include "platform/FatalError.h"
 #include "platform/GamePaths.h"
-#include "platform/MessageBox.h"
 
 namespace {
 
@@ -266,8 +266,7 @@ constexpr std::size_t kListedProblems = 10;
     text += "and " + std::to_string(problems.size() - kListedProblems) + " more\n";
   }
   text += "Reinstall the game to repair it.";
-  ShowMessageBox("Error", text);
-  std::exit(1);
+  ExitOnFatalError({text});
 }
 
 }  // namespace
@@ -291,7 +290,7 @@ void LoadPictureList(TKaltoImageList& images, PictureListMask list) {
   // A file that cannot be read at all was reported by the load; listing every picture as
   // missing would say nothing more.
   if (!images.LoadFromFile(DataPath(PictureListFile(list)).string()) && images.Count() == 0) {
-    std::exit(1);
+    ExitOnFatalError();
   }
   RequireCompletePictureList(images, list);
 }

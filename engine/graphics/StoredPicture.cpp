@@ -1,11 +1,10 @@
 #include "engine/graphics/StoredPicture.h"
 
-#include <SDL.h>
-
 #include <cstring>
 
 #include "engine/graphics/FileBytes.h"
 #include "engine/graphics/PngCodec.h"
+#include "platform/BmpCodec.h"
 
 namespace {
 
@@ -26,32 +25,6 @@ bool IsPng(const std::vector<uint8_t>& b) {
 
 bool IsBmp(const std::vector<uint8_t>& b) {
   return b.size() >= 2 && b[0] == 'B' && b[1] == 'M';
-}
-
-bool DecodeBmp(const std::vector<uint8_t>& bytes, PixelImage& image, std::string* error) {
-  SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-  SDL_Surface* loaded = rw ? SDL_LoadBMP_RW(rw, 1) : nullptr;
-  SDL_Surface* rgba =
-      loaded ? SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ABGR8888, 0) : nullptr;
-  SDL_FreeSurface(loaded);
-  if (!rgba) {
-    if (error) *error = std::string("BMP: ") + SDL_GetError();
-    return false;
-  }
-  image.Width = rgba->w;
-  image.Height = rgba->h;
-  image.Rgba.resize(static_cast<size_t>(rgba->w) * rgba->h * 4);
-  for (int y = 0; y < rgba->h; ++y) {
-    std::memcpy(&image.Rgba[static_cast<size_t>(y) * rgba->w * 4],
-                static_cast<const uint8_t*>(rgba->pixels) + static_cast<size_t>(y) * rgba->pitch,
-                static_cast<size_t>(rgba->w) * 4);
-  }
-  // BMP files without an alpha channel are opaque, whatever their padding bytes hold.
-  if (!SDL_ISPIXELFORMAT_ALPHA(rgba->format->format) || rgba->format->Amask == 0) {
-    for (size_t i = 3; i < image.Rgba.size(); i += 4) image.Rgba[i] = 0xFF;
-  }
-  SDL_FreeSurface(rgba);
-  return true;
 }
 
 }  // namespace

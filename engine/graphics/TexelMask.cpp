@@ -1,5 +1,7 @@
 #include "engine/graphics/TexelMask.h"
 
+#include "platform/PixelImage.h"
+
 TexelMask::TexelMask(const PixelImage& texels)
     : width_(texels.Width),
       height_(texels.Height),

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "platform/PixelImage.h"
+struct PixelImage;
 
 // Which texels of a texture hold anything (any byte of the pixel non-zero): what
 // pixel-exact collision tests read, kept at one bit a texel instead of the texture's pixels.

@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/Windows1251.h"
+#include "base/Windows1251.h"
 
 namespace {
 

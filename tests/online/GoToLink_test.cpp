@@ -60,6 +60,13 @@ TEST_F(GoToLinkTest, ShortcutsOpenTheAddressOnTheirUrlLine) {
   EXPECT_EQ(opened_[1].Parameters, "");
 }
 
+TEST_F(GoToLinkTest, AWrittenShortcutOpensItsAddress) {
+  Write("website.url", InternetShortcutText("http://localhost:8711/cgi/version.pl?show&type=0"));
+  EXPECT_TRUE(OpenFileIfExists("website.url"));
+  ASSERT_EQ(opened_.size(), 1u);
+  EXPECT_EQ(opened_[0].Target, "http://localhost:8711/cgi/version.pl?show&type=0");
+}
+
 TEST_F(GoToLinkTest, OtherFilesAndAddressesAreHandedOnAsTheyAre) {
   Write("fscommand/wgame.exe", "program");
   Write("readme.txt", "text");

@@ -120,6 +120,45 @@ TEST_F(ShareTest, AValidFileGivesTheButtonsPicturesCountdownAndFont) {
   EXPECT_EQ(font_.Size(), 24) << "0.6 of the exit button's height";
 }
 
+TEST_F(ShareTest, AWrittenPageReadsBackAsWritten) {
+  ExitPage written;
+  written.Background = "wdata\\bg.png";
+  written.Links.push_back(
+      {10, 20, 30, 40, 100, 50, "wdata\\n1.png", "wdata\\h1.png", "website.url"});
+  written.Exit = {{200, 210, 220, 230, 80, 40, "wdata\\n2.png", "wdata\\h2.png", ""},
+                  240,
+                  250,
+                  "wdata\\w2.png"};
+  written.CountdownX = 400;
+  written.CountdownY = 300;
+  written.CountdownSeconds = 3;
+  written.CountdownColour = {255, 214, 102};
+  for (const int32_t fontSize : {0, 30}) {
+    written.CountdownFontSize = fontSize;
+    std::ofstream(root_ / "wdata" / "config.ini", std::ios::binary | std::ios::trunc)
+        << ExitPageFileText(written);
+    list_.ImageList().Clear();
+    TShareScreen page(list_, font_);
+    page.Load();
+    ASSERT_TRUE(page.Valid) << fontSize;
+    ASSERT_EQ(page.PromoButtons.size(), 2u);
+    const TShareScreen::TButton& link = page.PromoButtons[0];
+    const TShareScreen::TButton& exit = page.PromoButtons[1];
+    EXPECT_EQ(link.Action, "website.url");
+    EXPECT_EQ(std::vector<int>({link.HoverX, link.HoverY, link.X, link.Y, link.Width, link.Height,
+                                exit.HoverX, exit.HoverY, exit.X, exit.Y, exit.Width, exit.Height,
+                                exit.WaitX, exit.WaitY, page.CountdownX, page.CountdownY,
+                                page.Countdown}),
+              std::vector<int>(
+                  {10, 20, 30, 40, 100, 50, 200, 210, 220, 230, 80, 40, 240, 250, 400, 300, 200}));
+    EXPECT_EQ(page.ColorValues, (std::array<int32_t, 3>{255, 214, 102}));
+    EXPECT_EQ(page.CustomFontSize, fontSize > 0);
+    if (fontSize > 0) {
+      EXPECT_EQ(page.FontSize, fontSize);
+    }
+  }
+}
+
 TEST_F(ShareTest, EachKindOfBadLineMakesThePageUnusable) {
   struct Case {
     const char* what;

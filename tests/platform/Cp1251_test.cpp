@@ -58,3 +58,10 @@ TEST(Cp1251, MarkedConversionLeavesOneZeroForEachSequenceItCannotConvert) {
   };
   for (const Case& c : cases) EXPECT_EQ(Utf8ToCp1251Marked(c.Utf8), c.Expected) << c.Why;
 }
+
+TEST(Cp1251, ExactConversionRefusesTheUnassignedByteInsteadOfDroppingIt) {
+  EXPECT_EQ(Cp1251ToUtf8Exact("\xC0\xFF"), std::optional<std::string>("\xD0\x90\xD1\x8F"));
+  EXPECT_EQ(Cp1251ToUtf8Exact(""), std::optional<std::string>(""));
+  EXPECT_EQ(Cp1251ToUtf8Exact("a\x98z"), std::nullopt);
+  EXPECT_EQ(Cp1251ToUtf8("a\x98z"), "az");
+}

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/GameState.h"
+#include "base/VirtualKeys.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/GameState.h"
+#include "base/VirtualKeys.h"
 #include "platform/SdlInput.h"
 #include "platform/Window.h"
 

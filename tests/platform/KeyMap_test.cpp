@@ -3,7 +3,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include "core/GameState.h"
+#include "base/VirtualKeys.h"
 
 TEST(KeyMap, KeysTheGameReadsGetTheirVirtualKeyCodes) {
   struct Case {

@@ -2,19 +2,21 @@
 
 #include <limits>
 #include <optional>
+#include <string_view>
 #include <vector>
 
+#include "online/ScoreProtocol.h"
 #include "online/TextCodec.h"
-#include "tools/score-server/Cp1251.h"
+#include "platform/Cp1251.h"
 #include "tools/score-server/SessionToken.h"
 
 namespace {
 
-const std::string kHead = "type=0|name=";
-const std::string kScoreField = "|score=";
-const std::string kTokenField = "|key=X|p=";
-const std::string kExtraField = "|add=";
-const std::string kTail = "|z=";
+constexpr std::string_view kHead = kReportHead;
+constexpr std::string_view kScoreField = kReportScoreField;
+constexpr std::string_view kTokenField = kReportTokenField;
+constexpr std::string_view kExtraField = kReportExtraField;
+constexpr std::string_view kTail = kReportTail;
 
 ReportDecodeResult Refused(std::string reason) {
   ReportDecodeResult result;
@@ -75,7 +77,7 @@ std::optional<std::string> TextField(const std::string& raw, const std::string& 
     error = what + " holds a control character";
     return std::nullopt;
   }
-  std::optional<std::string> utf8 = Cp1251ToUtf8(raw);
+  std::optional<std::string> utf8 = Cp1251ToUtf8Exact(raw);
   if (!utf8) error = what + " is not Windows-1251 text";
   return utf8;
 }
@@ -90,8 +92,9 @@ ReportDecodeResult DecodeScoreReport(const std::string& symbols, size_t maxSymbo
 
   std::string text = BitsToText(SymbolsToBits(symbols));
   // The text before the padding ends in "=", so every trailing "0" is padding.
-  const size_t lastBeforePadding = text.find_last_not_of('0');
-  if (lastBeforePadding == std::string::npos || text.size() - 1 - lastBeforePadding > 4) {
+  const size_t lastBeforePadding = text.find_last_not_of(kReportPadding);
+  if (lastBeforePadding == std::string::npos ||
+      text.size() - 1 - lastBeforePadding >= kReportBlock) {
     return Refused("bad padding");
   }
   text.resize(lastBeforePadding + 1);

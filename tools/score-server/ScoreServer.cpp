@@ -9,6 +9,7 @@
 #include <mutex>
 #include <stdexcept>
 
+#include "online/ScoreProtocol.h"
 #include "tools/score-server/GatedHttpServer.h"
 #include "tools/score-server/HighScorePage.h"
 #include "tools/score-server/ReportDecoder.h"
@@ -164,9 +165,9 @@ void ScoreServer::HandleVersion(const httplib::Request& request, httplib::Respon
   store_->IssueToken(session, token, now, now - config_.TokenLifetimeSeconds);
   response.set_header("Set-Cookie",
                       std::string(kSessionCookie) + "=" + session + "; Path=/; HttpOnly");
-  response.set_content("OK|" + config_.ServerVersion + "|" + config_.MinClientVersion + "|" +
-                           config_.Message + "|" + token + "|",
-                       "text/plain");
+  response.set_content(
+      VersionReply(config_.ServerVersion, config_.MinClientVersion, config_.Message, token),
+      "text/plain");
 }
 
 void ScoreServer::HandleReport(const httplib::Request& request, httplib::Response& response) {

@@ -1,7 +1,7 @@
 // Compiled by the tests, never linked: a text that cannot become Windows-1251 stops the
 // build. Without a case defined it is a text that converts, the control that the file
 // itself compiles.
-#include "core/Windows1251.h"
+#include "base/Windows1251.h"
 
 #if defined(BK_OUTSIDE_CODE_PAGE)
 constexpr auto kText = cp1251::Convert("Стрелка →");

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "online/ExitPageFile.h"
+#include "online/GoToLink.h"
 #include "tools/assetgen/pictures/Canvas.h"
 #include "tools/assetgen/pictures/CarModels.h"
 #include "tools/assetgen/pictures/Effects.h"
@@ -27,6 +29,8 @@ constexpr int kExitY = 448;
 // Seconds the player waits before the exit button works.
 constexpr int kCountdownSeconds = 3;
 constexpr int kCountdownFontSize = 30;
+// The shortcut the records button opens, next to the game.
+constexpr const char* kRecordsShortcut = "website.url";
 
 void drawKart(cairo_t* cr, double x, double y, double scale, CarKind kind, double angle) {
   cairo_save(cr);
@@ -98,10 +102,32 @@ void writeText(const std::filesystem::path& file, const std::string& text) {
   if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-std::string ButtonLines(int y) {
-  const std::string position = std::to_string(kButtonX) + " " + std::to_string(y);
-  return position + " 0 0\r\n" + position + " " + std::to_string(kButtonWidth) + " " +
-         std::to_string(kButtonHeight) + "\r\n";
+ExitPageButton Button(int y, const std::string& picture, const std::string& hoverPicture) {
+  ExitPageButton button;
+  button.HoverX = button.X = kButtonX;
+  button.HoverY = button.Y = y;
+  button.Width = kButtonWidth;
+  button.Height = kButtonHeight;
+  button.NormalPicture = picture;
+  button.HoverPicture = hoverPicture;
+  return button;
+}
+
+ExitPage Page() {
+  ExitPage page;
+  page.Background = "wdata\\exit_back.png";
+  page.Links.push_back(Button(kRecordsY, "wdata\\records.png", "wdata\\records_hover.png"));
+  page.Links.back().FileToOpen = kRecordsShortcut;
+  page.Exit.Button = Button(kExitY, "wdata\\exit.png", "wdata\\exit_hover.png");
+  page.Exit.WaitX = kButtonX;
+  page.Exit.WaitY = kExitY;
+  page.Exit.WaitPicture = "wdata\\exit_wait.png";
+  page.CountdownX = kScreenWidth / 2;
+  page.CountdownY = kExitY + kButtonHeight / 2;
+  page.CountdownSeconds = kCountdownSeconds;
+  page.CountdownColour = {255, 214, 102};
+  page.CountdownFontSize = kCountdownFontSize;
+  return page;
 }
 
 }  // namespace
@@ -116,16 +142,7 @@ void writeExitPage(const std::string& gameDir, const std::string& recordsAddress
   writeButton(wdata, "exit_hover.png", "ВЫЙТИ", ButtonState::Hover);
   writePicture(wdata, "exit_wait.png", paintWaitingButton, kButtonWidth, kButtonHeight);
 
-  writeText(std::filesystem::path(gameDir) / "website.url",
-            "[InternetShortcut]\r\nURL=" + recordsAddress + "\r\n");
-  const std::string exitPosition = std::to_string(kButtonX) + " " + std::to_string(kExitY);
-  writeText(wdata / "config.ini",
-            "2\r\nwdata\\exit_back.png\r\n" + ButtonLines(kRecordsY) +
-                "wdata\\records.png\r\nwdata\\records_hover.png\r\nwebsite.url\r\n" +
-                ButtonLines(kExitY) + exitPosition + " 0 0\r\n" +
-                "wdata\\exit.png\r\nwdata\\exit_hover.png\r\nwdata\\exit_wait.png\r\n" +
-                std::to_string(kScreenWidth / 2) + " " +
-                std::to_string(kExitY + kButtonHeight / 2) + "\r\n" +
-                std::to_string(kCountdownSeconds) + "\r\n255 214 102\r\nTRUE\r\n" +
-                std::to_string(kCountdownFontSize) + "\r\n");
+  writeText(std::filesystem::path(gameDir) / kRecordsShortcut,
+            InternetShortcutText(recordsAddress));
+  writeText(wdata / "config.ini", ExitPageFileText(Page()));
 }

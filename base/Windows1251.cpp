@@ -1,4 +1,4 @@
-#include "core/Windows1251.h"
+#include "base/Windows1251.h"
 
 #include <stdexcept>
 
