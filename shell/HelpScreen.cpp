@@ -30,12 +30,10 @@ const char* const kPagePictures[HelpScreen::kPageCount] = {"scr_help", "scr_help
 void HelpScreen::Enter() {
   ClearKeyReleased(form_.State);
   helpPage_ = 1;
-  form_.State.ScreenState = ScrHelp;
   CreateMenuPage(form_);
   AddMenuButton(form_, "b_back", 335, 650, [this] {
-    form_.LeaveScreen(ScrHelp);
     PlayCheck(form_);
-    form_.EnterScreen(ScrMainMenu);
+    form_.GoTo(ScrMainMenu);
   });
   AddMenuButton(form_, "b_next", 615, 710, [this] { NextPage(); });
   AddMenuButton(form_, "b_prev", 50, 770, [this] { PreviousPage(); });
@@ -52,7 +50,7 @@ void HelpScreen::Enter() {
 void HelpScreen::RunFrame() {
   if (TakeKeyRelease(form_.State, vk::Escape)) {
     PlayCheck2(form_);
-    ChangeScreen(form_, ScrHelp, ScrMainMenu);
+    form_.GoTo(ScrMainMenu);
     return;
   }
   if (TakeButtonKeys(form_)) return;

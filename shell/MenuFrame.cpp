@@ -69,11 +69,6 @@ void PlayCheck2(TForm1& form) {
   PlayEffect(form, "check2");
 }
 
-void ChangeScreen(TForm1& form, uint8_t from, uint8_t to) {
-  form.LeaveScreen(from);
-  form.EnterScreen(to);
-}
-
 void ClearKeyReleased(GameState& state) {
   state.KeyReleased.fill(0);
 }

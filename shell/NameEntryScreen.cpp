@@ -19,7 +19,6 @@ constexpr size_t kGreetingVisibleLength = 100;
 
 void NameEntryScreen::Enter() {
   ClearKeyReleased(form_.State);
-  form_.State.ScreenState = ScrEnterName;
   CreateMenuPage(form_);
   AddMenuButton(form_, "b_ok", -290, 434, [this] { Confirm(); });
   BuildNameFont(form_);
@@ -66,7 +65,6 @@ void NameEntryScreen::RunFrame() {
 }
 
 void NameEntryScreen::Leave() {
-  form_.State.PlayerName = form_.EditBox->Text;
   form_.SaveConfigFile();
   form_.EditBox->Text.clear();
   FreeMenuPage(form_);
@@ -76,11 +74,11 @@ void NameEntryScreen::Leave() {
 
 void NameEntryScreen::Confirm() {
   if (form_.EditBox->Text.empty()) return;
-  form_.LeaveScreen(ScrEnterName);
+  form_.State.PlayerName = form_.EditBox->Text;
   if (TRunningString* greeting = form_.RunningText) {
     greeting->Text = TRunningString::MarqueeText(form_.State);
     greeting->VisibleText = greeting->Text.substr(0, kGreetingVisibleLength);
   }
   PlayCheck(form_);
-  form_.EnterScreen(ScrMainMenu);
+  form_.GoTo(ScrMainMenu);
 }

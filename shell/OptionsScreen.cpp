@@ -37,7 +37,6 @@ void SwitchMenuMusic(TForm1& form, bool on) {
 void OptionsScreen::Enter() {
   GameState& state = form_.State;
   ClearKeyReleased(state);
-  state.ScreenState = ScrOptions;
   CreateMenuPage(form_);
   AddMenuButton(form_, "b_apply", -180, kButtonRowY, [this] { Apply(); });
   AddMenuButton(form_, "b_cancel", 820, kButtonRowY, [this] { Cancel(false); });
@@ -149,10 +148,9 @@ void OptionsScreen::Leave() {
 
 void OptionsScreen::Apply() {
   GameState& state = form_.State;
-  form_.LeaveScreen(ScrOptions);
   if (state.FullScreenActive != state.FullScreenWanted) form_.KaltoScreen1.ToggleFullScreen();
   PlayCheck(form_);
-  form_.EnterScreen(ScrMainMenu);
+  form_.GoTo(ScrMainMenu);
   state.FullScreenActive = state.FullScreenWanted;
 }
 
@@ -161,9 +159,8 @@ void OptionsScreen::Apply() {
 void OptionsScreen::Cancel(bool byKey) {
   if (byKey) PlayCheck2(form_);
   RestoreBackup();
-  form_.LeaveScreen(ScrOptions);
   PlayCheck(form_);
-  form_.EnterScreen(ScrMainMenu);
+  form_.GoTo(ScrMainMenu);
 }
 
 void OptionsScreen::RestoreBackup() {

@@ -43,11 +43,10 @@ void DrawLoadingFrame(TForm1& form) {
 void BeginRace(TForm1& form) {
   SwitchMusic(form, "menumusic", "gamemusic");
   KillMenuDecorations(form);
-  form.LeaveScreen(ScrChooseCar);
   if (form.State.GameImagesPending) {
     DrawLoadingFrame(form);
     form.GameImageList.BuildTextures();
     form.State.GameImagesPending = false;
   }
-  form.EnterScreen(ScrRace);
+  form.GoTo(ScrRace);
 }

@@ -20,19 +20,13 @@ constexpr int32_t kScoreCentreX = 680;
 
 void RecordsScreen::Enter() {
   ClearKeyReleased(form_.State);
-  form_.State.ScreenState = ScrRecords;
   CreateMenuPage(form_);
-  AddMenuButton(form_, "b_clrhiscr", 330, 495, [this] {
-    // The question replaces this screen's page itself; this screen is not left.
-    KillSlot(form_.TitleSprite);
-    form_.EnterScreen(ScrClearRecords);
-  });
+  AddMenuButton(form_, "b_clrhiscr", 330, 495, [this] { form_.GoTo(ScrClearRecords); });
   AddMenuButton(form_, "b_viewwhiscr", 290, 520,
                 [] { OpenAddress(WorldHighScoresUrl(ConfiguredScoreServerAddress())); });
   AddMenuButton(form_, "b_back", 390, 545, [this] {
-    form_.LeaveScreen(ScrRecords);
     PlayCheck(form_);
-    form_.EnterScreen(ScrMainMenu);
+    form_.GoTo(ScrMainMenu);
   });
   form_.ButtonCount = kRecordsButtonCount;
   form_.KaltoFont1.SetFont("Staccato222 BT", 16, 0);
@@ -44,7 +38,7 @@ void RecordsScreen::Enter() {
 void RecordsScreen::RunFrame() {
   if (TakeKeyRelease(form_.State, vk::Escape)) {
     PlayCheck2(form_);
-    ChangeScreen(form_, ScrRecords, ScrMainMenu);
+    form_.GoTo(ScrMainMenu);
     return;
   }
   if (TakeButtonKeys(form_)) return;

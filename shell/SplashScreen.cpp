@@ -15,7 +15,6 @@ constexpr int32_t kCarRowMaxLead = 179;
 }  // namespace
 
 void SplashScreen::Enter() {
-  form_.State.ScreenState = ScrSplash;
   if (form_.State.SoundOn) {
     if (TSoundListItem* begin = form_.Sound3D.FindSound("begin")) begin->Play();
   }
@@ -46,7 +45,7 @@ void SplashScreen::RunFrame() {
   form_.State.AnimCounter += 1;
   if (frame == kLastFrame) {
     form_.KaltoScreen1.SetColor(0xFFFFFFFF);
-    ChangeScreen(form_, ScrSplash, ScrEnterName);
+    form_.GoTo(ScrEnterName);
   }
 }
 

@@ -31,7 +31,6 @@ std::string TrackScreen::RecordText(const RaceTime& time) {
 }
 
 void TrackScreen::Enter() {
-  form_.State.ScreenState = ScrChooseTrack;
   form_.KaltoFont1.SetFont("Arial Black", 13, 0);
   form_.KaltoFont2.SetFont("Arial Black", 10, 0);
   form_.KaltoFont2.SetColor(0xFF0F0F0F);
@@ -41,9 +40,8 @@ void TrackScreen::Enter() {
   AddMenuButton(form_, "bc_next", 900, 131, [this] { Browse(1); });
   AddMenuButton(form_, "bc_prev", -100, 323, [this] { Browse(-1); });
   AddMenuButton(form_, "b_back", -200, 524, [this] {
-    form_.LeaveScreen(ScrChooseTrack);
     PlayCheck(form_);
-    form_.EnterScreen(ScrMainMenu);
+    form_.GoTo(ScrMainMenu);
   });
   AddMenuButton(form_, "bc_race", 900, 524, [this] { GoToCars(); });
   form_.ButtonCount = 4;
@@ -72,14 +70,13 @@ void TrackScreen::Browse(int32_t step) {
 }
 
 void TrackScreen::GoToCars() {
-  form_.LeaveScreen(ScrChooseTrack);
   PlayCheck(form_);
-  form_.EnterScreen(ScrChooseCar);
+  form_.GoTo(ScrChooseCar);
 }
 
 void TrackScreen::RunFrame() {
   const bool taken = TakeSelectionKeys(
-      form_, ScrChooseTrack, ScrMainMenu,
+      form_, ScrMainMenu,
       [this] {
         const size_t track = static_cast<size_t>(form_.State.SelectedTrack);
         if (form_.Race.Tracks.Tracks[track].Unlocked) GoToCars();
