@@ -92,7 +92,7 @@ void CarScreen::RunFrame() {
   if (taken) return;
   SlideSelectionButtons(form_, kSliding);
   BeginMenuFrame(form_);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawSpritesBelowPointer(form_);
   const CarInfo& car = form_.Race.Cars.Cars[static_cast<size_t>(state.SelectedCar)];
   TextCentredOn(form_.KaltoFont3, kNameCentreX, kNameY,

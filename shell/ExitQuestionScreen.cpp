@@ -52,7 +52,7 @@ void ExitQuestionScreen::RunFrame() {
   DrawMenuPicture(form_, "scr_title", 0, 0);
   title.Draw();
   form_.KaltoGUI1.Draw();
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawLampsAndGreeting(form_);
   EndMenuFrame(form_);
   form_.Buttons[1]->Y = kButtonsY;

@@ -43,7 +43,7 @@ void HelpScreen::Enter() {
     icons_[static_cast<size_t>(kind)] = new THelpButton(form_.Race, kind, centre.X, centre.Y);
   }
   form_.TitleSprite = new TMenuScreen(form_, 96, 149, 500, "scr_help", "scr_Help", 255, true);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   form_.State.AnimCounter = 0;
 }
 
@@ -64,7 +64,7 @@ void HelpScreen::RunFrame() {
   DrawSpritesBelowPointer(form_);
   DrawMenuPicture(form_, "spec_fon", 0, 0);
   form_.KaltoGUI1.Draw();
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawLampsAndGreeting(form_);
   TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, "\xCF\xCE\xCC\xCE\xD9\xDC");
   EndMenuFrame(form_);

@@ -17,7 +17,7 @@ constexpr int32_t kScoreCheat = 10;
 }  // namespace
 
 void MainMenuScreen::Enter() {
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   ClearKeyReleased(form_.State);
   CreateMenuPage(form_);
   AddMenuButton(form_, "b_stgame", 320, 610, [this] {
@@ -65,7 +65,7 @@ void MainMenuScreen::RunFrame() {
   }
 
   BeginMenuFrame(form_);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawSpritesBelowPointer(form_);
   form_.KaltoGUI1.Draw();
   DrawLampsAndGreeting(form_);

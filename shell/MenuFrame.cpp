@@ -4,6 +4,7 @@
 
 #include "engine/graphics/PictureTable.h"
 #include "race/MenuDecorations.h"
+#include "race/RaceStep.h"
 #include "race/RunningString.h"
 #include "shell/MenuSprites.h"
 #include "shell/PageButton.h"
@@ -67,6 +68,10 @@ void PlayCheck(TForm1& form) {
 
 void PlayCheck2(TForm1& form) {
   PlayEffect(form, "check2");
+}
+
+void StepMenuWorld(TForm1& form) {
+  RunRaceStep(form.Race);
 }
 
 void ClearKeyReleased(GameState& state) {

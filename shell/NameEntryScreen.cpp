@@ -28,7 +28,7 @@ void NameEntryScreen::Enter() {
   edit.Click();
   form_.TitleSprite =
       new TMenuScreen(form_, -693, 104, 20, "scr_entername", "scr_NAMEenter", 255, true);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   form_.State.AnimCounter = 0;
 }
 
@@ -55,7 +55,7 @@ void NameEntryScreen::RunFrame() {
   if (state.AnimCounter < kSlideEndFrame) state.AnimCounter += 1;
 
   BeginMenuFrame(form_);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawSpritesBelowPointer(form_, {&title});
   DrawMenuPicture(form_, "scr_title", 0, 0);
   title.Draw();

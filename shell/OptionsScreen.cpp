@@ -130,7 +130,7 @@ void OptionsScreen::RunFrame() {
   BeginMenuFrame(form_);
   DrawSpritesBelowPointer(form_);
   DrawMenuPicture(form_, "spec_fon", 0, 0);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   form_.KaltoGUI1.Draw();
   DrawLampsAndGreeting(form_);
   TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, "\xCE\xCF\xD6\xC8\xC8");

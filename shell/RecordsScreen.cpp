@@ -32,7 +32,7 @@ void RecordsScreen::Enter() {
   form_.KaltoFont1.SetFont("Staccato222 BT", 16, 0);
   form_.KaltoFont1.SetColor(0xFF0A0A0A);
   form_.TitleSprite = new TMenuScreen(form_, 266, 190, 20, "scr_hiscr", "scrHiscr", 255, true);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
 }
 
 void RecordsScreen::RunFrame() {

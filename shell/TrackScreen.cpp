@@ -85,7 +85,7 @@ void TrackScreen::RunFrame() {
   if (taken) return;
   SlideSelectionButtons(form_, kSliding);
   BeginMenuFrame(form_);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawSpritesBelowPointer(form_);
   DrawTrackTexts();
   DrawGreeting(form_);
