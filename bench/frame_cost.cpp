@@ -128,7 +128,7 @@ void BM_MenuFrame(benchmark::State& bench) {
     SetGameRoots(GameRoots{data.Path(), data.Path()});
     const RealClock clock;
     TForm1 form(GameSetup{clock, 1, /*Headless=*/false, ChoiceOf(bench)});
-    form.EnterScreen(ScrMainMenu);
+    form.GoTo(ScrMainMenu);
     Measure(
         bench, form, clock, [&form] { form.RunScreenFrame(ScrMainMenu); }, nullptr);
     bench.counters["still_in_menu"] = form.State.ScreenState == ScrMainMenu ? 1 : 0;

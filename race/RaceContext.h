@@ -91,8 +91,8 @@ struct RaceContext {
   bool ClockRunning = false;
   int64_t ClockSteps = 0;
   // The player's bumps of the current race step: emptied as the step begins, filled where
-  // the step detects them (NoteImpact), read by the AfterStep hooks. The demo race, which
-  // the menus move without race steps, records none.
+  // the step detects them (NoteImpact), read by the AfterStep hooks. The demo race records
+  // none.
   std::vector<RaceImpact> StepImpacts;
   // Called at the end of every race step (RunRaceStep), in order: where code that follows
   // the world step by step (sounds, watchers, recorders) hooks in.

@@ -8,7 +8,7 @@
 
 void RunRaceStep(RaceContext& race) {
   race.StepImpacts.clear();
-  if (race.State.KeyReleased[vk::R]) {
+  if (!race.DemoRace && race.State.KeyReleased[vk::R]) {
     race.State.KeyReleased[vk::R] = 0;
     race.State.KeyHeld[vk::R] = 0;
     RescuePlayer(race);

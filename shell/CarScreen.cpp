@@ -27,16 +27,14 @@ std::array<double, 4> BarScales(const CarInfo& car) {
 }  // namespace
 
 void CarScreen::Enter() {
-  form_.State.ScreenState = ScrChooseCar;
   form_.KaltoFont1.SetFont("Arial", 13, 0);
   form_.KaltoFont1.SetColor(0xFF1E1E1E);
   CreateMenuPage(form_);
   AddMenuButton(form_, "bc_next", 900, 123, [this] { Browse(1); });
   AddMenuButton(form_, "bc_prev", -200, 313, [this] { Browse(-1); });
   AddMenuButton(form_, "b_back", -200, 524, [this] {
-    form_.LeaveScreen(ScrChooseCar);
     PlayCheck(form_);
-    form_.EnterScreen(ScrChooseTrack);
+    form_.GoTo(ScrChooseTrack);
   });
   AddMenuButton(form_, "bc_race", 900, 524, [this] { BeginRace(form_); });
   form_.ButtonCount = 4;
@@ -87,7 +85,7 @@ void CarScreen::Browse(int32_t step) {
 void CarScreen::RunFrame() {
   GameState& state = form_.State;
   const bool taken = TakeSelectionKeys(
-      form_, ScrChooseCar, ScrChooseTrack,
+      form_, ScrChooseTrack,
       [this] {
         if (SelectedCarUnlocked()) BeginRace(form_);
       },
@@ -95,7 +93,7 @@ void CarScreen::RunFrame() {
   if (taken) return;
   SlideSelectionButtons(form_, kSliding);
   BeginMenuFrame(form_);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawSpritesBelowPointer(form_);
   const CarInfo& car = form_.Race.Cars.Cars[static_cast<size_t>(state.SelectedCar)];
   TextCentredOn(form_.KaltoFont3, kNameCentreX, kNameY,

@@ -8,8 +8,6 @@
 
 void ClearRecordsScreen::Enter() {
   ClearKeyReleased(form_.State);
-  form_.State.ScreenState = ScrClearRecords;
-  FreeMenuPage(form_);  // the records screen's page
   CreateMenuPage(form_);
   AddMenuButton(form_, "b_yes", 510, 394, [this] { BackToRecords(); });
   AddMenuButton(form_, "b_no", 380, 399, [this] {
@@ -42,7 +40,7 @@ void ClearRecordsScreen::RunFrame() {
   }
   if (TakeKeyRelease(state, vk::Escape)) {
     PlayCheck2(form_);
-    ChangeScreen(form_, ScrClearRecords, ScrRecords);
+    form_.GoTo(ScrRecords);
     return;
   }
   BeginMenuFrame(form_);
@@ -61,9 +59,8 @@ void ClearRecordsScreen::Leave() {
 }
 
 void ClearRecordsScreen::BackToRecords() {
-  form_.LeaveScreen(ScrClearRecords);
   PlayCheck(form_);
-  form_.EnterScreen(ScrRecords);
+  form_.GoTo(ScrRecords);
 }
 
 int32_t ClearRecordsScreen::FocusIndex() const {

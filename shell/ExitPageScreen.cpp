@@ -5,7 +5,6 @@
 #include "shell/Unit_pr.h"
 
 void ExitPageScreen::Enter() {
-  form_.State.ScreenState = ScrExit;
   form_.KaltoScreen1.ShowMouseCursor = true;
   form_.MainWindow.ShowCursor(true);
   // The page takes the mouse itself, for good: without a screen the GUI does not take the

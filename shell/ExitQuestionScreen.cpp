@@ -15,13 +15,11 @@ constexpr int32_t kButtonsY = 434;
 
 void ExitQuestionScreen::Enter() {
   ClearKeyReleased(form_.State);
-  form_.State.ScreenState = ScrExitConfirm;
   CreateMenuPage(form_);
   AddMenuButton(form_, "b_yes", -380, kButtonsY, [this] { Yes(); });
   AddMenuButton(form_, "b_no", -245, kButtonsY, [this] {
-    form_.LeaveScreen(ScrExitConfirm);
     PlayCheck(form_);
-    form_.EnterScreen(ScrMainMenu);
+    form_.GoTo(ScrMainMenu);
   });
   form_.ButtonCount = 2;
   form_.TitleSprite =
@@ -34,7 +32,7 @@ void ExitQuestionScreen::RunFrame() {
   if (TakeButtonKeys(form_, FocusArrows::All, true)) return;
   if (TakeKeyRelease(state, vk::Escape) || TakeNoKey(state)) {
     PlayCheck2(form_);
-    ChangeScreen(form_, ScrExitConfirm, ScrMainMenu);
+    form_.GoTo(ScrMainMenu);
     return;
   }
   if (TakeKeyRelease(state, vk::Enter) || TakeYesKey(state)) {
@@ -54,7 +52,7 @@ void ExitQuestionScreen::RunFrame() {
   DrawMenuPicture(form_, "scr_title", 0, 0);
   title.Draw();
   form_.KaltoGUI1.Draw();
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawLampsAndGreeting(form_);
   EndMenuFrame(form_);
   form_.Buttons[1]->Y = kButtonsY;
@@ -69,5 +67,5 @@ void ExitQuestionScreen::Leave() {
 
 void ExitQuestionScreen::Yes() {
   form_.SaveProgressAndRecordsFiles();
-  ChangeScreen(form_, ScrExitConfirm, ScrExit);
+  form_.GoTo(ScrExit);
 }

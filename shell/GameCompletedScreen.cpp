@@ -7,7 +7,6 @@
 void GameCompletedScreen::Enter() {
   GameState& state = form_.State;
   state.KeyReleased.fill(0);
-  state.ScreenState = ScrGameCompleted;
   state.AnimCounter = 0;
   form_.PanelSprite = new TGameMenuScreen(form_, 0, 0, 10, "gamecompl", "gamecompl", 255, true);
 }
@@ -20,8 +19,7 @@ void GameCompletedScreen::RunFrame() {
   EndRaceFrame(form_);
   state.AnimCounter += 1;
   if (state.AnimCounter >= kShownFrames) {
-    form_.LeaveScreen(ScrGameCompleted);
-    form_.EnterScreen(ScrGameOver);
+    form_.GoTo(ScrGameOver);
   }
 }
 

@@ -26,7 +26,6 @@ void GameOverScreen::Enter() {
   state.AnimCounter = 0;
   SwitchMusic(form_, "gamemusic", "losemusic");
   while (!state.PlayerName.empty() && state.PlayerName.back() == '%') state.PlayerName.pop_back();
-  state.ScreenState = ScrGameOver;
   session_.StopGameOverFrames = false;
   TKaltoImageList& pictures = form_.GameImageList;
   form_.GuiPage = &form_.KaltoGUI1.CreatePage("GUI2");

@@ -31,12 +31,10 @@ const char* const kPagePictures[HelpScreen::kPageCount] = {"scr_help", "scr_help
 void HelpScreen::Enter() {
   ClearKeyReleased(form_.State);
   helpPage_ = 1;
-  form_.State.ScreenState = ScrHelp;
   CreateMenuPage(form_);
   AddMenuButton(form_, "b_back", 335, 650, [this] {
-    form_.LeaveScreen(ScrHelp);
     PlayCheck(form_);
-    form_.EnterScreen(ScrMainMenu);
+    form_.GoTo(ScrMainMenu);
   });
   AddMenuButton(form_, "b_next", 615, 710, [this] { NextPage(); });
   AddMenuButton(form_, "b_prev", 50, 770, [this] { PreviousPage(); });
@@ -46,14 +44,14 @@ void HelpScreen::Enter() {
     icons_[static_cast<size_t>(kind)] = new THelpButton(form_.Race, kind, centre.X, centre.Y);
   }
   form_.TitleSprite = new TMenuScreen(form_, 96, 149, 500, "scr_help", "scr_Help", 255, true);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   form_.State.AnimCounter = 0;
 }
 
 void HelpScreen::RunFrame() {
   if (TakeKeyRelease(form_.State, vk::Escape)) {
     PlayCheck2(form_);
-    ChangeScreen(form_, ScrHelp, ScrMainMenu);
+    form_.GoTo(ScrMainMenu);
     return;
   }
   if (TakeButtonKeys(form_)) return;
@@ -67,7 +65,7 @@ void HelpScreen::RunFrame() {
   DrawSpritesBelowPointer(form_);
   DrawMenuPicture(form_, "spec_fon", 0, 0);
   form_.KaltoGUI1.Draw();
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawLampsAndGreeting(form_);
   TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, TextOf(GameText::HelpHeading));
   EndMenuFrame(form_);

@@ -17,23 +17,21 @@ constexpr int32_t kScoreCheat = 10;
 }  // namespace
 
 void MainMenuScreen::Enter() {
-  form_.State.ScreenState = ScrMainMenu;
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   ClearKeyReleased(form_.State);
   CreateMenuPage(form_);
   AddMenuButton(form_, "b_stgame", 320, 610, [this] {
     ClearKeyReleased(form_.State);
     PlayCheck(form_);
-    form_.LeaveScreen(ScrMainMenu);
-    form_.EnterScreen(ScrChooseTrack);
+    form_.GoTo(ScrChooseTrack);
   });
-  AddMenuButton(form_, "b_opt", 320, 670, [this] { GoTo(ScrOptions); });
-  AddMenuButton(form_, "b_help", 320, 750, [this] { GoTo(ScrHelp); });
+  AddMenuButton(form_, "b_opt", 320, 670, [this] { GoToWithClick(ScrOptions); });
+  AddMenuButton(form_, "b_help", 320, 750, [this] { GoToWithClick(ScrHelp); });
   AddMenuButton(form_, "b_visit", 320, 850, [this] {
     PlayCheck(form_);
     OpenFileIfExists("moregames.url");
   });
-  AddMenuButton(form_, "b_exit", 320, 970, [this] { GoTo(ScrExitConfirm); });
+  AddMenuButton(form_, "b_exit", 320, 970, [this] { GoToWithClick(ScrExitConfirm); });
   AddMenuButton(form_, "b_logo", 0, 494, [this] {
     PlayCheck(form_);
     OpenFileIfExists("website.url");
@@ -53,7 +51,7 @@ void MainMenuScreen::RunFrame() {
   GameState& state = form_.State;
   if (TakeKeyRelease(state, vk::Escape)) {
     PlayCheck2(form_);
-    GoTo(ScrExitConfirm);
+    GoToWithClick(ScrExitConfirm);
     return;
   }
   if (TakeKeyRelease(state, vk::Z)) state.Score += kScoreCheat;
@@ -67,7 +65,7 @@ void MainMenuScreen::RunFrame() {
   }
 
   BeginMenuFrame(form_);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawSpritesBelowPointer(form_);
   form_.KaltoGUI1.Draw();
   DrawLampsAndGreeting(form_);
@@ -81,8 +79,7 @@ void MainMenuScreen::Leave() {
   FreeMenuPage(form_);
 }
 
-void MainMenuScreen::GoTo(uint8_t next) {
-  form_.LeaveScreen(ScrMainMenu);
+void MainMenuScreen::GoToWithClick(uint8_t next) {
   PlayCheck(form_);
-  form_.EnterScreen(next);
+  form_.GoTo(next);
 }

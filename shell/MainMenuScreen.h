@@ -16,7 +16,7 @@ class MainMenuScreen : public GameScreen {
   void Leave() override;
 
  private:
-  void GoTo(uint8_t next);
+  void GoToWithClick(uint8_t next);
 
   TForm1& form_;
 };

@@ -4,6 +4,7 @@
 
 #include "engine/graphics/PictureTable.h"
 #include "race/MenuDecorations.h"
+#include "race/RaceStep.h"
 #include "race/RunningString.h"
 #include "shell/MenuSprites.h"
 #include "shell/PageButton.h"
@@ -69,9 +70,8 @@ void PlayCheck2(TForm1& form) {
   PlayEffect(form, "check2");
 }
 
-void ChangeScreen(TForm1& form, uint8_t from, uint8_t to) {
-  form.LeaveScreen(from);
-  form.EnterScreen(to);
+void StepMenuWorld(TForm1& form) {
+  RunRaceStep(form.Race);
 }
 
 void ClearKeyReleased(GameState& state) {

@@ -34,8 +34,9 @@ void KillSlot(TSprite*& slot);
 void PlayCheck(TForm1& form);
 void PlayCheck2(TForm1& form);
 
-// Leaves the current screen and enters the next.
-void ChangeScreen(TForm1& form, uint8_t from, uint8_t to);
+// One step of everything that moves behind and on a menu: the race step of the demo race,
+// which moves every sprite (lamps, greeting, panels sliding in) along with its cars.
+void StepMenuWorld(TForm1& form);
 // Every entry of KeyReleased back to 0.
 void ClearKeyReleased(GameState& state);
 // True once when the key was released since it was last consumed; consumes it.

@@ -19,7 +19,6 @@ constexpr size_t kGreetingVisibleLength = 100;
 
 void NameEntryScreen::Enter() {
   ClearKeyReleased(form_.State);
-  form_.State.ScreenState = ScrEnterName;
   CreateMenuPage(form_);
   AddMenuButton(form_, "b_ok", -290, 434, [this] { Confirm(); });
   BuildNameFont(form_);
@@ -29,7 +28,7 @@ void NameEntryScreen::Enter() {
   edit.Click();
   form_.TitleSprite =
       new TMenuScreen(form_, -693, 104, 20, "scr_entername", "scr_NAMEenter", 255, true);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   form_.State.AnimCounter = 0;
 }
 
@@ -56,7 +55,7 @@ void NameEntryScreen::RunFrame() {
   if (state.AnimCounter < kSlideEndFrame) state.AnimCounter += 1;
 
   BeginMenuFrame(form_);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawSpritesBelowPointer(form_, {&title});
   DrawMenuPicture(form_, "scr_title", 0, 0);
   title.Draw();
@@ -66,7 +65,6 @@ void NameEntryScreen::RunFrame() {
 }
 
 void NameEntryScreen::Leave() {
-  form_.State.PlayerName = form_.EditBox->Text;
   form_.SaveConfigFile();
   form_.EditBox->Text.clear();
   FreeMenuPage(form_);
@@ -76,11 +74,11 @@ void NameEntryScreen::Leave() {
 
 void NameEntryScreen::Confirm() {
   if (form_.EditBox->Text.empty()) return;
-  form_.LeaveScreen(ScrEnterName);
+  form_.State.PlayerName = form_.EditBox->Text;
   if (TRunningString* greeting = form_.RunningText) {
     greeting->Text = TRunningString::MarqueeText(form_.State);
     greeting->VisibleText = greeting->Text.substr(0, kGreetingVisibleLength);
   }
   PlayCheck(form_);
-  form_.EnterScreen(ScrMainMenu);
+  form_.GoTo(ScrMainMenu);
 }

@@ -38,7 +38,6 @@ void SwitchMenuMusic(TForm1& form, bool on) {
 void OptionsScreen::Enter() {
   GameState& state = form_.State;
   ClearKeyReleased(state);
-  state.ScreenState = ScrOptions;
   CreateMenuPage(form_);
   AddMenuButton(form_, "b_apply", -180, kButtonRowY, [this] { Apply(); });
   AddMenuButton(form_, "b_cancel", 820, kButtonRowY, [this] { Cancel(false); });
@@ -132,7 +131,7 @@ void OptionsScreen::RunFrame() {
   BeginMenuFrame(form_);
   DrawSpritesBelowPointer(form_);
   DrawMenuPicture(form_, "spec_fon", 0, 0);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   form_.KaltoGUI1.Draw();
   DrawLampsAndGreeting(form_);
   TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, TextOf(GameText::OptionsHeading));
@@ -150,10 +149,9 @@ void OptionsScreen::Leave() {
 
 void OptionsScreen::Apply() {
   GameState& state = form_.State;
-  form_.LeaveScreen(ScrOptions);
   if (state.FullScreenActive != state.FullScreenWanted) form_.KaltoScreen1.ToggleFullScreen();
   PlayCheck(form_);
-  form_.EnterScreen(ScrMainMenu);
+  form_.GoTo(ScrMainMenu);
   state.FullScreenActive = state.FullScreenWanted;
 }
 
@@ -162,9 +160,8 @@ void OptionsScreen::Apply() {
 void OptionsScreen::Cancel(bool byKey) {
   if (byKey) PlayCheck2(form_);
   RestoreBackup();
-  form_.LeaveScreen(ScrOptions);
   PlayCheck(form_);
-  form_.EnterScreen(ScrMainMenu);
+  form_.GoTo(ScrMainMenu);
 }
 
 void OptionsScreen::RestoreBackup() {

@@ -8,7 +8,6 @@
 void PauseScreen::Enter() {
   GameState& state = form_.State;
   state.KeyReleased.fill(0);
-  state.ScreenState = ScrPause;
   form_.PanelSprite = new TGameMenuScreen(form_, 130, 248, 2000, "scr_pause", "pause", 255, true);
   form_.Cursor->Visible = true;
 }
@@ -17,8 +16,7 @@ void PauseScreen::RunFrame() {
   auto& released = form_.State.KeyReleased;
   if (released[vk::Escape] || released[vk::P] || released[vk::F1]) {
     released[vk::Escape] = released[vk::P] = released[vk::F1] = 0;
-    form_.LeaveScreen(ScrPause);
-    form_.State.ScreenState = ScrRace;
+    form_.GoTo(ScrRace);
     return;
   }
   BeginRaceFrame(form_);

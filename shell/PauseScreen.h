@@ -12,6 +12,7 @@ class PauseScreen : public GameScreen {
   void Enter() override;
   void RunFrame() override;
   void Leave() override;
+  bool IsPanel() const override { return true; }
 
  private:
   TForm1& form_;

@@ -21,7 +21,6 @@ constexpr int32_t kSlideStep = 40;
 void QuitRaceScreen::Enter() {
   GameState& state = form_.State;
   state.KeyReleased.fill(0);
-  state.ScreenState = ScrQuitRace;
   form_.GuiPage = &form_.KaltoGUI1.CreatePage("GUI2");
   resumeButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(form_.GameImageList, "b_no1"), -245,
                                  434, [this](TKaltoGUIComponent&) { Resume(); });
@@ -58,18 +57,15 @@ void QuitRaceScreen::RunFrame() {
 }
 
 void QuitRaceScreen::Resume() {
-  form_.LeaveScreen(ScrQuitRace);
+  form_.GoTo(ScrRace);
   PlayEffect(form_, "check");
-  form_.State.ScreenState = ScrRace;
   form_.Cursor->Visible = false;
 }
 
 void QuitRaceScreen::Quit() {
   SwitchMusic(form_, "gamemusic", "menumusic");
-  form_.LeaveScreen(ScrQuitRace);
-  form_.LeaveScreen(ScrRace);
   // A time trial goes back to the track it was driven on.
-  form_.EnterScreen(form_.Race.TimeTrial ? ScrChooseTrack : ScrMainMenu);
+  form_.GoTo(form_.Race.TimeTrial ? ScrChooseTrack : ScrMainMenu);
   CreateMenuBackground(form_);
 }
 

@@ -14,6 +14,7 @@ class QuitRaceScreen : public GameScreen {
   void Enter() override;
   void RunFrame() override;
   void Leave() override;
+  bool IsPanel() const override { return true; }
 
  private:
   void Resume();

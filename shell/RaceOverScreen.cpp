@@ -36,7 +36,6 @@ void RaceOverScreen::Enter() {
   SwitchMusic(form_, "gamemusic", "losemusic");
   state.KeyHeld.fill(0);
   state.KeyReleased.fill(0);
-  state.ScreenState = ScrRaceOver;
   form_.KaltoFont1.SetFont("Arial Black", 20, 0);
   form_.KaltoFont1.SetColor(0xFF1E1E1E);
   state.RecordStep = 0;

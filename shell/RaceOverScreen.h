@@ -24,6 +24,7 @@ class RaceOverScreen : public GameScreen {
   void Enter() override;
   void RunFrame() override;
   void Leave() override;
+  bool IsPanel() const override { return true; }
 
  private:
   void CountBonus();

@@ -44,7 +44,6 @@ void RaceScreen::Enter() {
     return;
   }
   if (form_.Race.TimeTrial) session_.Trial.Begin(state.SelectedTrack);
-  state.ScreenState = ScrRace;
   state.PlaceBonus = 0;
   state.AnimCounter = 0;
   startArrows_ = new TBegArrows(form_.Race, kPlayerScreenX, kPlayerScreenY);
@@ -53,9 +52,9 @@ void RaceScreen::Enter() {
 
 void RaceScreen::AbandonBrokenTrack(const char* problem) {
   ShowMessageBox("Brindle Karts", problem);
-  Leave();  // what is left of the menus' background goes too: it is made anew below
   SwitchMusic(form_, "gamemusic", "menumusic");
-  form_.EnterScreen(ScrChooseTrack);
+  // Leaving takes what is left of the menus' background too: it is made anew below.
+  form_.GoTo(ScrChooseTrack);
   CreateMenuBackground(form_);
 }
 
@@ -69,7 +68,7 @@ void RaceScreen::RunFrame() {
   if (state.RaceFinished) {
     if (state.PhaseCounter == kFinishDelayFrames) {
       form_.Race.ClockRunning = false;
-      form_.EnterScreen(ScrRaceOver);
+      form_.GoTo(ScrRaceOver);
     } else {
       state.PhaseCounter += 1;
     }
@@ -121,11 +120,11 @@ void RaceScreen::GiveStartSignal() {
 void RaceScreen::ReadKeys() {
   auto& released = form_.State.KeyReleased;
   if (released[vk::Escape]) {
-    form_.EnterScreen(ScrQuitRace);
+    form_.GoTo(ScrQuitRace);
     return;
   }
   if (released[vk::P] || released[vk::F1]) {
-    form_.EnterScreen(ScrPause);
+    form_.GoTo(ScrPause);
     return;
   }
   released[vk::Enter] = 0;

@@ -14,14 +14,12 @@
 
 namespace {
 
-// The send question of the race-over or game-over screen (`from`) answered, the score sent
-// when asked: back to the track selection with the menus' music and background.
-void ReturnToTrackSelection(TForm1& form, uint8_t from) {
+// The send question of the race-over or game-over screen answered, the score sent when
+// asked: back to the track selection with the menus' music and background.
+void ReturnToTrackSelection(TForm1& form) {
   SwitchMusic(form, "losemusic", "menumusic");
   PlayEffect(form, "check");
-  form.LeaveScreen(from);
-  if (from == ScrRaceOver) form.LeaveScreen(ScrRace);
-  form.EnterScreen(ScrChooseTrack);
+  form.GoTo(ScrChooseTrack);
   CreateMenuBackground(form);
   form.RaceFlow.StopGameOverFrames = true;
 }
@@ -30,9 +28,7 @@ void ReturnToTrackSelection(TForm1& form, uint8_t from) {
 // the game-completed picture follows, the lose music playing on. The score is not offered
 // here: the game-over screen after it asks.
 void CompleteGame(TForm1& form) {
-  form.LeaveScreen(ScrRaceOver);
-  form.LeaveScreen(ScrRace);
-  form.EnterScreen(ScrGameCompleted);
+  form.GoTo(ScrGameCompleted);
 }
 
 }  // namespace
@@ -48,11 +44,10 @@ void RegisterRaceScreens(TForm1& form) {
                    if (form.RaceFlow.GameCompleted) {
                      CompleteGame(form);
                    } else {
-                     ReturnToTrackSelection(form, ScrRaceOver);
+                     ReturnToTrackSelection(form);
                    }
                  }));
   form.SetScreen(ScrGameCompleted, std::make_unique<GameCompletedScreen>(form));
-  form.SetScreen(ScrGameOver, std::make_unique<GameOverScreen>(form, session, [&form] {
-                   ReturnToTrackSelection(form, ScrGameOver);
-                 }));
+  form.SetScreen(ScrGameOver, std::make_unique<GameOverScreen>(
+                                  form, session, [&form] { ReturnToTrackSelection(form); }));
 }

@@ -38,14 +38,13 @@ void DrawLoadingFrame(TForm1& form) {
 
 }  // namespace
 
-void BeginRace(TForm1& form, uint8_t from) {
+void BeginRace(TForm1& form) {
   SwitchMusic(form, "menumusic", "gamemusic");
   KillMenuDecorations(form);
-  form.LeaveScreen(from);
   if (form.State.GameImagesPending) {
     DrawLoadingFrame(form);
     form.GameImageList.BuildTextures();
     form.State.GameImagesPending = false;
   }
-  form.EnterScreen(ScrRace);
+  form.GoTo(ScrRace);
 }

@@ -1,12 +1,9 @@
 #pragma once
-#include <cstdint>
-
-#include "core/GameState.h"
 
 class TForm1;
 
 // Starts the race of the selected track and car from a selection screen (the car screen,
 // or the track screen for a time trial): the race music, the menus' demo race and lamps
-// gone, that screen left, the race pictures loaded on the first race (behind a loading
-// frame), and the race screen entered.
-void BeginRace(TForm1& form, uint8_t from = ScrChooseCar);
+// gone, the race pictures loaded on the first race (behind a loading frame), and the race
+// screen entered in place of the selection screen.
+void BeginRace(TForm1& form);

@@ -20,31 +20,25 @@ constexpr int32_t kScoreCentreX = 680;
 
 void RecordsScreen::Enter() {
   ClearKeyReleased(form_.State);
-  form_.State.ScreenState = ScrRecords;
   CreateMenuPage(form_);
-  AddMenuButton(form_, "b_clrhiscr", 330, 495, [this] {
-    // The question replaces this screen's page itself; this screen is not left.
-    KillSlot(form_.TitleSprite);
-    form_.EnterScreen(ScrClearRecords);
-  });
+  AddMenuButton(form_, "b_clrhiscr", 330, 495, [this] { form_.GoTo(ScrClearRecords); });
   AddMenuButton(form_, "b_viewwhiscr", 290, 520,
                 [] { OpenAddress(WorldHighScoresUrl(ConfiguredScoreServerAddress())); });
   AddMenuButton(form_, "b_back", 390, 545, [this] {
-    form_.LeaveScreen(ScrRecords);
     PlayCheck(form_);
-    form_.EnterScreen(ScrMainMenu);
+    form_.GoTo(ScrMainMenu);
   });
   form_.ButtonCount = kRecordsButtonCount;
   form_.KaltoFont1.SetFont("Staccato222 BT", 16, 0);
   form_.KaltoFont1.SetColor(0xFF0A0A0A);
   form_.TitleSprite = new TMenuScreen(form_, 266, 190, 20, "scr_hiscr", "scrHiscr", 255, true);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
 }
 
 void RecordsScreen::RunFrame() {
   if (TakeKeyRelease(form_.State, vk::Escape)) {
     PlayCheck2(form_);
-    ChangeScreen(form_, ScrRecords, ScrMainMenu);
+    form_.GoTo(ScrMainMenu);
     return;
   }
   if (TakeButtonKeys(form_)) return;

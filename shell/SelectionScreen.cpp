@@ -33,14 +33,13 @@ void BrowseSelection(TForm1& form, int32_t& selected, int32_t count, int32_t ste
   }
 }
 
-bool TakeSelectionKeys(TForm1& form, uint8_t screen, uint8_t previousScreen,
-                       const std::function<void()>& confirm,
+bool TakeSelectionKeys(TForm1& form, uint8_t previousScreen, const std::function<void()>& confirm,
                        const std::function<void(int32_t)>& browse) {
   GameState& state = form.State;
   if (TakeButtonKeys(form, FocusArrows::UpDownOnly, true)) return true;
   if (TakeKeyRelease(state, vk::Escape)) {
     PlayCheck2(form);
-    ChangeScreen(form, screen, previousScreen);
+    form.GoTo(previousScreen);
   } else if (TakeKeyRelease(state, vk::Enter)) {
     confirm();
   } else if (TakeKeyRelease(state, vk::Right)) {

@@ -24,6 +24,5 @@ void BrowseSelection(TForm1& form, int32_t& selected, int32_t count, int32_t ste
 // The keys of a selection screen, in their order: Escape (with "check2") goes back to the
 // screen before, Enter confirms, Right and Left browse by +1 and -1. True when a key was
 // taken: the frame ends there, undrawn.
-bool TakeSelectionKeys(TForm1& form, uint8_t screen, uint8_t previousScreen,
-                       const std::function<void()>& confirm,
+bool TakeSelectionKeys(TForm1& form, uint8_t previousScreen, const std::function<void()>& confirm,
                        const std::function<void(int32_t)>& browse);

@@ -15,7 +15,6 @@ constexpr int32_t kCarRowMaxLead = 179;
 }  // namespace
 
 void SplashScreen::Enter() {
-  form_.State.ScreenState = ScrSplash;
   if (form_.State.SoundOn) {
     if (TSoundListItem* begin = form_.Sound3D.FindSound("begin")) begin->Play();
   }
@@ -28,7 +27,7 @@ void SplashScreen::Enter() {
   new TSplashSquare(race, 0, 255, -103, 150);
   new TSplashSquare(race, 1, 255, -(10 + race.Random.Between(0, kCarRowMaxLead)), 6);
   new TSplashSquare(race, 1, 255, -(10 + race.Random.Between(0, kCarRowMaxLead)), 75);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
 }
 
 void SplashScreen::RunFrame() {
@@ -38,7 +37,7 @@ void SplashScreen::RunFrame() {
   form_.KaltoScreen1.Clear(0, 0, 0, 0);
   form_.KaltoScreen1.BeginScene();
   form_.KaltoImageList1.BeginDraw();
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawMenuPicture(form_, "splash_back", 0, 0);
   DrawSpritesBelowPointer(form_);
   DrawMenuPicture(form_, "splash_image", 293, 167);
@@ -46,7 +45,7 @@ void SplashScreen::RunFrame() {
   form_.State.AnimCounter += 1;
   if (frame == kLastFrame) {
     form_.KaltoScreen1.SetColor(0xFFFFFFFF);
-    ChangeScreen(form_, ScrSplash, ScrEnterName);
+    form_.GoTo(ScrEnterName);
   }
 }
 

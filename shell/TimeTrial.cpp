@@ -29,5 +29,5 @@ void StartTimeTrial(TForm1& form) {
   if (!form.Race.Cars.Cars[static_cast<size_t>(state.SelectedCar)].Unlocked) state.SelectedCar = 0;
   form.Race.TimeTrial = true;
   PlayCheck(form);
-  BeginRace(form, ScrChooseTrack);
+  BeginRace(form);
 }

@@ -49,7 +49,6 @@ std::string TrackScreen::BestLapText(int32_t hundredths) {
 }
 
 void TrackScreen::Enter() {
-  form_.State.ScreenState = ScrChooseTrack;
   form_.Race.TimeTrial = false;  // set again only by the time trial's start
   form_.KaltoFont1.SetFont("Arial Black", 13, 0);
   form_.KaltoFont2.SetFont("Arial Black", 10, 0);
@@ -60,9 +59,8 @@ void TrackScreen::Enter() {
   AddMenuButton(form_, "bc_next", 900, 131, [this] { Browse(1); });
   AddMenuButton(form_, "bc_prev", -100, 323, [this] { Browse(-1); });
   AddMenuButton(form_, "b_back", -200, 524, [this] {
-    form_.LeaveScreen(ScrChooseTrack);
     PlayCheck(form_);
-    form_.EnterScreen(ScrMainMenu);
+    form_.GoTo(ScrMainMenu);
   });
   AddMenuButton(form_, "bc_race", 900, 524, [this] { GoToCars(); });
   AddMenuButton(form_, "bc_trial", kTrialX, kTrialY, [this] { StartTimeTrial(form_); });
@@ -96,14 +94,13 @@ void TrackScreen::Browse(int32_t step) {
 }
 
 void TrackScreen::GoToCars() {
-  form_.LeaveScreen(ScrChooseTrack);
   PlayCheck(form_);
-  form_.EnterScreen(ScrChooseCar);
+  form_.GoTo(ScrChooseCar);
 }
 
 void TrackScreen::RunFrame() {
   const bool taken = TakeSelectionKeys(
-      form_, ScrChooseTrack, ScrMainMenu,
+      form_, ScrMainMenu,
       [this] {
         const size_t track = static_cast<size_t>(form_.State.SelectedTrack);
         if (form_.Race.Tracks.Tracks[track].Unlocked) GoToCars();
@@ -116,7 +113,7 @@ void TrackScreen::RunFrame() {
   }
   SlideSelectionButtons(form_, kSliding);
   BeginMenuFrame(form_);
-  form_.KaltoSprite1.MoveAll(1);
+  StepMenuWorld(form_);
   DrawSpritesBelowPointer(form_);
   DrawTrackTexts();
   DrawGreeting(form_);

@@ -1,5 +1,7 @@
 #include "shell/Unit_pr.h"
 
+#include <utility>
+
 #include "engine/audio/GameAudio.h"
 #include "engine/graphics/PictureTable.h"
 #include "online/GoToLink.h"
@@ -36,32 +38,6 @@ TRenderMode RenderModeFor(RendererChoice choice) {
       break;
   }
   return rmAutomatic;
-}
-
-// The screen states that have a screen; the other byte values are not states at all.
-bool IsScreenState(uint8_t state) {
-  switch (state) {
-    case ScrQuitRace:
-    case ScrEnterName:
-    case ScrSplash:
-    case ScrMainMenu:
-    case ScrHelp:
-    case ScrOptions:
-    case ScrRecords:
-    case ScrClearRecords:
-    case ScrExitConfirm:
-    case ScrRace:
-    case ScrGameOver:
-    case ScrChooseTrack:
-    case ScrChooseCar:
-    case ScrRaceOver:
-    case ScrGameCompleted:
-    case ScrPause:
-    case ScrExit:
-      return true;
-    default:
-      return false;
-  }
 }
 
 }  // namespace
@@ -199,7 +175,7 @@ void TForm1::FormShow() {
   TModListItem* menuMusic = Sound3D.FindModule("menumusic");
   menuMusic->Play();
   if (!State.MusicOn) menuMusic->Stop();
-  EnterScreen(ScrSplash);
+  GoTo(ScrSplash);
 }
 
 void TForm1::FormDestroy() {
@@ -214,25 +190,50 @@ void TForm1::FormDestroy() {
 }
 
 void TForm1::SetScreen(uint8_t state, std::unique_ptr<GameScreen> screen) {
-  if (IsScreenState(state)) screens_[state] = std::move(screen);
+  screens_[state].IsState = true;
+  screens_[state].Screen = std::move(screen);
+}
+
+bool TForm1::IsScreenState(uint8_t state) const {
+  return screens_[state].IsState;
 }
 
 GameScreen* TForm1::ScreenOf(uint8_t state) const {
-  return IsScreenState(state) ? screens_[state].get() : nullptr;
+  return screens_[state].Screen.get();
 }
 
 void TForm1::EnterScreen(uint8_t state) {
-  if (IsScreenState(state) && screens_[state]) screens_[state]->Enter();
+  if (GameScreen* screen = ScreenOf(state)) screen->Enter();
 }
 
 void TForm1::LeaveScreen(uint8_t state) {
-  if (IsScreenState(state) && screens_[state]) screens_[state]->Leave();
+  if (GameScreen* screen = ScreenOf(state)) screen->Leave();
+}
+
+void TForm1::GoTo(uint8_t next) {
+  if (!IsScreenState(next)) return;
+  const uint8_t current = State.ScreenState;
+  const GameScreen* nextScreen = ScreenOf(next);
+  if (screenEntered_ && nextScreen && nextScreen->IsPanel()) {
+    beneathPanel_ = current;
+  } else if (screenEntered_) {
+    LeaveScreen(current);
+    const std::optional<uint8_t> beneath = std::exchange(beneathPanel_, std::nullopt);
+    if (beneath == next) {
+      State.ScreenState = next;  // it was never left
+      return;
+    }
+    if (beneath) LeaveScreen(*beneath);
+  }
+  screenEntered_ = true;
+  State.ScreenState = next;
+  EnterScreen(next);
 }
 
 void TForm1::RunScreenFrame(uint8_t state) {
   if (!IsScreenState(state)) return;
-  if (screens_[state]) {
-    screens_[state]->RunFrame();
+  if (GameScreen* screen = ScreenOf(state)) {
+    screen->RunFrame();
   } else {
     DrawEmptyFrame();
   }

@@ -65,12 +65,18 @@ class TForm1 : private WindowHandler {
   // Starts the game: the frame timer runs and the splash screen opens.
   void FormShow();
 
-  // Installs the screen of one state; the dispatchers call it from then on.
+  // Makes the value a screen state of the table and installs its screen (null: a state
+  // whose screen is not built yet, drawn black).
   void SetScreen(uint8_t state, std::unique_ptr<GameScreen> screen);
-  // The dispatchers: each calls the handler of the given state. Unused values (2, 5, 11,
-  // 17, 18 and anything above 21) do nothing.
-  void EnterScreen(uint8_t state);
-  void LeaveScreen(uint8_t state);
+  // Whether the value is a screen state of the table; other values (2, 5, 11, 17, 18 and
+  // anything above 21) are not states at all, and every call here ignores them.
+  bool IsScreenState(uint8_t state) const;
+  // The one way from screen to screen: the current screen is left (with the screen beneath
+  // it when it is a panel), ScreenState becomes the next and the next is entered. A panel
+  // opens over the current screen, which stays built; going from a panel back to the screen
+  // beneath it only closes the panel.
+  void GoTo(uint8_t next);
+  // Runs one frame of the state's screen, or a black frame when it has none.
   void RunScreenFrame(uint8_t state);
   // The screen installed for a state, or null.
   GameScreen* ScreenOf(uint8_t state) const;
@@ -182,5 +188,17 @@ class TForm1 : private WindowHandler {
   void Mouse(const InputEvent& event) override;
   bool CloseQuery() override { return FormCloseQuery(); }
 
-  std::array<std::unique_ptr<GameScreen>, ScrExit + 1> screens_;
+  void EnterScreen(uint8_t state);
+  void LeaveScreen(uint8_t state);
+
+  // The screen table, by state value: which values are screen states, and their screens.
+  struct ScreenEntry {
+    bool IsState = false;
+    std::unique_ptr<GameScreen> Screen;
+  };
+  std::array<ScreenEntry, 256> screens_;
+  // The first GoTo has no screen to leave.
+  bool screenEntered_ = false;
+  // The screen a panel was opened over, while the panel shows.
+  std::optional<uint8_t> beneathPanel_;
 };

@@ -107,7 +107,7 @@ TEST_F(InProcessGame, KeysFromTheKeyboardReachTheKeyTables) {
 }
 
 TEST_F(InProcessGame, CloseFromTheWindowManagerIsRefusedUntilTheExitPageAllowsIt) {
-  form_->EnterScreen(ScrMainMenu);
+  form_->GoTo(ScrMainMenu);
   RunBesideGame(*form_, {"wmctrl", "-c", "Brindle Karts"});
   EXPECT_FALSE(PumpUntil(
       *form_, [&] { return form_->Loop.QuitRequested(); }, 1s));
@@ -221,7 +221,7 @@ namespace {
 
 TEST_F(InProcessGame, TheExitPageIsLeftWithTheMouseOnceItsCountdownHasRunOut) {
   ASSERT_TRUE(form_->PromoScreen->Valid);
-  form_->EnterScreen(ScrExit);
+  form_->GoTo(ScrExit);
   // The shipped exit button spans 250..550 x 448..504.
   RunBesideGame(*form_, {"xdotool", "mousemove", "--window", windowId_, "400", "476"});
   RunBesideGame(*form_, {"xdotool", "click", "1"});

@@ -79,8 +79,7 @@ TEST_F(SavedProgress, TheTrackScreenAndTheGreetingShowWhatTheFilesHold) {
   for (const std::string shown : {"1234", "1200", ": 3", ": 5"}) {
     EXPECT_NE(greeting.find(shown), std::string::npos) << shown << " in " << greeting;
   }
-  form.LeaveScreen(ScrMainMenu);
-  form.EnterScreen(ScrChooseTrack);
+  form.GoTo(ScrChooseTrack);
   game.StepFrames(30);
   EXPECT_EQ(TrackScreen::RecordText(form.Race.Tracks.Tracks[0].BestTime), "1:34:12");
   for (int32_t track = 0; track < 6; ++track) {

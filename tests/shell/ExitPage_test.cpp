@@ -70,7 +70,7 @@ TEST(ExitPage, CountsDownFrameByFrameAndClosesOnlyThroughTheExitButtonAfterwards
   TForm1& form = game.Form();
   ASSERT_TRUE(form.PromoScreen->Valid) << "the shipped exit page must load";
   game.MouseMove(kExitX, kExitY);
-  form.EnterScreen(ScrExit);
+  form.GoTo(ScrExit);
   EXPECT_EQ(game.State().ScreenState, ScrExit);
   EXPECT_TRUE(form.KaltoScreen1.ShowMouseCursor);
 
@@ -135,7 +135,7 @@ TEST(ExitPage, KeepsTheMouseThroughADeviceResetAndHitTestsThePressWhereItLands) 
   GameHarness game;
   TForm1& form = game.Form();
   game.MouseMove(100, 100);
-  form.EnterScreen(ScrExit);
+  form.GoTo(ScrExit);
   game.StepFrames(form.PromoScreen->Countdown + 1);
   ASSERT_EQ(form.PromoScreen->Countdown, 0);
   ASSERT_EQ(form.KaltoScreen1.ResetDevice(), 0);
@@ -159,7 +159,7 @@ TEST(ExitPage, WithoutItsDescriptionTheGameClosesAtOnceAndOpensTheShippedLinks) 
     GameHarness game(options);
     EXPECT_FALSE(game.Form().PromoScreen->Valid);
     game.StepFrame();
-    game.Form().EnterScreen(ScrExit);
+    game.Form().GoTo(ScrExit);
     EXPECT_TRUE(game.Form().Loop.QuitRequested());
     EXPECT_TRUE(links.Requests.empty());
   }

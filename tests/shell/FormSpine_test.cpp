@@ -30,7 +30,14 @@ class RecordingScreen : public GameScreen {
   std::vector<std::string>& log_;
 };
 
-TEST(FormSpine, DispatchersCallTheScreenOfTheStateAndIgnoreUnusedValues) {
+// A panel shown over the screen it is reached from.
+class RecordingPanel : public RecordingScreen {
+ public:
+  using RecordingScreen::RecordingScreen;
+  bool IsPanel() const override { return true; }
+};
+
+TEST(FormSpine, GoToLeavesTheCurrentScreenAndEntersTheNextAndIgnoresUnusedValues) {
   GameHarness game;
   std::vector<std::string> log;
   for (uint8_t state : kUsedStates) {
@@ -39,15 +46,42 @@ TEST(FormSpine, DispatchersCallTheScreenOfTheStateAndIgnoreUnusedValues) {
   for (int state = 0; state < 256; ++state) {
     log.clear();
     const auto value = static_cast<uint8_t>(state);
-    game.Form().EnterScreen(value);
+    const uint8_t before = game.State().ScreenState;
+    EXPECT_EQ(game.Form().IsScreenState(value), IsUsed(state)) << "state " << state;
+    game.Form().GoTo(value);
     game.Form().RunScreenFrame(value);
-    game.Form().LeaveScreen(value);
     const std::string n = std::to_string(state);
     const std::vector<std::string> expected =
-        IsUsed(state) ? std::vector<std::string>{"enter " + n, "frame " + n, "leave " + n}
+        IsUsed(state) ? std::vector<std::string>{"leave " + std::to_string(before), "enter " + n,
+                                                 "frame " + n}
                       : std::vector<std::string>{};
     EXPECT_EQ(log, expected) << "state " << state;
+    EXPECT_EQ(game.State().ScreenState, IsUsed(state) ? value : before) << "state " << state;
   }
+}
+
+TEST(FormSpine, APanelKeepsTheScreenBeneathItUntilThePanelGoesElsewhere) {
+  GameHarness game;
+  std::vector<std::string> log;
+  game.Form().SetScreen(ScrRace, std::make_unique<RecordingScreen>(ScrRace, log));
+  game.Form().SetScreen(ScrPause, std::make_unique<RecordingPanel>(ScrPause, log));
+  game.Form().SetScreen(ScrMainMenu, std::make_unique<RecordingScreen>(ScrMainMenu, log));
+  game.Form().GoTo(ScrRace);
+  log.clear();
+
+  game.Form().GoTo(ScrPause);
+  EXPECT_EQ(log, (std::vector<std::string>{"enter 20"})) << "the race stays built";
+  game.Form().GoTo(ScrRace);
+  EXPECT_EQ(log, (std::vector<std::string>{"enter 20", "leave 20"})) << "the race is not rebuilt";
+  EXPECT_EQ(game.State().ScreenState, ScrRace);
+
+  log.clear();
+  game.Form().GoTo(ScrPause);
+  game.Form().GoTo(ScrMainMenu);
+  EXPECT_EQ(log, (std::vector<std::string>{"enter 20", "leave 20", "leave 12", "enter 4"}));
+  log.clear();
+  game.Form().GoTo(ScrRace);
+  EXPECT_EQ(log, (std::vector<std::string>{"leave 4", "enter 12"})) << "no panel is left over";
 }
 
 TEST(FormSpine, EachFrameRunsTheCurrentStatesScreenOnce) {

@@ -40,8 +40,7 @@ TEST(LatinName, AlexUmlautIsRefusedAtTheUmlautAndAlex2IsKeptEverywhere) {
   // Into the records table as the race-over screen enters a score, and saved.
   EnterScore(game.State().Records, game.State().PlayerName, 1000000);
   game.Form().SaveConfigFile();
-  game.Form().LeaveScreen(ScrMainMenu);
-  game.Form().EnterScreen(ScrRecords);
+  game.Form().GoTo(ScrRecords);
   game.StepFrame();
   EXPECT_TRUE(
       GameHarness::SaveFrame(game.RenderFrame(), (shots / "records_latin_name.png").string()));

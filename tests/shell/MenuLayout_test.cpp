@@ -119,8 +119,7 @@ TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
   Press(game, vk::Escape);
   Settle(game);
 
-  form.LeaveScreen(ScrMainMenu);
-  form.EnterScreen(ScrRecords);
+  form.GoTo(ScrRecords);
   Settle(game);
   SaveShot(game, "08-records");
   ExpectButtonsAt(game,
@@ -232,8 +231,7 @@ TEST(MenuLayout, EveryTextFallsInsideItsPlate) {
              kNamePlate));
 
   // Records: the widest rows the table can hold, columns apart.
-  form.LeaveScreen(ScrChooseCar);
-  form.EnterScreen(ScrRecords);
+  form.GoTo(ScrRecords);
   game.StepFrame();
   for (int32_t row = 0; row < 10; ++row) {
     const int32_t y = 271 + 20 * row;

@@ -59,8 +59,7 @@ inline void ReachMainMenu(GameHarness& game, const std::string& name = "\u0410\u
 
 // The records screen opens from the race's end; the tests open it from the main menu.
 inline void OpenRecords(GameHarness& game) {
-  game.Form().LeaveScreen(ScrMainMenu);
-  game.Form().EnterScreen(ScrRecords);
+  game.Form().GoTo(ScrRecords);
   game.StepFrame();
   ASSERT_EQ(game.State().ScreenState, ScrRecords);
 }

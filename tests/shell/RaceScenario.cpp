@@ -21,7 +21,7 @@ PixelImage RaceScenario::StartRace(int laps, int opponents) {
   TrackInfo& track = Form().Race.Tracks.Tracks[State().SelectedTrack];
   track.Laps = laps;
   track.Opponents = opponents;
-  Form().EnterScreen(ScrChooseCar);
+  Form().GoTo(ScrChooseCar);
   game_->PressKey(vk::Enter);
   return game_->RenderFrame();
 }
