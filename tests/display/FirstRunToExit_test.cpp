@@ -154,7 +154,7 @@ TEST_F(FirstRun, FromAFreshFolderThroughARaceAndTheScoreServerToTheExitPageAndBa
   const auto carNext = PlacedButton(menus_, "bc_next", 685, 123);
   const auto continueButton = PlacedButton(race_, "bro_next", 472, 411);
   const auto sendYes = PlacedButton(race_, "b_yes1", 375, 409);
-  const ExitPageButton exitButton = ShippedExitButton();
+  const ShownExitButton exitButton = ShippedExitButton();
   ASSERT_FALSE(exitButton.Usable.empty());
   const std::vector<PlacedPicture> nameEntry = {{menus_.Pattern("scr_entername"), 107, 104}};
 

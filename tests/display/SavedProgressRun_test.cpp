@@ -102,7 +102,7 @@ TEST_F(SavedProgress, TheGameLeftThroughTheExitQuestionWritesBackWhatItRead) {
 
   const ShippedPictures menus(fs::path(BK_GAME_DIR) / "Data" / "data1.oil");
   const auto startGame = PlacedButton(menus, "b_stgame", 320, 250);
-  const ExitPageButton exitButton = ShippedExitButton();
+  const ShownExitButton exitButton = ShippedExitButton();
   ASSERT_TRUE(ScreenShows(id, {{menus.Pattern("scr_entername"), 107, 104}}, "name entry", 60s));
   ASSERT_TRUE(PressKeys("Return"));  // the saved name, confirmed
   ASSERT_TRUE(ScreenShows(id, startGame, "main menu"));

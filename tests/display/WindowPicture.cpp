@@ -185,14 +185,14 @@ bool ScreenShows(const std::string& window, const std::vector<PlacedPicture>& an
   return false;
 }
 
-ExitPageButton ShippedExitButton() {
+ShownExitButton ShippedExitButton() {
   std::ifstream file(std::filesystem::path(BK_GAME_DIR) / "wdata" / "config.ini");
   std::vector<std::string> lines;
   for (std::string line; std::getline(file, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(line);
   }
-  ExitPageButton exit;
+  ShownExitButton exit;
   if (lines.size() < 2) {
     ADD_FAILURE() << "no exit page configuration";
     return exit;

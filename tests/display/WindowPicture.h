@@ -59,9 +59,9 @@ bool ScreenShows(const std::string& window, const std::vector<PlacedPicture>& an
 // The exit page's exit button as the shipped wdata/config.ini places it: its normal and
 // hover pictures (either means the countdown is over), the middle of its clickable box, and
 // the page's background.
-struct ExitPageButton {
+struct ShownExitButton {
   std::vector<PlacedPicture> Usable;
   PicturePoint Middle;
   PixelImage Background;
 };
-ExitPageButton ShippedExitButton();
+ShownExitButton ShippedExitButton();
