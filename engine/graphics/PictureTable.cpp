@@ -155,6 +155,8 @@ const std::vector<PictureEntry> kPictures = {
     {"gamecompl", R, 800, 600, 1, 1, false},
     {"scr_gameover", R, 460, 350, 1, 1, false},
     {"scr_youlose", R, 460, 350, 1, 1, false},
+    {"roadwide", R, kRoad, kRoad, 16, 4, false},
+    {"roadnarrow", R, kRoad, kRoad, 2, 2, false},
     {"koleso1", R, 64, 64, 1, 1, true},
 };
 

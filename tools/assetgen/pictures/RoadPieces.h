@@ -18,6 +18,10 @@ enum class RoadPiece {
 
 // One piece at the context's origin, kRoadTileSize square.
 void paintRoadPiece(cairo_t* cr, RoadPiece piece);
+// One cell of a wide curve or a narrowing (the variants of race/RoadShape.h), at the
+// context's origin, kRoadTileSize square, in the same road colours as the pieces above.
+void paintWideCurveCell(cairo_t* cr, int32_t variant);
+void paintNarrowing(cairo_t* cr, int32_t variant);
 // A seamless w x h grass tile at the context's origin.
 void paintGrassTile(cairo_t* cr, int w, int h);
 

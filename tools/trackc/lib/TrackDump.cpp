@@ -56,5 +56,7 @@ std::string DumpStats(const TrackStats& stats) {
                 "turns %d\ns-bends %d\nwalls %d\nnarrowest gap %s\nlap length %.1f\n"
                 "difficulty %.1f\n",
                 stats.Turns, stats.SBends, stats.Walls, gap, stats.LapLength, stats.Difficulty());
-  return text;
+  std::string out = std::string(text) + "pieces";
+  for (const auto& [kind, count] : stats.Pieces) out += " " + kind + " " + std::to_string(count);
+  return out + "\n";
 }
