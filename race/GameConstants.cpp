@@ -13,7 +13,7 @@ const std::array<TrackConstants, kTrackCount> kTracks = {{
     {"\xD2\xF0\xE5\xEA 6", "tr_track7", "Data\\data8.prd", "1127.6", 5, 6, {250, 230, 200}},
     {"\xD2\xF0\xE5\xEA 7", "tr_track6", "Data\\data7.prd", "704.1", 6, 7, {300, 270, 250}},
     {"\xD2\xF0\xE5\xEA 8", "tr_track5", "Data\\data6.prd", "728.2", 5, 7, {350, 310, 260}},
-    {"\xD2\xF0\xE5\xEA 9", "tr_track8", "Data\\data9.prd", "782.1", 6, 7, {380, 350, 310}},
+    {"\xD2\xF0\xE5\xEA 9", "tr_track8", "Data\\data9.prd", "803.9", 6, 7, {380, 350, 310}},
     {"\xD2\xF0\xE5\xEA 10", "tr_track2", "Data\\data2.prd", "879.5", 7, 7, {420, 380, 350}},
     {"\xD2\xF0\xE5\xEA 11", "tr_track10", "Data\\data11.prd", "959.6", 8, 7, {450, 430, 410}},
     {"\xD2\xF0\xE5\xEA 12", "tr_track9", "Data\\data10.prd", "955.9", 8, 7, {500, 450, 420}},
