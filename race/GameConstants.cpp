@@ -9,7 +9,7 @@ const std::array<TrackConstants, kTrackCount> kTracks = {{
     {"\xD2\xF0\xE5\xEA 2", "tr_track12", "Data\\data13.prd", "705.1", 6, 4, {120, 90, 80}},
     {"\xD2\xF0\xE5\xEA 3", "tr_track4", "Data\\data5.prd", "614.5", 5, 5, {150, 120, 100}},
     {"\xD2\xF0\xE5\xEA 4", "tr_track1", "Data\\data3.prd", "882.2", 5, 5, {180, 150, 130}},
-    {"\xD2\xF0\xE5\xEA 5", "tr_track11", "Data\\data12.prd", "949.2", 6, 6, {220, 200, 180}},
+    {"\xD2\xF0\xE5\xEA 5", "tr_track11", "Data\\data12.prd", "960.1", 6, 6, {220, 200, 180}},
     {"\xD2\xF0\xE5\xEA 6", "tr_track7", "Data\\data8.prd", "1127.6", 5, 6, {250, 230, 200}},
     {"\xD2\xF0\xE5\xEA 7", "tr_track6", "Data\\data7.prd", "704.1", 6, 7, {300, 270, 250}},
     {"\xD2\xF0\xE5\xEA 8", "tr_track5", "Data\\data6.prd", "728.2", 5, 7, {350, 310, 260}},
