@@ -21,11 +21,10 @@ PictureChoice RoadPartPicture(int32_t kind, int32_t variant) {
     case 2:
       return {"roadstrvert", "roadstrvert", 0, 0};
     case road_piece::WideCurve:
-      return {"roadwide", "roadwide", std::clamp(variant, 0, road_piece::WideCurveVariants - 1),
-              0};
+      return {"roadwide", "roadwide", std::clamp(variant, 0, road_piece::WideCurveVariants - 1), 0};
     case road_piece::Narrowing:
-      return {"roadnarrow", "roadnarrow",
-              std::clamp(variant, 0, road_piece::NarrowingVariants - 1), 0};
+      return {"roadnarrow", "roadnarrow", std::clamp(variant, 0, road_piece::NarrowingVariants - 1),
+              0};
     case 11:
       return {"roadroters", "roadroters", 3, 0};
     case 12:
@@ -68,8 +67,9 @@ PictureChoice RoadPaintPicture(int32_t type) {
 }
 
 void Forget(std::vector<RoadSurfacePiece>& surface, const TSprite* sprite) {
-  const auto found = std::find_if(surface.begin(), surface.end(),
-                                  [sprite](const RoadSurfacePiece& p) { return p.Sprite == sprite; });
+  const auto found =
+      std::find_if(surface.begin(), surface.end(),
+                   [sprite](const RoadSurfacePiece& p) { return p.Sprite == sprite; });
   if (found != surface.end()) surface.erase(found);
 }
 

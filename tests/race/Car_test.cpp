@@ -186,12 +186,12 @@ TEST(CarModel, GroundSensorsFollowTheShapeOfWideCurvesAndNarrowings) {
     float X, Y;
     bool OnRoad;
   } cases[] = {
-      {200, 200, false},   // 79 pixels from the ring's centre
-      {20, 20, true},      // 333 pixels out, on the ring
-      {1128, 128, true},   // the narrowing's middle
-      {1128, 40, false},   // beside it, where the full road would be
-      {1010, 40, true},    // near its end the road is nearly full width again
-      {2128, 10, true},    // a straight is road across its whole box
+      {200, 200, false},  // 79 pixels from the ring's centre
+      {20, 20, true},     // 333 pixels out, on the ring
+      {1128, 128, true},  // the narrowing's middle
+      {1128, 40, false},  // beside it, where the full road would be
+      {1010, 40, true},   // near its end the road is nearly full width again
+      {2128, 10, true},   // a straight is road across its whole box
   };
   for (const auto& c : cases) {
     sensor->SetX(c.X);

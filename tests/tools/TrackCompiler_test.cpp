@@ -254,7 +254,7 @@ TEST(TrackCompiler, ShapedPiecesMakeAFairCourse) {
   });
   double cx = 0, cy = 0;
   WideCurveCentre(inner.Variant, cx, cy);
-  EXPECT_GT(view.Frame.DistanceToRoad(inner, view.Frame.Left(inner) + cx,
-                                      view.Frame.Top(inner) + cy),
-            200);
+  EXPECT_GT(
+      view.Frame.DistanceToRoad(inner, view.Frame.Left(inner) + cx, view.Frame.Top(inner) + cy),
+      200);
 }

@@ -133,9 +133,8 @@ void paintNarrowing(cairo_t* cr, int32_t variant) {
                             ? fromEdge
                             : kEdgeBand + (fromEdge - kEdgeBand) * (kGrid / 2 - kEdgeBand) /
                                               (halfWidth - kEdgeBand);
-    return roadPixel(x, y, across < kGrid / 2 ? lane : kGrid - lane,
-                     2 * M_PI * along / kKerbPeriod, kKerbPeriod, 2 * M_PI * along / kDashPeriod,
-                     kDashPeriod);
+    return roadPixel(x, y, across < kGrid / 2 ? lane : kGrid - lane, 2 * M_PI * along / kKerbPeriod,
+                     kKerbPeriod, 2 * M_PI * along / kDashPeriod, kDashPeriod);
   });
 }
 
@@ -364,9 +363,8 @@ void addRoadArt(ArtBook& book) {
                                 RoadPiece::TurnLeftTop, RoadPiece::TurnRightTop};
     paintRoadPiece(cr, turns[tile.index % 4]);
   });
-  book.add("roadwide", [](cairo_t* cr, const TileRequest& tile) {
-    paintWideCurveCell(cr, tile.index);
-  });
+  book.add("roadwide",
+           [](cairo_t* cr, const TileRequest& tile) { paintWideCurveCell(cr, tile.index); });
   book.add("roadnarrow",
            [](cairo_t* cr, const TileRequest& tile) { paintNarrowing(cr, tile.index); });
   book.add("inplace", paintGridBox);

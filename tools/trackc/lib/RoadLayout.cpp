@@ -185,9 +185,9 @@ double GridFrame::DistanceToRoad(const GridTile& t, double x, double y) const {
   const double toBox = std::hypot(dx, dy);
   if (IsShapedRoadPart(t.Kind)) {
     const double scale = Size / kRoadTileSize;
-    return std::max(toBox,
-                    ShapedRoadDistance(t.Kind, t.Variant, (x - left) / scale, (y - top) / scale) *
-                        scale);
+    return std::max(
+        toBox,
+        ShapedRoadDistance(t.Kind, t.Variant, (x - left) / scale, (y - top) / scale) * scale);
   }
   if (!IsTurn(t.Kind)) return toBox;
   Side a, b;

@@ -96,8 +96,7 @@ class Checker {
     const double lap = view_.Course.LapLength();
     if (std::fabs(lap - text) > text * kLengthTolerance) {
       char buffer[160];
-      std::snprintf(buffer, sizeof buffer, "lap length %.1f is not within 2 %% of %.1f", lap,
-                    text);
+      std::snprintf(buffer, sizeof buffer, "lap length %.1f is not within 2 %% of %.1f", lap, text);
       problems_.emplace_back(buffer);
     }
   }
@@ -205,7 +204,8 @@ class Checker {
     const bool along = ((f.A % 180) + 180) % 180 == 0;
     const auto piece = std::find_if(view_.Road.begin(), view_.Road.end(), [&](const GridTile& t) {
       const double left = view_.Frame.Left(t), top = view_.Frame.Top(t), s = view_.Frame.Size;
-      if ((t.Kind != 1 && t.Kind != 2) || cx < left || cx > left + s || cy < top || cy > top + s) return false;
+      if ((t.Kind != 1 && t.Kind != 2) || cx < left || cx > left + s || cy < top || cy > top + s)
+        return false;
       const bool horizontalRoad = t.Kind == 1;
       if (horizontalRoad) return across && std::fabs(cy - (top + s / 2)) <= kSlack;
       return along && std::fabs(cx - (left + s / 2)) <= kSlack;

@@ -110,10 +110,11 @@ Grid ReadGrid(const TrackSource& source) {
                                  std::string(1, ch) + "' needs a 2 x 2 block of its letter");
         }
         for (int cell = 0; cell < 4; ++cell) {
-          const size_t cr = r + static_cast<size_t>(cell / 2), cc = c + static_cast<size_t>(cell % 2);
+          const size_t cr = r + static_cast<size_t>(cell / 2),
+                       cc = c + static_cast<size_t>(cell % 2);
           claimed[cr][cc] = true;
-          grid.Road.push_back({static_cast<int>(cc), static_cast<int>(cr), road_piece::WideCurve,
-                               turn * 4 + cell});
+          grid.Road.push_back(
+              {static_cast<int>(cc), static_cast<int>(cr), road_piece::WideCurve, turn * 4 + cell});
         }
       } else if (NarrowingVariant(ch, variant)) {
         grid.Road.push_back({col, rowIndex, road_piece::Narrowing, variant});

@@ -6,9 +6,9 @@
 
 #include "race/TrackFile.h"
 
-// What makes a course hard: its turns (a wide curve half a quarter turn), its narrowings, the S-bends among them (two turns of opposite hand
-// with at most one straight piece between), the walls, and how close scenery comes to the
-// road; with its lap length in the catalogue's unit.
+// What makes a course hard: its turns (a wide curve half a quarter turn), its narrowings, the
+// S-bends among them (two turns of opposite hand with at most one straight piece between), the
+// walls, and how close scenery comes to the road; with its lap length in the catalogue's unit.
 struct TrackStats {
   int Turns = 0;      // every turn, quarter turns and wide curves alike
   int WideTurns = 0;  // the wide curves among them, which weigh half a quarter turn
