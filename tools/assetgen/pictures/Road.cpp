@@ -138,8 +138,9 @@ void paintNarrowing(cairo_t* cr, int32_t variant, const RoadLook& look) {
                             ? fromEdge
                             : kEdgeBand + (fromEdge - kEdgeBand) * (kGrid / 2 - kEdgeBand) /
                                               (halfWidth - kEdgeBand);
-    return roadPixel(look, x, y, across < kGrid / 2 ? lane : kGrid - lane, 2 * M_PI * along / kKerbPeriod,
-                     kKerbPeriod, 2 * M_PI * along / kDashPeriod, kDashPeriod);
+    return roadPixel(look, x, y, across < kGrid / 2 ? lane : kGrid - lane,
+                     2 * M_PI * along / kKerbPeriod, kKerbPeriod, 2 * M_PI * along / kDashPeriod,
+                     kDashPeriod);
   });
 }
 
@@ -379,8 +380,9 @@ void addRoadArt(ArtBook& book) {
     book.add(landscapePictureName("roadwide", land), [&road](cairo_t* cr, const TileRequest& tile) {
       paintWideCurveCell(cr, tile.index, road);
     });
-    book.add(landscapePictureName("roadnarrow", land),
-             [&road](cairo_t* cr, const TileRequest& tile) { paintNarrowing(cr, tile.index, road); });
+    book.add(
+        landscapePictureName("roadnarrow", land),
+        [&road](cairo_t* cr, const TileRequest& tile) { paintNarrowing(cr, tile.index, road); });
   }
   book.add("inplace", paintGridBox);
   book.add("startline", [](cairo_t* cr, const TileRequest& tile) {
