@@ -7,6 +7,7 @@
 #include "race/GameConstants.h"
 #include "race/Opponent.h"
 #include "race/Player.h"
+#include "race/RoadShape.h"
 
 namespace {
 
@@ -52,9 +53,12 @@ TGroundPoint::TGroundPoint(RaceContext& race, bool usesMenuImages, double angleO
 
 void TGroundPoint::Move(int32_t) {
   const Vec2 p{X(), Y()};
-  const std::vector<const TSprite*>& surface = *race_.RoadSurface;
-  OnRoad = std::any_of(surface.begin(), surface.end(),
-                       [p](const TSprite* s) { return PointOnSpriteBox(p, *s); });
+  const std::vector<RoadSurfacePiece>& surface = *race_.RoadSurface;
+  OnRoad = std::any_of(surface.begin(), surface.end(), [p](const RoadSurfacePiece& s) {
+    return PointOnSpriteBox(p, *s.Sprite) &&
+           (s.ShapedKind == 0 ||
+            RoadPartCovers(s.ShapedKind, s.Variant, p.X - s.Sprite->X(), p.Y - s.Sprite->Y()));
+  });
 }
 
 // ---- TCar -------------------------------------------------------------------------------

@@ -39,7 +39,7 @@ void CreateSprite(RaceContext& race, const TrackRecord& r) {
   const double x = r.X;
   const double y = r.Y;
   if (r.Kind >= kind::FirstRoadPart && r.Kind <= kind::LastRoadPart) {
-    new TRoadPart(race, r.Kind, x, y);
+    new TRoadPart(race, r.Kind, x, y, r.A);
     return;
   }
   switch (r.Kind) {

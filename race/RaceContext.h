@@ -23,6 +23,14 @@ class TSprite;
 // A bump of the player's car in one race step, for code that follows the race (its sounds):
 // against another car, or against an obstacle (tree, rock, wall, ...), and how fast the two
 // met, in pixels per frame.
+// A piece of the surface the ground sensors count as road: the sprite's box, or for a
+// shaped road part (ShapedKind not 0) the road drawn in that box.
+struct RoadSurfacePiece {
+  const TSprite* Sprite = nullptr;
+  int32_t ShapedKind = 0;
+  int32_t Variant = 0;
+};
+
 struct RaceImpact {
   enum class Against { Car, Obstacle };
   Against What = Against::Car;
@@ -74,8 +82,8 @@ struct RaceContext {
   std::vector<TOpponentCar*> Opponents;
   // Road parts and paints: the surface the ground sensors look for. Shared with the road
   // sprites, which leave it when freed, even if the engine outlives this context.
-  std::shared_ptr<std::vector<const TSprite*>> RoadSurface =
-      std::make_shared<std::vector<const TSprite*>>();
+  std::shared_ptr<std::vector<RoadSurfacePiece>> RoadSurface =
+      std::make_shared<std::vector<RoadSurfacePiece>>();
   RaceWorldParts Parts;
   RaceRandom Random;
   // The menus' demo race runs on this context (StartDemoRace sets it, StartRace clears it):

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "race/GameConstants.h"
+#include "race/RoadShape.h"
 
 namespace {
 
@@ -13,12 +14,17 @@ struct PictureChoice {
   int32_t RandomTiles;  // > 0: a random tile 0..RandomTiles-1 instead
 };
 
-PictureChoice RoadPartPicture(int32_t kind) {
+PictureChoice RoadPartPicture(int32_t kind, int32_t variant) {
   switch (kind) {
     case 1:
       return {"roadstr", "roadstr", 0, 0};
     case 2:
       return {"roadstrvert", "roadstrvert", 0, 0};
+    case road_piece::WideCurve:
+      return {"roadwide", "roadwide", std::clamp(variant, 0, road_piece::WideCurveVariants - 1), 0};
+    case road_piece::Narrowing:
+      return {"roadnarrow", "roadnarrow", std::clamp(variant, 0, road_piece::NarrowingVariants - 1),
+              0};
     case 11:
       return {"roadroters", "roadroters", 3, 0};
     case 12:
@@ -65,16 +71,18 @@ PictureChoice RoadPaintPicture(int32_t type) {
   }
 }
 
-void Forget(std::vector<const TSprite*>& surface, const TSprite* sprite) {
-  const auto found = std::find(surface.begin(), surface.end(), sprite);
+void Forget(std::vector<RoadSurfacePiece>& surface, const TSprite* sprite) {
+  const auto found =
+      std::find_if(surface.begin(), surface.end(),
+                   [sprite](const RoadSurfacePiece& p) { return p.Sprite == sprite; });
   if (found != surface.end()) surface.erase(found);
 }
 
 }  // namespace
 
-TRoadPart::TRoadPart(RaceContext& race, int32_t kind, double x, double y)
+TRoadPart::TRoadPart(RaceContext& race, int32_t kind, double x, double y, int32_t variant)
     : TWorldSprite(race), surface_(race.RoadSurface) {
-  const PictureChoice choice = RoadPartPicture(kind);
+  const PictureChoice choice = RoadPartPicture(kind, variant);
   if (choice.Picture) SetImage(race.CoursePicture(choice.Picture));
   SetName(choice.Name);
   SetPatternIndex(choice.Pattern);
@@ -82,7 +90,7 @@ TRoadPart::TRoadPart(RaceContext& race, int32_t kind, double x, double y)
   SetY(static_cast<float>(y));
   SetZ(race::depth::RoadPart);
   Angle = 0;
-  surface_->push_back(this);
+  surface_->push_back({this, IsShapedRoadPart(kind) ? kind : 0, variant});
 }
 
 TRoadPart::~TRoadPart() {
@@ -106,7 +114,7 @@ TRoadPaint::TRoadPaint(RaceContext& race, int32_t type, double angle, double cen
   OriginY = 0.5f;
   Angle = static_cast<float>(angle);
   CentreOn(centreX, centreY);
-  if (PaintIsRoad(type)) surface_->push_back(this);
+  if (PaintIsRoad(type)) surface_->push_back({this, 0, 0});
 }
 
 TRoadPaint::~TRoadPaint() {

@@ -4,16 +4,17 @@
 // The pieces the cars' ground sensors count as road. Both register themselves with the race
 // for as long as they live.
 
-// A piece of road, placed by its top-left corner. Kinds without a picture keep the 10 x 10
-// box of a bare sprite, draw nothing and still count as road.
+// A piece of road, placed by its top-left corner; variant picks among the shaped kinds'
+// pictures. Kinds without a picture keep the 10 x 10 box of a bare sprite, draw nothing and
+// still count as road.
 class TRoadPart : public TWorldSprite {
  public:
-  TRoadPart(RaceContext& race, int32_t kind, double x, double y);
+  TRoadPart(RaceContext& race, int32_t kind, double x, double y, int32_t variant = 0);
   ~TRoadPart() override;
   void Move(int32_t moveCount) override;
 
  private:
-  std::shared_ptr<std::vector<const TSprite*>> surface_;
+  std::shared_ptr<std::vector<RoadSurfacePiece>> surface_;
 };
 
 // Painted ground and flower beds, centred on a point and turned by an angle. Only the
@@ -26,5 +27,5 @@ class TRoadPaint : public TWorldSprite {
   void Move(int32_t moveCount) override;
 
  private:
-  std::shared_ptr<std::vector<const TSprite*>> surface_;
+  std::shared_ptr<std::vector<RoadSurfacePiece>> surface_;
 };

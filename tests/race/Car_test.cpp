@@ -166,3 +166,37 @@ TEST(CarModel, ShapeIsTheBoxShrunkByThreeAndTurnedWithTheCar) {
     EXPECT_NEAR(car.RearSensor->X() - 100, -c.front.X, 1e-4) << c.angle;
   }
 }
+
+// A shaped road part gives grip only where its road is drawn: the grass inside a wide
+// curve's ring and beside a narrowing's middle is off the road, though it lies in the
+// part's box, and the road itself is on it.
+TEST(CarModel, GroundSensorsFollowTheShapeOfWideCurvesAndNarrowings) {
+  RaceFixture f;
+  // The wide curve's inner cell (turn 0, cell 3): its corner, the ring's centre, at the
+  // cell's bottom-right; the narrowing running east-west, 144 pixels wide in its middle.
+  auto* inner = new TRoadPart(f.race, 3, 0, 0, 3);
+  auto* narrowing = new TRoadPart(f.race, 4, 1000, 0, 0);
+  auto* straight = new TRoadPart(f.race, 1, 2000, 0);
+  for (TRoadPart* part : {inner, narrowing, straight}) {
+    part->SetWidth(256);
+    part->SetHeight(256);
+  }
+  auto* sensor = new TGroundPoint(f.race, false, 0);
+  const struct {
+    float X, Y;
+    bool OnRoad;
+  } cases[] = {
+      {200, 200, false},  // 79 pixels from the ring's centre
+      {20, 20, true},     // 333 pixels out, on the ring
+      {1128, 128, true},  // the narrowing's middle
+      {1128, 40, false},  // beside it, where the full road would be
+      {1010, 40, true},   // near its end the road is nearly full width again
+      {2128, 10, true},   // a straight is road across its whole box
+  };
+  for (const auto& c : cases) {
+    sensor->SetX(c.X);
+    sensor->SetY(c.Y);
+    sensor->Move(0);
+    EXPECT_EQ(sensor->OnRoad, c.OnRoad) << c.X << ", " << c.Y;
+  }
+}

@@ -153,6 +153,18 @@ TEST(PictureLists, RoadPiecesJoinAndGroundWrapsWithoutSeamsInEveryLandscape) {
     const int n = kRoadTileSize, last = n - 1;
     auto turnX = [&](int tile) { return tile % turnEntry->Columns * n; };
     auto turnY = [&](int tile) { return tile / turnEntry->Columns * n; };
+    const PixelImage& wide = Picture(kRaceList, "roadwide" + suffix);
+    const PixelImage& narrow = Picture(kRaceList, "roadnarrow" + suffix);
+    const PictureEntry* wideEntry = FindPictureEntry("roadwide" + suffix);
+    const PictureEntry* narrowEntry = FindPictureEntry("roadnarrow" + suffix);
+    ASSERT_TRUE(wideEntry && narrowEntry);
+    // Wide curve cells by turn (0..3) and cell (0 top-left .. 3 bottom-right). The joints
+    // tested cross the ring's edges; where the inner edge touches a joint it runs along it, and
+    // the rows either side rightly differ.
+    auto wideX = [&](int turn, int cell) { return (turn * 4 + cell) % wideEntry->Columns * n; };
+    auto wideY = [&](int turn, int cell) { return (turn * 4 + cell) / wideEntry->Columns * n; };
+    auto narrowX = [&](int tile) { return tile % narrowEntry->Columns * n; };
+    auto narrowY = [&](int tile) { return tile / narrowEntry->Columns * n; };
     struct Joint {
       const char* what;
       const PixelImage* a;
@@ -176,6 +188,28 @@ TEST(PictureLists, RoadPiecesJoinAndGroundWrapsWithoutSeamsInEveryLandscape) {
          turnY(1), 0, 1},
         {"turn 0 bottom to turn 3 top", &turns, turnX(0), turnY(0) + last, &turns, turnX(3),
          turnY(3), 1, 0},
+        {"wide 0 right to straight", &wide, wideX(0, 1) + last, wideY(0, 1), &straight, 0, 0, 0, 1},
+        {"wide 0 bottom to vertical", &wide, wideX(0, 2), wideY(0, 2) + last, &vertical, 0, 0, 1,
+         0},
+        {"wide 0 cell 0 to cell 1", &wide, wideX(0, 0) + last, wideY(0, 0), &wide, wideX(0, 1),
+         wideY(0, 1), 0, 1},
+        {"wide 0 cell 0 to cell 2", &wide, wideX(0, 0), wideY(0, 0) + last, &wide, wideX(0, 2),
+         wideY(0, 2), 1, 0},
+        {"straight to wide 1 left", &straight, last, 0, &wide, wideX(1, 0), wideY(1, 0), 0, 1},
+        {"wide 1 bottom to vertical", &wide, wideX(1, 3), wideY(1, 3) + last, &vertical, 0, 0, 1,
+         0},
+        {"vertical to wide 2 top", &vertical, 0, last, &wide, wideX(2, 1), wideY(2, 1), 1, 0},
+        {"straight to wide 2 left", &straight, last, 0, &wide, wideX(2, 2), wideY(2, 2), 0, 1},
+        {"vertical to wide 3 top", &vertical, 0, last, &wide, wideX(3, 0), wideY(3, 0), 1, 0},
+        {"wide 3 right to straight", &wide, wideX(3, 3) + last, wideY(3, 3), &straight, 0, 0, 0, 1},
+        {"wide 3 cell 0 to cell 2", &wide, wideX(3, 0), wideY(3, 0) + last, &wide, wideX(3, 2),
+         wideY(3, 2), 1, 0},
+        {"straight to narrowing", &straight, last, 0, &narrow, narrowX(0), narrowY(0), 0, 1},
+        {"narrowing to straight", &narrow, narrowX(0) + last, narrowY(0), &straight, 0, 0, 0, 1},
+        {"vertical to vertical narrowing", &vertical, 0, last, &narrow, narrowX(1), narrowY(1), 1,
+         0},
+        {"vertical narrowing to vertical", &narrow, narrowX(1), narrowY(1) + last, &vertical, 0, 0,
+         1, 0},
     };
     // Neighbouring pixels inside a piece: the texture's own roughness.
     const double inside = LineDifference(straight, 127, 0, straight, 128, 0, 0, 1, n, 0);

@@ -151,7 +151,8 @@ TEST(TrackCheck, BuildWritesWhatCheckAccepts) {
   EXPECT_EQ(ReadTrackFile(out).size(), CompileTrack(ParseTrackSource(kSoundTrack)).size());
   const ToolRun stats = Trackc("dump \"" + out.string() + "\" --stats");
   EXPECT_NE(stats.Output.find("turns 4\n"), std::string::npos) << stats.Output;
-  EXPECT_NE(stats.Output.find("\nlandscape meadow\n"), std::string::npos) << stats.Output;
+  EXPECT_NE(stats.Output.find("\nlandscape meadow\npieces straight 16 turn 4\n"), std::string::npos)
+      << stats.Output;
   // A description that cannot compile names its problem and leaves the old file alone.
   std::ofstream(source) << "road\nr->7\n|..|\nL--.\nend\n";
   const ToolRun broken = Trackc("build \"" + source.string() + "\" \"" + out.string() + "\"");

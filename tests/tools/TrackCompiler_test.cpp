@@ -12,10 +12,12 @@
 #include "engine/graphics/PictureTable.h"
 #include "race/Course.h"
 #include "race/Landscape.h"
+#include "race/RoadShape.h"
 #include "race/TrackFile.h"
 #include "tools/trackc/lib/Obstacles.h"
 #include "tools/trackc/lib/TrackCheck.h"
 #include "tools/trackc/lib/TrackSource.h"
+#include "tools/trackc/lib/TrackStats.h"
 #include "tools/trackc/lib/TrackView.h"
 
 namespace {
@@ -248,9 +250,57 @@ TEST(TrackCompiler, RefusesDescriptionsThatCannotMakeACourse) {
       {"landscape jungle\n", "line 1: \"jungle\" is not a landscape"},
       {"landscape\n", "line 1: expected \"landscape NAME\""},
       {"water 21\n", "line 1: \"21\" is not a number in 0..20"},
+      {"road\nr->-aa\n|...a.\nL----J\nend\n", "needs a 2 x 2 block"},
+      {"road\nr->7\n|..=\nL--J\nend\n", "does not open to the north"},
   };
   for (const auto& c : cases) {
     EXPECT_NE(ErrorOf(c.Text).find(c.Problem), std::string::npos)
         << c.Text << "\ngave: " << ErrorOf(c.Text);
   }
+}
+
+// Wide curves and narrowings: each wide curve's four cells become one record each with the
+// curve and cell in A, the inner cell beside the loop; the path keeps to the road and steps
+// evenly round the curves; every check line and start slot lands on the road itself.
+TEST(TrackCompiler, ShapedPiecesMakeAFairCourse) {
+  const char* text =
+      "road\n"
+      ".aa-=-->--bb\n"
+      ".aa.......bb\n"
+      ".:.........|\n"
+      ".dd.......cc\n"
+      ".dd-------cc\n"
+      "end\n";
+  const std::vector<TrackRecord> records = Compile(text);
+  int wide = 0, narrow = 0;
+  for (const TrackRecord& r : records) {
+    if (r.Kind == 3) {
+      ++wide;
+      EXPECT_TRUE(r.A >= 0 && r.A < 16) << r.A;
+    }
+    if (r.Kind == 4) ++narrow;
+  }
+  EXPECT_EQ(wide, 16);
+  EXPECT_EQ(narrow, 2);
+  const TrackView view = ViewTrack(records);
+  std::string problem;
+  const auto loop = view.Loop(problem);
+  ASSERT_TRUE(loop) << problem;
+  EXPECT_EQ(loop->size(), view.Road.size() - 4) << "every cell but the inner ones is on the loop";
+  EXPECT_EQ(CheckTrack(records, {7, std::nullopt}), std::vector<std::string>{});
+  const TrackStats stats = MeasureTrack(records);
+  EXPECT_EQ(stats.Turns, 4);
+  EXPECT_EQ(stats.WideTurns, 4);
+  EXPECT_EQ(stats.Pieces.at("wide-curve"), 4);
+  EXPECT_EQ(stats.Pieces.at("narrowing"), 2);
+  // Off the ring: the grass at a wide curve's corner is no road.
+  const GridTile& inner = *std::find_if(view.Road.begin(), view.Road.end(), [](const GridTile& t) {
+    Side a, b;
+    return !OpenSides(t, a, b);
+  });
+  double cx = 0, cy = 0;
+  WideCurveCentre(inner.Variant, cx, cy);
+  EXPECT_GT(
+      view.Frame.DistanceToRoad(inner, view.Frame.Left(inner) + cx, view.Frame.Top(inner) + cy),
+      200);
 }

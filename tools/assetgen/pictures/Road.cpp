@@ -5,8 +5,10 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include "engine/graphics/RoadGrid.h"
+#include "race/RoadShape.h"
 #include "tools/assetgen/pictures/ArtBook.h"
 #include "tools/assetgen/pictures/Canvas.h"
 #include "tools/assetgen/pictures/Effects.h"
@@ -106,6 +108,42 @@ Rgba roadPixel(const RoadLook& look, double x, double y, double across, double k
   return {c, edgeAlpha};
 }
 
+// The ring between one and two cells from the block corner, dashed along its middle; each
+// kerb and the dashes complete whole periods over the quarter, like the quarter turns, so
+// the cells meet each other and the straights at either end.
+void paintWideCurveCell(cairo_t* cr, int32_t variant, const RoadLook& look) {
+  double cornerX, cornerY;
+  WideCurveCentre(variant, cornerX, cornerY);
+  fillPixels(cr, kRoadTileSize, kRoadTileSize, [=, &look](double x, double y) {
+    const double dx = std::abs(x - cornerX), dy = std::abs(y - cornerY);
+    const double radius = std::hypot(dx, dy), angle = std::atan2(dy, dx);
+    const double kerbRadius = radius > 1.5 * kGrid ? 2 * kGrid - kKerb / 2 : kGrid + kKerb / 2;
+    double kerbPixels = 0, dashPixels = 0;
+    const double kerbPhase = quarterPhase(angle, kerbRadius, kKerbPeriod, &kerbPixels);
+    const double dashPhase = quarterPhase(angle, 1.5 * kGrid, kDashPeriod, &dashPixels);
+    return roadPixel(look, x, y, 2 * kGrid - radius, kerbPhase, kerbPixels, dashPhase, dashPixels);
+  });
+}
+
+// A straight whose edges close in toward the middle. The kerbs and edge lines keep their
+// width along the moved edges; only the lanes between them are squeezed.
+void paintNarrowing(cairo_t* cr, int32_t variant, const RoadLook& look) {
+  const bool vertical = variant == 1;
+  constexpr double kEdgeBand = 30;  // kerb, gutter and edge line, measured from the edge
+  fillPixels(cr, kRoadTileSize, kRoadTileSize, [vertical, &look](double x, double y) {
+    const double along = vertical ? y : x, across = vertical ? x : y;
+    const double halfWidth = NarrowingHalfWidth(along);
+    const double fromEdge = halfWidth - std::abs(across - kGrid / 2);
+    const double lane = fromEdge <= kEdgeBand
+                            ? fromEdge
+                            : kEdgeBand + (fromEdge - kEdgeBand) * (kGrid / 2 - kEdgeBand) /
+                                              (halfWidth - kEdgeBand);
+    return roadPixel(look, x, y, across < kGrid / 2 ? lane : kGrid - lane,
+                     2 * M_PI * along / kKerbPeriod, kKerbPeriod, 2 * M_PI * along / kDashPeriod,
+                     kDashPeriod);
+  });
+}
+
 void paintGrassTile(cairo_t* cr, int w, int h) {
   const TileableNoise patches(21, 8), detail(22, 64), tufts(23, 32);
   fillPixels(cr, w, h, [&](double x, double y) {
@@ -175,16 +213,23 @@ void paintRoadPiece(cairo_t* cr, RoadPiece piece, const RoadLook& look) {
 
 void paintRoadTiles(cairo_t* cr, const std::vector<GridTile>& tiles, const GridFrame& frame,
                     Landscape landscape) {
-  static std::map<std::pair<Landscape, int32_t>, std::unique_ptr<Canvas>> pieces;
+  static std::map<std::tuple<Landscape, int32_t, int32_t>, std::unique_ptr<Canvas>> pieces;
+  const RoadLook& look = landscapeLook(landscape).Road;
   for (const GridTile& t : tiles) {
-    auto& piece = pieces[{landscape, t.Kind}];
+    auto& piece = pieces[{landscape, t.Kind, t.Variant}];
     if (!piece) {
       static const std::map<int32_t, RoadPiece> kByKind = {
           {1, RoadPiece::Horizontal},      {2, RoadPiece::Vertical},
           {11, RoadPiece::TurnRightTop},   {12, RoadPiece::TurnLeftTop},
           {13, RoadPiece::TurnLeftBottom}, {14, RoadPiece::TurnRightBottom}};
       piece = std::make_unique<Canvas>(kRoadTileSize, kRoadTileSize);
-      paintRoadPiece(piece->cr(), kByKind.at(t.Kind), landscapeLook(landscape).Road);
+      if (t.Kind == road_piece::WideCurve) {
+        paintWideCurveCell(piece->cr(), t.Variant, look);
+      } else if (t.Kind == road_piece::Narrowing) {
+        paintNarrowing(piece->cr(), t.Variant, look);
+      } else {
+        paintRoadPiece(piece->cr(), kByKind.at(t.Kind), look);
+      }
     }
     cairo_save(cr);
     cairo_translate(cr, frame.Left(t), frame.Top(t));
@@ -332,6 +377,12 @@ void addRoadArt(ArtBook& book) {
                                            RoadPiece::TurnLeftTop, RoadPiece::TurnRightTop};
                paintRoadPiece(cr, turns[tile.index % 4], road);
              });
+    book.add(landscapePictureName("roadwide", land), [&road](cairo_t* cr, const TileRequest& tile) {
+      paintWideCurveCell(cr, tile.index, road);
+    });
+    book.add(
+        landscapePictureName("roadnarrow", land),
+        [&road](cairo_t* cr, const TileRequest& tile) { paintNarrowing(cr, tile.index, road); });
   }
   book.add("inplace", paintGridBox);
   book.add("startline", [](cairo_t* cr, const TileRequest& tile) {

@@ -5,6 +5,9 @@
 #include <map>
 #include <utility>
 
+#include "engine/graphics/RoadGrid.h"
+#include "race/RoadShape.h"
+
 namespace {
 
 // Road-part kinds by the edges they open.
@@ -20,11 +23,24 @@ std::string Position(const GridFrame& frame, const GridTile& t) {
          std::to_string(static_cast<long>(frame.Top(t))) + ")";
 }
 
-bool Opens(int32_t kind, Side side) {
+bool Opens(const GridTile& tile, Side side) {
   Side a, b;
-  OpenSides(kind, a, b);
-  return a == side || b == side;
+  return OpenSides(tile, a, b) && (a == side || b == side);
 }
+
+// Where a wide curve's cell lies in its block: the block's cell at the curve's corner
+// (inner) and the cell itself, as column and row 0 or 1.
+struct WideCell {
+  int Column, Row, InnerColumn, InnerRow;
+};
+
+WideCell WideCellOf(int32_t variant) {
+  const int32_t v = std::clamp(variant, 0, road_piece::WideCurveVariants - 1);
+  const int32_t turn = v / 4, cell = v % 4;
+  return {cell % 2, cell / 2, turn == 0 || turn == 3 ? 1 : 0, turn == 0 || turn == 1 ? 1 : 0};
+}
+
+bool OpenSidesOfKind(int32_t kind, Side& a, Side& b);
 
 }  // namespace
 
@@ -65,58 +81,101 @@ int StepRows(Side side) {
 }
 
 bool IsRoadPieceKind(int32_t kind) {
-  return kind == kHorizontal || kind == kVertical ||
+  return kind == kHorizontal || kind == kVertical || IsShapedRoadPart(kind) ||
          (kind >= kTurnEastNorth && kind <= kTurnEastSouth);
+}
+
+std::string PieceKindName(const GridTile& tile) {
+  if (tile.Kind == road_piece::WideCurve) return "wide-curve";
+  if (tile.Kind == road_piece::Narrowing) return "narrowing";
+  return IsTurn(tile.Kind) ? "turn" : "straight";
+}
+
+bool OpenSides(const GridTile& tile, Side& a, Side& b) {
+  if (tile.Kind == road_piece::Narrowing) {
+    return OpenSidesOfKind(tile.Variant == 1 ? kVertical : kHorizontal, a, b);
+  }
+  if (tile.Kind != road_piece::WideCurve) return OpenSidesOfKind(tile.Kind, a, b);
+  const WideCell w = WideCellOf(tile.Variant);
+  const bool innerColumn = w.Column == w.InnerColumn, innerRow = w.Row == w.InnerRow;
+  if (innerColumn && innerRow) return false;
+  if (innerRow) return OpenSidesOfKind(kVertical, a, b);
+  if (innerColumn) return OpenSidesOfKind(kHorizontal, a, b);
+  a = w.InnerColumn > w.Column ? Side::East : Side::West;
+  b = w.InnerRow > w.Row ? Side::South : Side::North;
+  return true;
 }
 
 bool IsTurn(int32_t kind) {
   return kind >= kTurnEastNorth && kind <= kTurnEastSouth;
 }
 
-void OpenSides(int32_t kind, Side& a, Side& b) {
+namespace {
+
+bool OpenSidesOfKind(int32_t kind, Side& a, Side& b) {
   switch (kind) {
     case kHorizontal:
       a = Side::West, b = Side::East;
-      return;
+      return true;
     case kVertical:
       a = Side::North, b = Side::South;
-      return;
+      return true;
     case kTurnEastNorth:
       a = Side::East, b = Side::North;
-      return;
+      return true;
     case kTurnWestNorth:
       a = Side::West, b = Side::North;
-      return;
+      return true;
     case kTurnWestSouth:
       a = Side::West, b = Side::South;
-      return;
-    default:
+      return true;
+    case kTurnEastSouth:
       a = Side::East, b = Side::South;
-      return;
+      return true;
+    default:
+      return false;
   }
 }
 
+}  // namespace
+
 int LoopTile::Turn() const {
-  if (!IsTurn(Tile.Kind)) return 0;
+  if (Out == Opposite(In)) return 0;
   // Driving direction in, then out; the cross product's sign is the turn (y grows down).
   const int inX = -StepColumns(In), inY = -StepRows(In);
   const int outX = StepColumns(Out), outY = StepRows(Out);
   return inX * outY - inY * outX > 0 ? 1 : -1;
 }
 
-void GridFrame::CentreLinePoint(const GridTile& t, double& x, double& y) const {
+std::vector<std::pair<double, double>> GridFrame::CentreLinePoints(const GridTile& t) const {
   const double left = Left(t), top = Top(t);
-  x = left + Size / 2;
-  y = top + Size / 2;
-  if (!IsTurn(t.Kind)) return;
+  if (t.Kind == road_piece::WideCurve) {
+    const WideCell w = WideCellOf(t.Variant);
+    const bool innerColumn = w.Column == w.InnerColumn, innerRow = w.Row == w.InnerRow;
+    if (innerColumn == innerRow) return {};  // the inner cell and the outer corner
+    const double scale = Size / kRoadTileSize, radius = 1.5 * Size;
+    double cx, cy;
+    WideCurveCentre(t.Variant, cx, cy);
+    const double toOuterColumn = w.InnerColumn == 0 ? 1 : -1;
+    const double toOuterRow = w.InnerRow == 0 ? 1 : -1;
+    const double main = std::cos(M_PI / 8), side = std::sin(M_PI / 8);
+    // The end cell lies straight out from the corner along one axis; the point is turned an
+    // eighth of the way round toward the outer corner.
+    const double ex = toOuterColumn * (innerRow ? main : side);
+    const double ey = toOuterRow * (innerRow ? side : main);
+    return {{left + cx * scale + ex * radius, top + cy * scale + ey * radius}};
+  }
+  double x = left + Size / 2, y = top + Size / 2;
+  if (!IsTurn(t.Kind)) return {{x, y}};
   Side a, b;
-  OpenSides(t.Kind, a, b);
+  OpenSides(t, a, b);
   // The turn's inner corner is where its two open edges meet.
   const double cornerX = (a == Side::East || b == Side::East) ? left + Size : left;
   const double cornerY = (a == Side::South || b == Side::South) ? top + Size : top;
   const double r = Size / 2 / std::sqrt(2.0);
   x = cornerX + (x > cornerX ? r : -r);
   y = cornerY + (y > cornerY ? r : -r);
+  return {{x, y}};
 }
 
 double GridFrame::DistanceToRoad(const GridTile& t, double x, double y) const {
@@ -124,9 +183,15 @@ double GridFrame::DistanceToRoad(const GridTile& t, double x, double y) const {
   const double dx = std::max({left - x, 0.0, x - (left + Size)});
   const double dy = std::max({top - y, 0.0, y - (top + Size)});
   const double toBox = std::hypot(dx, dy);
+  if (IsShapedRoadPart(t.Kind)) {
+    const double scale = Size / kRoadTileSize;
+    return std::max(
+        toBox,
+        ShapedRoadDistance(t.Kind, t.Variant, (x - left) / scale, (y - top) / scale) * scale);
+  }
   if (!IsTurn(t.Kind)) return toBox;
   Side a, b;
-  OpenSides(t.Kind, a, b);
+  OpenSides(t, a, b);
   const double cornerX = (a == Side::East || b == Side::East) ? left + Size : left;
   const double cornerY = (a == Side::South || b == Side::South) ? top + Size : top;
   return std::max(toBox, std::hypot(x - cornerX, y - cornerY) - Size);
@@ -148,8 +213,7 @@ std::optional<std::vector<LoopTile>> TraceLoop(const std::vector<GridTile>& tile
   Side in = Opposite(out);
   {
     Side a, b;
-    OpenSides(tiles[first].Kind, a, b);
-    if (a != out && b != out) {
+    if (!OpenSides(tiles[first], a, b) || (a != out && b != out)) {
       problem = "the start piece at " + Position(frame, tiles[first]) + " is not open to the " +
                 SideName(out);
       return std::nullopt;
@@ -168,7 +232,7 @@ std::optional<std::vector<LoopTile>> TraceLoop(const std::vector<GridTile>& tile
     }
     const GridTile& n = tiles[next->second];
     const Side nextIn = Opposite(out);
-    if (!Opens(n.Kind, nextIn)) {
+    if (!Opens(n, nextIn)) {
       problem = "open loop: the road part at " + Position(frame, n) + " does not open to the " +
                 SideName(nextIn) + " where the road from " + Position(frame, t) + " arrives";
       return std::nullopt;
@@ -179,17 +243,17 @@ std::optional<std::vector<LoopTile>> TraceLoop(const std::vector<GridTile>& tile
       return std::nullopt;
     }
     Side a, b;
-    OpenSides(n.Kind, a, b);
+    OpenSides(n, a, b);
     in = nextIn;
     out = a == nextIn ? b : a;
     current = next->second;
   }
-  const auto off = std::find(seen.begin(), seen.end(), false);
-  if (off != seen.end()) {
-    problem = "the road part at " +
-              Position(frame, tiles[static_cast<size_t>(off - seen.begin())]) +
-              " is not on the loop";
-    return std::nullopt;
+  for (size_t i = 0; i < tiles.size(); ++i) {
+    Side a, b;
+    if (!seen[i] && OpenSides(tiles[i], a, b)) {
+      problem = "the road part at " + Position(frame, tiles[i]) + " is not on the loop";
+      return std::nullopt;
+    }
   }
   return loop;
 }
@@ -200,7 +264,7 @@ int32_t KindOpening(Side a, Side b) {
   for (int32_t kind :
        {kHorizontal, kVertical, kTurnEastNorth, kTurnWestNorth, kTurnWestSouth, kTurnEastSouth}) {
     Side x, y;
-    OpenSides(kind, x, y);
+    OpenSidesOfKind(kind, x, y);
     if ((x == a && y == b) || (x == b && y == a)) return kind;
   }
   return 0;

@@ -5,9 +5,12 @@
 #include <utility>
 #include <vector>
 
-// Road pieces on a square grid and the closed loop they form. A piece is one of the six
-// road-part kinds of the track file; each opens two of its four edges, and a loop is a
-// chain of pieces whose open edges meet, back to the first one.
+// Road pieces on a square grid and the closed loop they form. A piece is a road-part kind of
+// the track file: the straights and quarter turns fill one cell each, the shaped pieces of
+// race/RoadShape.h (wide curves over 2 x 2 cells, narrowings) one record a cell. Each cell on
+// the loop opens two of its four edges, and a loop is a chain of cells whose open edges
+// meet, back to the first one. The inner cell of a wide curve carries a sliver of its road
+// and opens no edge: it lies beside the loop, not on it.
 
 enum class Side { North, East, South, West };
 
@@ -17,24 +20,30 @@ const char* SideName(Side side);
 int StepColumns(Side side);
 int StepRows(Side side);
 
-// Whether the kind is a road-part kind that forms road (straights and quarter turns).
+// Whether the kind is a road-part kind that forms road (straights, quarter turns and the
+// shaped pieces).
 bool IsRoadPieceKind(int32_t kind);
-// The two open edges of a road-part kind.
-void OpenSides(int32_t kind, Side& a, Side& b);
 bool IsTurn(int32_t kind);
 
 struct GridTile {
   int Column = 0;
   int Row = 0;
   int32_t Kind = 0;
+  int32_t Variant = 0;  // the record's A: which shaped piece, or which cell of it
 };
+
+// The two open edges of a cell; false for a cell that opens none (a wide curve's inner cell).
+bool OpenSides(const GridTile& tile, Side& a, Side& b);
+// The road-part kinds and their names, as the track's piece count lists them.
+std::string PieceKindName(const GridTile& tile);
 
 // A piece of the loop as it is driven: entered on one side, left on the other.
 struct LoopTile {
   GridTile Tile;
   Side In = Side::West;
   Side Out = Side::East;
-  // +1 for a right-hand (clockwise) turn, -1 for a left-hand one, 0 on a straight.
+  // +1 for a right-hand (clockwise) turn, -1 for a left-hand one, 0 where the road runs on
+  // straight through the cell (a wide curve turns in the cell at its outer corner).
   int Turn() const;
 };
 
@@ -47,11 +56,13 @@ struct GridFrame {
 
   double Left(const GridTile& t) const { return OriginX + t.Column * Size; }
   double Top(const GridTile& t) const { return OriginY + t.Row * Size; }
-  // The point of the road's centre line in the middle of the piece: the tile centre on a
-  // straight, the middle of the quarter arc on a turn.
-  void CentreLinePoint(const GridTile& t, double& x, double& y) const;
+  // The points of the road's centre line the path takes in this cell: the tile centre on a
+  // straight, the middle of the quarter arc on a turn; a wide curve's arc has two, one in
+  // each of its end cells, an eighth of the way round from its end.
+  std::vector<std::pair<double, double>> CentreLinePoints(const GridTile& t) const;
   // Distance from a point to the piece's road surface (0 inside it): the whole tile for a
-  // straight, the quarter disc around the turn's inner corner for a turn.
+  // straight, the quarter disc around the turn's inner corner for a turn, the ring or the
+  // narrowed road within the cell for the shaped pieces.
   double DistanceToRoad(const GridTile& t, double x, double y) const;
 };
 

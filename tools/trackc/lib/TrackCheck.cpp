@@ -17,7 +17,7 @@ constexpr double kMaxPointStep = 300;
 constexpr int kMinCheckpoints = 4;
 constexpr int kMinCheckLines = 3;
 // How far a lap (the whole loop) may be from the catalogue's length text.
-constexpr double kLengthTolerance = 0.12;
+constexpr double kLengthTolerance = 0.02;
 constexpr double kSlack = 2;         // pixels of rounding allowed where positions must match
 constexpr double kClosingReach = 4;  // the last and first path points from the lap point
 
@@ -96,8 +96,7 @@ class Checker {
     const double lap = view_.Course.LapLength();
     if (std::fabs(lap - text) > text * kLengthTolerance) {
       char buffer[160];
-      std::snprintf(buffer, sizeof buffer, "lap length %.1f is not within 12 %% of %.1f", lap,
-                    text);
+      std::snprintf(buffer, sizeof buffer, "lap length %.1f is not within 2 %% of %.1f", lap, text);
       problems_.emplace_back(buffer);
     }
   }
@@ -177,6 +176,9 @@ class Checker {
       if (!onPiece) {
         problems_.push_back("check line " + std::to_string(r.B) + " at " + At(r.X, r.Y) +
                             " is not centred on a road piece, so it does not cover the road");
+      } else if (NearestRoad(r.X, r.Y) > 0) {
+        problems_.push_back("check line " + std::to_string(r.B) + " at " + At(r.X, r.Y) +
+                            " is centred off the road, where a car put back there would land");
       }
     }
     for (int i = 0; i + 1 < count; ++i) {
@@ -202,7 +204,8 @@ class Checker {
     const bool along = ((f.A % 180) + 180) % 180 == 0;
     const auto piece = std::find_if(view_.Road.begin(), view_.Road.end(), [&](const GridTile& t) {
       const double left = view_.Frame.Left(t), top = view_.Frame.Top(t), s = view_.Frame.Size;
-      if (IsTurn(t.Kind) || cx < left || cx > left + s || cy < top || cy > top + s) return false;
+      if ((t.Kind != 1 && t.Kind != 2) || cx < left || cx > left + s || cy < top || cy > top + s)
+        return false;
       const bool horizontalRoad = t.Kind == 1;
       if (horizontalRoad) return across && std::fabs(cy - (top + s / 2)) <= kSlack;
       return along && std::fabs(cx - (left + s / 2)) <= kSlack;

@@ -7,7 +7,7 @@
 
 struct TrackCheckOptions {
   int Opponents = 0;
-  // The catalogue's length text (540.4 for a 5404-pixel lap); the lap must be within 12 %.
+  // The catalogue's length text (540.4 for a 5404-pixel lap); the lap must be within 2 %.
   std::optional<double> Length;
 };
 

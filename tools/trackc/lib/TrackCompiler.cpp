@@ -8,6 +8,7 @@
 #include "engine/graphics/RoadGrid.h"
 #include "race/GameConstants.h"
 #include "race/RaceRandom.h"
+#include "race/RoadShape.h"
 #include "tools/trackc/lib/Obstacles.h"
 
 namespace {
@@ -63,6 +64,18 @@ bool RoadKind(char c, int32_t& k) {
   }
 }
 
+// The wide curves' letters, by the corner they turn around (the quarter turns' tile order):
+// a like r, b like 7, c like J, d like L. Each fills a 2 x 2 block of the grid.
+int WideCurveTurn(char c) {
+  return c >= 'a' && c <= 'd' ? c - 'a' : -1;
+}
+
+bool NarrowingVariant(char c, int32_t& variant) {
+  if (c != '=' && c != ':') return false;
+  variant = c == ':' ? 1 : 0;
+  return true;
+}
+
 bool SceneryLetter(char c, ObstacleKind& k) {
   const char* name = c == 'T'   ? "tree"
                      : c == 'F' ? "fir"
@@ -76,6 +89,11 @@ bool SceneryLetter(char c, ObstacleKind& k) {
 Grid ReadGrid(const TrackSource& source) {
   Grid grid;
   int starts = 0;
+  const auto at = [&](size_t r, size_t c) {
+    return r < source.Grid.size() && c < source.Grid[r].size() ? source.Grid[r][c] : ' ';
+  };
+  std::vector<std::vector<bool>> claimed(source.Grid.size(),
+                                         std::vector<bool>(kMaxGridSide + 1, false));
   for (size_t r = 0; r < source.Grid.size(); ++r) {
     const std::string& row = source.Grid[r];
     const int line = source.GridLine + static_cast<int>(r);
@@ -83,9 +101,26 @@ Grid ReadGrid(const TrackSource& source) {
     for (size_t c = 0; c < row.size(); ++c) {
       const char ch = row[c];
       const int col = static_cast<int>(c), rowIndex = static_cast<int>(r);
-      int32_t k = 0;
+      int32_t k = 0, variant = 0;
       ObstacleKind scenery;
-      if (RoadKind(ch, k)) {
+      if (const int turn = WideCurveTurn(ch); turn >= 0) {
+        if (claimed[r][c]) continue;
+        // The first letter met, reading rows top down, is the block's top-left cell.
+        if (at(r, c + 1) != ch || at(r + 1, c) != ch || at(r + 1, c + 1) != ch ||
+            claimed[r][c + 1]) {
+          throw TrackSourceError("line " + std::to_string(line) + ": the wide curve '" +
+                                 std::string(1, ch) + "' needs a 2 x 2 block of its letter");
+        }
+        for (int cell = 0; cell < 4; ++cell) {
+          const size_t cr = r + static_cast<size_t>(cell / 2),
+                       cc = c + static_cast<size_t>(cell % 2);
+          claimed[cr][cc] = true;
+          grid.Road.push_back(
+              {static_cast<int>(cc), static_cast<int>(cr), road_piece::WideCurve, turn * 4 + cell});
+        }
+      } else if (NarrowingVariant(ch, variant)) {
+        grid.Road.push_back({col, rowIndex, road_piece::Narrowing, variant});
+      } else if (RoadKind(ch, k)) {
         if (ch == '<' || ch == '>' || ch == '^' || ch == 'v') {
           ++starts;
           grid.Start = grid.Road.size();
@@ -135,7 +170,7 @@ class Builder {
     if (!source_.Demo) {
       records_.push_back({0, 0, kind::LandscapeChoice, static_cast<int32_t>(source_.Scenery), 0});
       for (const GridTile& t : grid_.Road) {
-        records_.push_back({Round(frame_.Top(t)), Round(frame_.Left(t)), t.Kind, 0, 0});
+        records_.push_back({Round(frame_.Top(t)), Round(frame_.Left(t)), t.Kind, t.Variant, 0});
       }
       Flowers();
       StartLines();
@@ -161,9 +196,9 @@ class Builder {
     if (!source_.Demo) points.emplace_back(lapX + fx * kClosingHalf, lapY + fy * kClosingHalf);
     for (size_t i = 1; i <= loop_.size(); ++i) {
       if (i == loop_.size() && !source_.Demo) break;
-      double x, y;
-      frame_.CentreLinePoint(loop_[i % loop_.size()].Tile, x, y);
-      points.emplace_back(x, y);
+      for (const auto& p : frame_.CentreLinePoints(loop_[i % loop_.size()].Tile)) {
+        points.push_back(p);
+      }
     }
     if (!source_.Demo) points.emplace_back(lapX - fx * kClosingHalf, lapY - fy * kClosingHalf);
 
@@ -210,7 +245,7 @@ class Builder {
 
   void StartSlots() {
     const LoopTile& before = loop_.back();
-    if (IsTurn(before.Tile.Kind) || before.Out != loop_.front().Out) {
+    if (before.Tile.Kind != loop_.front().Tile.Kind || before.Out != loop_.front().Out) {
       throw TrackSourceError(
           "the piece before the start arrow must be a straight: the start grid "
           "stands on it");
@@ -233,12 +268,18 @@ class Builder {
   }
 
   // L check lines spread over the lap, each the size of a piece and centred on one, so it
-  // covers the road however the road runs there.
+  // covers the road however the road runs there. A car put back on the course lands on the
+  // line's centre, so a piece whose centre is off the road (a wide curve's outer corner)
+  // passes the line on to the next piece.
   void CheckLines() {
     const int n = static_cast<int>(loop_.size());
     const int lines = std::clamp(n / 6, 3, 8);
     for (int i = 0; i < lines; ++i) {
-      const size_t at = static_cast<size_t>(std::lround((i + 1.0) * n / (lines + 1)));
+      size_t at = static_cast<size_t>(std::lround((i + 1.0) * n / (lines + 1)));
+      while (frame_.DistanceToRoad(loop_[at].Tile, frame_.Left(loop_[at].Tile) + frame_.Size / 2,
+                                   frame_.Top(loop_[at].Tile) + frame_.Size / 2) > 0) {
+        at = (at + 1) % loop_.size();
+      }
       const GridTile& t = loop_[at].Tile;
       records_.push_back({Round(frame_.Top(t) + frame_.Size / 2),
                           Round(frame_.Left(t) + frame_.Size / 2), kind::CheckLine, 0, i});

@@ -61,5 +61,7 @@ std::string DumpStats(const TrackStats& stats) {
                 "difficulty %.1f\nlandscape %s\n",
                 stats.Turns, stats.SBends, stats.Walls, gap, stats.LapLength, stats.Difficulty(),
                 LandscapeName(stats.Scenery));
-  return text;
+  std::string out = std::string(text) + "pieces";
+  for (const auto& [kind, count] : stats.Pieces) out += " " + kind + " " + std::to_string(count);
+  return out + "\n";
 }

@@ -21,6 +21,11 @@
 //     r 7 L J                   quarter turns shaped like the letters: r joins east and
 //                               south, 7 west and south, L east and north, J west and north
 //     > < ^ v                   the start straight, driven the way the arrow points
+//     a b c d                   wide curves, each a 2 x 2 block of its letter: a quarter turn
+//                               around the block's corner, a like r, b like 7, c like J, d
+//                               like L
+//     = :                       narrowings (east-west, north-south): the road closes in
+//                               toward the cell's middle
 //     . or space                grass; T tree, F fir, H house, R rock, A arch on grass
 //   end
 //   place NAME C R DX DY        an obstacle at tile (C, R)'s centre moved by (DX, DY)

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "race/RoadShape.h"
 #include "tools/trackc/lib/Obstacles.h"
 #include "tools/trackc/lib/TrackView.h"
 
@@ -18,7 +19,7 @@ constexpr double kGapEase = 20;
 
 double TrackStats::Difficulty() const {
   const double gap = NarrowestGap ? kGapWeight / (std::max(*NarrowestGap, 0.0) + kGapEase) : 0;
-  return Turns + 2.0 * SBends + 3.0 * Walls + gap;
+  return Turns - 0.5 * WideTurns + Narrowings + 2.0 * SBends + 3.0 * Walls + gap;
 }
 
 TrackStats MeasureTrack(const std::vector<TrackRecord>& records) {
@@ -27,17 +28,28 @@ TrackStats MeasureTrack(const std::vector<TrackRecord>& records) {
   stats.LapLength = view.Course.LapLength();
   stats.Scenery = TrackLandscape(records);
   std::vector<std::string> pieces;
+  int wideCells = 0;
   for (const GridTile& t : view.Road) {
+    if (t.Kind == road_piece::WideCurve) {
+      ++wideCells;
+    } else {
+      ++stats.Pieces[PieceKindName(t)];
+    }
     pieces.push_back(std::to_string(t.Row) + "," + std::to_string(t.Column) + ":" +
-                     std::to_string(t.Kind));
+                     std::to_string(t.Kind) + "." + std::to_string(t.Variant));
   }
+  if (wideCells > 0) stats.Pieces["wide-curve"] = wideCells / 4;
+  stats.Narrowings = stats.Pieces.count("narrowing") ? stats.Pieces["narrowing"] : 0;
   std::sort(pieces.begin(), pieces.end());
   for (const std::string& p : pieces) stats.RoadSignature += p + " ";
   std::string problem;
   if (const auto loop = view.Loop(problem)) {
     std::vector<std::pair<size_t, int>> turns;  // position on the loop, hand
     for (size_t i = 0; i < loop->size(); ++i) {
-      if (const int hand = (*loop)[i].Turn()) turns.push_back({i, hand});
+      const int hand = (*loop)[i].Turn();
+      if (!hand) continue;
+      turns.push_back({i, hand});
+      if ((*loop)[i].Tile.Kind == road_piece::WideCurve) ++stats.WideTurns;
     }
     stats.Turns = static_cast<int>(turns.size());
     for (size_t i = 0; i < turns.size() && turns.size() > 1; ++i) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -6,11 +7,13 @@
 #include "race/Landscape.h"
 #include "race/TrackFile.h"
 
-// What makes a course hard: its turns, the S-bends among them (two turns of opposite hand
-// with at most one straight piece between), the walls, and how close scenery comes to the
-// road; with its lap length in the catalogue's unit.
+// What makes a course hard: its turns (a wide curve half a quarter turn), its narrowings, the
+// S-bends among them (two turns of opposite hand with at most one straight piece between), the
+// walls, and how close scenery comes to the road; with its lap length in the catalogue's unit.
 struct TrackStats {
-  int Turns = 0;
+  int Turns = 0;      // every turn, quarter turns and wide curves alike
+  int WideTurns = 0;  // the wide curves among them, which weigh half a quarter turn
+  int Narrowings = 0;
   int SBends = 0;
   int Walls = 0;
   std::optional<double> NarrowestGap;  // pixels between an obstacle and the road; none without
@@ -20,6 +23,9 @@ struct TrackStats {
   // The road grid as text, the same for two tracks exactly when their road pieces are.
   std::string RoadSignature;
   Landscape Scenery = Landscape::Meadow;
+  // How many pieces of each road-part kind the course uses ("straight", "turn",
+  // "wide-curve", "narrowing"); a wide curve counts once for its four cells.
+  std::map<std::string, int> Pieces;
 };
 
 TrackStats MeasureTrack(const std::vector<TrackRecord>& records);

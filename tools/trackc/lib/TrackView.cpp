@@ -48,7 +48,8 @@ TrackView ViewTrack(const std::vector<TrackRecord>& records) {
                          ") is off the road grid of " + std::to_string(kRoadTileSize) + " pixels";
       continue;
     }
-    view.Road.push_back({(p->X - left) / kRoadTileSize, (p->Y - top) / kRoadTileSize, p->Kind});
+    view.Road.push_back(
+        {(p->X - left) / kRoadTileSize, (p->Y - top) / kRoadTileSize, p->Kind, p->A});
   }
   return view;
 }
@@ -63,6 +64,9 @@ std::optional<std::vector<LoopTile>> TrackView::Loop(std::string& problem) const
     return std::nullopt;
   }
   Side a, b;
-  OpenSides(Road.front().Kind, a, b);
-  return TraceLoop(Road, 0, b, Frame, problem);
+  for (size_t i = 0; i < Road.size(); ++i) {
+    if (OpenSides(Road[i], a, b)) return TraceLoop(Road, i, b, Frame, problem);
+  }
+  problem = "no road part opens an edge";
+  return std::nullopt;
 }
