@@ -57,7 +57,7 @@ fuzz-build: deps
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
 
 # Every tracked C++ file against .clang-format (clang-format-14); lists the files that deviate.
-format-check:
+format-check: deps
 	@scripts/format-check
 
 clean:

@@ -28,12 +28,12 @@ constexpr int32_t Obstacle = 20;        // B: obstacle type
 constexpr int32_t Flowers = 50;         // 50, 51, 52: paint types 2, 3, 4 at a random angle
 constexpr int32_t DiamondsAcross = 53;  // 53, 54: paint types 5, 6 at angle 0
 constexpr int32_t DiamondsAlong = 54;
-constexpr int32_t Water = 55;        // a pond on the ground (off the road), centred on X, Y
-constexpr int32_t StartSlot = 88;    // A: start angle, B: slot number 1..9
-constexpr int32_t StartLine = 99;    // A: angle
-constexpr int32_t CheckLine = 101;   // B: check line index
-constexpr int32_t FinishLine = 105;  // A: angle
-constexpr int32_t InPlace = 160;     // A: angle
+constexpr int32_t Water = 55;             // a pond on the ground (off the road), centred on X, Y
+constexpr int32_t StartSlot = 88;         // A: start angle, B: slot number 1..9
+constexpr int32_t StartLine = 99;         // A: angle
+constexpr int32_t CheckLine = 101;        // B: check line index
+constexpr int32_t FinishLine = 105;       // A: angle
+constexpr int32_t InPlace = 160;          // A: angle
 constexpr int32_t LandscapeChoice = 170;  // A: the course's landscape (race/Landscape.h)
 }  // namespace track_kind
 

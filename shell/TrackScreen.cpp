@@ -45,7 +45,8 @@ std::string TrackScreen::RecordText(const RaceTime& time) {
 }
 
 std::string TrackScreen::BestLapText(int32_t hundredths) {
-  return TextOf(GameText::BestLapOnTrack) + std::string(" ") + RecordText(FromHundredths(hundredths));
+  return TextOf(GameText::BestLapOnTrack) + std::string(" ") +
+         RecordText(FromHundredths(hundredths));
 }
 
 void TrackScreen::Enter() {

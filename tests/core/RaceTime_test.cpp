@@ -24,8 +24,7 @@ TEST(RaceTime, IsNotSlowerComparesMinutesThenSecondsThenHundredths) {
       {{50, 30, 1}, {51, 30, 1}, false},  // b slower by a hundredth
       {{0, 0, 2}, {99, 59, 1}, true},     // minutes decide first
       {{99, 10, 1}, {0, 11, 1}, false},   // seconds before hundredths
-      {RaceTime::None(), {0, 0, 999}, true},
-      {{0, 0, 999}, RaceTime::None(), false},
+      {RaceTime::None(), {0, 0, 999}, true}, {{0, 0, 999}, RaceTime::None(), false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(IsNotSlower(c.a, c.b), c.expected)

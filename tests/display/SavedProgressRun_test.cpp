@@ -39,7 +39,7 @@ class SavedProgress : public ::testing::Test {
     SetGameRoots({fs::path(BK_GAME_DIR), folder_});
     GameState state;
     ResetRecords(state);
-    state.PlayerName = "\xC0\xED\xFF";  // "Аня"
+    state.PlayerName = "\xC0\xED\xFF";                 // "Аня"
     state.Records[0] = {"1", "\xC0\xED\xFF", "1234"};  // the table agrees with the progress
     state.Score = 1234;
     state.PointsNeeded = 1200;

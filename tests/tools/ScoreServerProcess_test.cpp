@@ -13,8 +13,8 @@
 #include <thread>
 #include <vector>
 
-#include "tests/support/TemporaryPostgres.h"
 #include "online/ScoreProtocol.h"
+#include "tests/support/TemporaryPostgres.h"
 #include "tools/score-server/SqlDatabase.h"
 
 namespace {

@@ -157,8 +157,7 @@ void paintHouse(cairo_t* cr, const TileRequest& tile, Rgb roofColour, double sno
 }
 
 // A faceted boulder; every tile is a different stone.
-void paintRock(cairo_t* cr, const TileRequest& tile, Rgb stoneColour, bool moss,
-               double snow) {
+void paintRock(cairo_t* cr, const TileRequest& tile, Rgb stoneColour, bool moss, double snow) {
   const double w = tile.width, h = tile.height, cx = w / 2, cy = h / 2;
   Rng rng(61 + static_cast<uint64_t>(tile.index) * 13);
   const int corners = 7 + rng.below(3);
