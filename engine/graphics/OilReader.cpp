@@ -1,48 +1,34 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "base/Windows1251.h"
 #include "engine/graphics/OilFormat.h"
 #include "engine/graphics/PlatformColor.h"
-#include "platform/Cp1251.h"
 
 namespace {
 
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += char(cp);
-  } else if (cp < 0x800) {
-    out += char(0xC0 | (cp >> 6));
-    out += char(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += char(0xE0 | (cp >> 12));
-    out += char(0x80 | ((cp >> 6) & 0x3F));
-    out += char(0x80 | (cp & 0x3F));
-  } else {
-    out += char(0xF0 | (cp >> 18));
-    out += char(0x80 | ((cp >> 12) & 0x3F));
-    out += char(0x80 | ((cp >> 6) & 0x3F));
-    out += char(0x80 | (cp & 0x3F));
-  }
-}
-
-// Wide strings are stored as UTF-16; the game's texts are Windows-1251. Unpaired
-// surrogates are dropped.
+// Wide strings are stored as UTF-16; the game's texts are Windows-1251. Characters the code
+// page lacks and unpaired surrogates are dropped.
 std::string Utf16LeToCp1251(const std::string& bytes) {
-  std::string utf8;
+  std::string text;
+  const auto append = [&text](char32_t character) {
+    const int byte = cp1251::ByteOf(character);
+    if (byte >= 0) text.push_back(static_cast<char>(byte));
+  };
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
     uint32_t unit = uint8_t(bytes[i]) | (uint32_t(uint8_t(bytes[i + 1])) << 8);
     if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < bytes.size()) {
       const uint32_t low = uint8_t(bytes[i + 2]) | (uint32_t(uint8_t(bytes[i + 3])) << 8);
       if (low >= 0xDC00 && low < 0xE000) {
-        AppendUtf8(utf8, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+        append(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
         i += 2;
         continue;
       }
     }
     if (unit >= 0xD800 && unit < 0xE000) continue;
-    AppendUtf8(utf8, unit);
+    append(unit);
   }
-  return Utf8ToCp1251(utf8);
+  return text;
 }
 
 struct ParseError : std::runtime_error {
