@@ -30,8 +30,11 @@ int64_t PlayerRecord(const GameState& state) {
 
 // The saving process: from the loaded state on, every pass adds to the score, enters it in
 // the table and saves both files, then reports the score of the pair it completed.
+// Its first report is the score it starts from, so the parent can tell a running saver from
+// one still being forked.
 [[noreturn]] void SaveInALoop(GameState state, int reportFd) {
   const TrackSlotTimes times{};
+  if (::write(reportFd, &state.Score, sizeof state.Score) != sizeof state.Score) _exit(3);
   for (;;) {
     state.Score += 10;
     EnterScore(state.Records, kPlayer, state.Score);
@@ -53,8 +56,6 @@ TEST(SavesUnderKill, EveryKillLeavesFilesThatLoadAndAgree) {
   fs::create_directories(root);
   SetGameRoots(GameRoots{root, root});
 
-  std::mt19937 random(20261211);
-  std::uniform_int_distribution<int> delayMicros(0, 4000);
   // A first pair on disk, with a score high enough for every later one to enter the table.
   GameState state;
   ResetRecords(state);
@@ -62,6 +63,20 @@ TEST(SavesUnderKill, EveryKillLeavesFilesThatLoadAndAgree) {
   state.Score = 2000;
   EnterScore(state.Records, kPlayer, state.Score);
   ASSERT_FALSE(SaveProgressAndRecords(state, TrackSlotTimes{}));
+
+  // The kills fall within the first few pairs a saver writes, however fast this machine (or a
+  // sanitizer build) saves: the longest wait is a few times what one pair takes here.
+  const auto pairStart = std::chrono::steady_clock::now();
+  constexpr int kTimedPairs = 10;
+  for (int pair = 0; pair < kTimedPairs; ++pair) {
+    ASSERT_FALSE(SaveProgressAndRecords(state, TrackSlotTimes{}));
+  }
+  const auto pairMicros = std::chrono::duration_cast<std::chrono::microseconds>(
+                              std::chrono::steady_clock::now() - pairStart)
+                              .count() /
+                          kTimedPairs;
+  std::mt19937 random(20261211);
+  std::uniform_int_distribution<int64_t> delayMicros(0, 4 * pairMicros + 20);
   int32_t lastCompleted = state.Score;
   int killsMidPair = 0;
   constexpr int kKills = 300;
@@ -75,6 +90,9 @@ TEST(SavesUnderKill, EveryKillLeavesFilesThatLoadAndAgree) {
       SaveInALoop(state, report[1]);
     }
     ::close(report[1]);
+    int32_t started = 0;
+    ASSERT_EQ(::read(report[0], &started, sizeof started), static_cast<ssize_t>(sizeof started))
+        << "the saving process died before it started";
     std::this_thread::sleep_for(std::chrono::microseconds(delayMicros(random)));
     ::kill(child, SIGKILL);
     int status = 0;
