@@ -4,8 +4,8 @@ namespace race {
 
 // Display order; preview pictures and data files are numbered differently on purpose.
 const std::array<TrackConstants, kTrackCount> kTracks = {{
-    {"tr_track3", "Data\\data4.prd", "688.8", 5, 4, {100, 70, 50}},
-    {"tr_track12", "Data\\data13.prd", "705.1", 6, 4, {120, 90, 80}},
+    {"tr_track3", "Data\\data4.prd", "696.9", 5, 4, {100, 70, 50}},
+    {"tr_track12", "Data\\data13.prd", "685.5", 6, 4, {120, 90, 80}},
     {"tr_track4", "Data\\data5.prd", "614.5", 5, 5, {150, 120, 100}},
     {"tr_track1", "Data\\data3.prd", "882.2", 5, 5, {180, 150, 130}},
     {"tr_track11", "Data\\data12.prd", "954.6", 6, 6, {220, 200, 180}},
