@@ -5,11 +5,11 @@ namespace race {
 // Display order; preview pictures and data files are numbered differently on purpose.
 const std::array<TrackConstants, kTrackCount> kTracks = {{
     {"tr_track3", "Data\\data4.prd", "696.9", 5, 4, {100, 70, 50}},
-    {"tr_track12", "Data\\data13.prd", "705.1", 6, 4, {120, 90, 80}},
+    {"tr_track12", "Data\\data13.prd", "685.5", 6, 4, {120, 90, 80}},
     {"tr_track4", "Data\\data5.prd", "614.5", 5, 5, {150, 120, 100}},
     {"tr_track1", "Data\\data3.prd", "882.2", 5, 5, {180, 150, 130}},
-    {"tr_track11", "Data\\data12.prd", "960.1", 6, 6, {220, 200, 180}},
-    {"tr_track7", "Data\\data8.prd", "1127.6", 5, 6, {250, 230, 200}},
+    {"tr_track11", "Data\\data12.prd", "954.6", 6, 6, {220, 200, 180}},
+    {"tr_track7", "Data\\data8.prd", "1107.9", 5, 6, {250, 230, 200}},
     {"tr_track6", "Data\\data7.prd", "704.1", 6, 7, {300, 270, 250}},
     {"tr_track5", "Data\\data6.prd", "728.2", 5, 7, {350, 310, 260}},
     {"tr_track8", "Data\\data9.prd", "803.9", 6, 7, {380, 350, 310}},

@@ -25,6 +25,11 @@ PictureChoice RoadPartPicture(int32_t kind, int32_t variant) {
     case road_piece::Narrowing:
       return {"roadnarrow", "roadnarrow", std::clamp(variant, 0, road_piece::NarrowingVariants - 1),
               0};
+    case road_piece::Chicane:
+      return {"roadchicane", "roadchicane", std::clamp(variant, 0, road_piece::ChicaneVariants - 1),
+              0};
+    case road_piece::Diagonal:
+      return {"roaddiag", "roaddiag", std::clamp(variant, 0, road_piece::DiagonalVariants - 1), 0};
     case 11:
       return {"roadroters", "roadroters", 3, 0};
     case 12:

@@ -168,16 +168,21 @@ TEST(CarModel, ShapeIsTheBoxShrunkByThreeAndTurnedWithTheCar) {
 }
 
 // A shaped road part gives grip only where its road is drawn: the grass inside a wide
-// curve's ring and beside a narrowing's middle is off the road, though it lies in the
-// part's box, and the road itself is on it.
-TEST(CarModel, GroundSensorsFollowTheShapeOfWideCurvesAndNarrowings) {
+// curve's ring, beside a narrowing's middle, where a chicane has swung away and beyond a
+// diagonal half's cell diagonal is off the road, though it lies in the part's box, and the
+// road itself is on it.
+TEST(CarModel, GroundSensorsFollowTheShapeOfTheShapedRoadParts) {
   RaceFixture f;
   // The wide curve's inner cell (turn 0, cell 3): its corner, the ring's centre, at the
-  // cell's bottom-right; the narrowing running east-west, 144 pixels wide in its middle.
+  // cell's bottom-right; the narrowing running east-west, 144 pixels wide in its middle;
+  // the east-west chicane, swung toward the top in its first half and toward the bottom in
+  // its second; the diagonal half holding the top-left corner.
   auto* inner = new TRoadPart(f.race, 3, 0, 0, 3);
   auto* narrowing = new TRoadPart(f.race, 4, 1000, 0, 0);
   auto* straight = new TRoadPart(f.race, 1, 2000, 0);
-  for (TRoadPart* part : {inner, narrowing, straight}) {
+  auto* chicane = new TRoadPart(f.race, 5, 3000, 0, 0);
+  auto* diagonal = new TRoadPart(f.race, 6, 4000, 0, 0);
+  for (TRoadPart* part : {inner, narrowing, straight, chicane, diagonal}) {
     part->SetWidth(256);
     part->SetHeight(256);
   }
@@ -186,12 +191,20 @@ TEST(CarModel, GroundSensorsFollowTheShapeOfWideCurvesAndNarrowings) {
     float X, Y;
     bool OnRoad;
   } cases[] = {
-      {200, 200, false},  // 79 pixels from the ring's centre
-      {20, 20, true},     // 333 pixels out, on the ring
-      {1128, 128, true},  // the narrowing's middle
-      {1128, 40, false},  // beside it, where the full road would be
-      {1010, 40, true},   // near its end the road is nearly full width again
-      {2128, 10, true},   // a straight is road across its whole box
+      {200, 200, false},   // 79 pixels from the ring's centre
+      {20, 20, true},      // 333 pixels out, on the ring
+      {1128, 128, true},   // the narrowing's middle
+      {1128, 40, false},   // beside it, where the full road would be
+      {1010, 40, true},    // near its end the road is nearly full width again
+      {2128, 10, true},    // a straight is road across its whole box
+      {3096, 20, true},    // the chicane's first swing: road at the top,
+      {3096, 200, false},  // grass at the bottom
+      {3160, 40, false},   // its second swing: grass at the top,
+      {3160, 235, true},   // road at the bottom
+      {4010, 10, true},    // the diagonal half at its corner,
+      {4120, 120, true},   // just inside the cell diagonal,
+      {4136, 136, false},  // just beyond it
+      {4250, 250, false},  // and at the opposite corner
   };
   for (const auto& c : cases) {
     sensor->SetX(c.X);

@@ -157,7 +157,11 @@ TEST(PictureLists, RoadPiecesJoinAndGroundWrapsWithoutSeamsInEveryLandscape) {
     const PixelImage& narrow = Picture(kRaceList, "roadnarrow" + suffix);
     const PictureEntry* wideEntry = FindPictureEntry("roadwide" + suffix);
     const PictureEntry* narrowEntry = FindPictureEntry("roadnarrow" + suffix);
-    ASSERT_TRUE(wideEntry && narrowEntry);
+    const PixelImage& chicane = Picture(kRaceList, "roadchicane" + suffix);
+    const PixelImage& diagonal = Picture(kRaceList, "roaddiag" + suffix);
+    const PictureEntry* chicaneEntry = FindPictureEntry("roadchicane" + suffix);
+    const PictureEntry* diagonalEntry = FindPictureEntry("roaddiag" + suffix);
+    ASSERT_TRUE(wideEntry && narrowEntry && chicaneEntry && diagonalEntry);
     // Wide curve cells by turn (0..3) and cell (0 top-left .. 3 bottom-right). The joints
     // tested cross the ring's edges; where the inner edge touches a joint it runs along it, and
     // the rows either side rightly differ.
@@ -165,6 +169,12 @@ TEST(PictureLists, RoadPiecesJoinAndGroundWrapsWithoutSeamsInEveryLandscape) {
     auto wideY = [&](int turn, int cell) { return (turn * 4 + cell) / wideEntry->Columns * n; };
     auto narrowX = [&](int tile) { return tile % narrowEntry->Columns * n; };
     auto narrowY = [&](int tile) { return tile / narrowEntry->Columns * n; };
+    auto chicaneX = [&](int tile) { return tile % chicaneEntry->Columns * n; };
+    auto chicaneY = [&](int tile) { return tile / chicaneEntry->Columns * n; };
+    // Diagonal halves by the corner they hold (0 top-left .. 3 bottom-left, clockwise). Halves
+    // meet halves whole-edge; a straight meets one at a bend, where the markings rightly turn.
+    auto diagonalX = [&](int tile) { return tile % diagonalEntry->Columns * n; };
+    auto diagonalY = [&](int tile) { return tile / diagonalEntry->Columns * n; };
     struct Joint {
       const char* what;
       const PixelImage* a;
@@ -210,6 +220,20 @@ TEST(PictureLists, RoadPiecesJoinAndGroundWrapsWithoutSeamsInEveryLandscape) {
          0},
         {"vertical narrowing to vertical", &narrow, narrowX(1), narrowY(1) + last, &vertical, 0, 0,
          1, 0},
+        {"straight to chicane", &straight, last, 0, &chicane, chicaneX(0), chicaneY(0), 0, 1},
+        {"chicane to straight", &chicane, chicaneX(0) + last, chicaneY(0), &straight, 0, 0, 0, 1},
+        {"vertical to vertical chicane", &vertical, 0, last, &chicane, chicaneX(1), chicaneY(1), 1,
+         0},
+        {"vertical chicane to vertical", &chicane, chicaneX(1), chicaneY(1) + last, &vertical, 0, 0,
+         1, 0},
+        {"diagonal 2 bottom to diagonal 0 top", &diagonal, diagonalX(2), diagonalY(2) + last,
+         &diagonal, diagonalX(0), diagonalY(0), 1, 0},
+        {"diagonal 2 right to diagonal 0 left", &diagonal, diagonalX(2) + last, diagonalY(2),
+         &diagonal, diagonalX(0), diagonalY(0), 0, 1},
+        {"diagonal 3 bottom to diagonal 1 top", &diagonal, diagonalX(3), diagonalY(3) + last,
+         &diagonal, diagonalX(1), diagonalY(1), 1, 0},
+        {"diagonal 1 right to diagonal 3 left", &diagonal, diagonalX(1) + last, diagonalY(1),
+         &diagonal, diagonalX(3), diagonalY(3), 0, 1},
     };
     // Neighbouring pixels inside a piece: the texture's own roughness.
     const double inside = LineDifference(straight, 127, 0, straight, 128, 0, 0, 1, n, 0);

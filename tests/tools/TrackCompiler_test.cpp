@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -252,6 +253,11 @@ TEST(TrackCompiler, RefusesDescriptionsThatCannotMakeACourse) {
       {"water 21\n", "line 1: \"21\" is not a number in 0..20"},
       {"road\nr->-aa\n|...a.\nL----J\nend\n", "needs a 2 x 2 block"},
       {"road\nr->7\n|..=\nL--J\nend\n", "does not open to the north"},
+      {"road\nr->7\n|..~\nL$-J\nend\n", "does not open to the north"},
+      // Diagonal halves that do not open toward each other: the corner named is the wrong
+      // one, or a straight meets the half's cut side.
+      {"road\nr->-7\n|...|\nfe..|\n.f--J\nend\n", "does not open to the south"},
+      {"road\nr->-7\n|...|\nfh..|\n.e--J\nend\n", "does not open to the east"},
   };
   for (const auto& c : cases) {
     EXPECT_NE(ErrorOf(c.Text).find(c.Problem), std::string::npos)
@@ -303,4 +309,90 @@ TEST(TrackCompiler, ShapedPiecesMakeAFairCourse) {
   EXPECT_GT(
       view.Frame.DistanceToRoad(inner, view.Frame.Left(inner) + cx, view.Frame.Top(inner) + cy),
       200);
+}
+
+namespace {
+
+// A loop whose bottom-left corner is cut by a diagonal of three halves (a straight onto it
+// at a 45-degree bend, off it at another) and whose bottom straight has a chicane.
+const char* kDiagonalCourse =
+    "road\n"
+    "r->----7\n"
+    "|......|\n"
+    "|......|\n"
+    "fh.....|\n"
+    ".f-~---J\n"
+    "end\n";
+
+}  // namespace
+
+// Diagonal halves and chicanes: one record a cell with the variant in A; the path runs down
+// the diagonal's centre line, a diagonal step apart, and the course is sound; the stats count
+// the two bends onto and off the diagonal and not its halves as turns.
+TEST(TrackCompiler, DiagonalsAndChicanesMakeAFairCourse) {
+  const std::vector<TrackRecord> records = Compile(kDiagonalCourse);
+  EXPECT_EQ(OfKind(records, road_piece::Diagonal).size(), 3u);
+  EXPECT_EQ(OfKind(records, road_piece::Chicane).size(), 1u);
+  EXPECT_EQ(CheckTrack(records, {7, std::nullopt}), std::vector<std::string>{});
+  const TrackView view = ViewTrack(records);
+  std::vector<const PathPoint*> onDiagonal;
+  for (int i = 1; i <= view.Course.PointCount; ++i) {
+    const PathPoint& p = view.Course.Points[static_cast<size_t>(i)];
+    for (const GridTile& t : view.Road) {
+      const double x = p.X - view.Frame.Left(t), y = p.Y - view.Frame.Top(t);
+      if (t.Kind != road_piece::Diagonal || x < 0 || y < 0 || x > 256 || y > 256) continue;
+      onDiagonal.push_back(&p);
+      // Halfway across: as far from the cell diagonal as from the road's other edge.
+      EXPECT_NEAR(ShapedRoadDistance(t.Kind, t.Variant, x, y), -kDiagonalRoad / 2, 1) << i;
+    }
+  }
+  ASSERT_EQ(onDiagonal.size(), 3u);
+  for (size_t i = 0; i + 1 < onDiagonal.size(); ++i) {
+    EXPECT_NEAR(std::hypot(onDiagonal[i + 1]->X - onDiagonal[i]->X,
+                           onDiagonal[i + 1]->Y - onDiagonal[i]->Y),
+                kDiagonalRoad, 1);
+  }
+  const TrackStats stats = MeasureTrack(records);
+  EXPECT_EQ(stats.Turns, 3);
+  EXPECT_EQ(stats.Bends, 2);
+  EXPECT_EQ(stats.Pieces.at("diagonal"), 3);
+  EXPECT_EQ(stats.Pieces.at("chicane"), 1);
+}
+
+// The check refuses a compiled course broken at a diagonal: a half turned to the wrong
+// corner, or a check line centred on a half, whose centre is on the road's edge.
+TEST(TrackCompiler, CheckRefusesACourseBrokenAtADiagonal) {
+  const std::vector<TrackRecord> sound = Compile(kDiagonalCourse);
+  const auto diagonalAt = [](const TrackRecord& r, int x, int y) {
+    return r.Kind == road_piece::Diagonal && r.X == x && r.Y == y;
+  };
+  const struct {
+    const char* What;
+    std::function<void(std::vector<TrackRecord>&)> Break;
+    const char* Problem;
+  } cases[] = {
+      {"the middle half holds the bottom-right corner",
+       [&](std::vector<TrackRecord>& records) {
+         for (TrackRecord& r : records) {
+           if (diagonalAt(r, 256, 768)) r.A = 2;
+         }
+       },
+       "open loop"},
+      {"a check line on a half's centre",
+       [](std::vector<TrackRecord>& records) {
+         TrackRecord& line =
+             *std::find_if(records.begin(), records.end(),
+                           [](const TrackRecord& r) { return r.Kind == kind::CheckLine; });
+         line.X = 256 + 128, line.Y = 768 + 128;
+       },
+       "on its edge"},
+  };
+  for (const auto& c : cases) {
+    std::vector<TrackRecord> records = sound;
+    c.Break(records);
+    const std::vector<std::string> problems = CheckTrack(records, {7, std::nullopt});
+    EXPECT_TRUE(std::any_of(problems.begin(), problems.end(), [&](const std::string& p) {
+      return p.find(c.Problem) != p.npos;
+    })) << c.What;
+  }
 }

@@ -125,22 +125,61 @@ void paintWideCurveCell(cairo_t* cr, int32_t variant, const RoadLook& look) {
   });
 }
 
-// A straight whose edges close in toward the middle. The kerbs and edge lines keep their
-// width along the moved edges; only the lanes between them are squeezed.
-void paintNarrowing(cairo_t* cr, int32_t variant, const RoadLook& look) {
-  const bool vertical = variant == 1;
+namespace {
+
+// The distance from the road's near edge as the full road's markings take it, for a road
+// `halfWidth` wide each side of its middle, `fromEdge` pixels in from the edge: the kerbs and
+// edge lines keep their width along the moved edges; only the lanes between them are squeezed.
+double squeezedAcross(double fromEdge, double halfWidth) {
   constexpr double kEdgeBand = 30;  // kerb, gutter and edge line, measured from the edge
-  fillPixels(cr, kRoadTileSize, kRoadTileSize, [vertical, &look](double x, double y) {
-    const double along = vertical ? y : x, across = vertical ? x : y;
+  if (fromEdge <= kEdgeBand) return fromEdge;
+  return kEdgeBand + (fromEdge - kEdgeBand) * (kGrid / 2 - kEdgeBand) / (halfWidth - kEdgeBand);
+}
+
+// A straight whose edges close in toward the middle (a narrowing), or that also swings to
+// one side and back (a chicane).
+void paintNarrowedStraight(cairo_t* cr, bool vertical, bool swings, const RoadLook& look) {
+  fillPixels(cr, kRoadTileSize, kRoadTileSize, [vertical, swings, &look](double x, double y) {
+    const double along = vertical ? y : x;
+    const double across = (vertical ? x : y) - (swings ? ChicaneShift(along) : 0);
     const double halfWidth = NarrowingHalfWidth(along);
-    const double fromEdge = halfWidth - std::abs(across - kGrid / 2);
-    const double lane = fromEdge <= kEdgeBand
-                            ? fromEdge
-                            : kEdgeBand + (fromEdge - kEdgeBand) * (kGrid / 2 - kEdgeBand) /
-                                              (halfWidth - kEdgeBand);
+    const double lane = squeezedAcross(halfWidth - std::abs(across - kGrid / 2), halfWidth);
     return roadPixel(look, x, y, across < kGrid / 2 ? lane : kGrid - lane,
                      2 * M_PI * along / kKerbPeriod, kKerbPeriod, 2 * M_PI * along / kDashPeriod,
                      kDashPeriod);
+  });
+}
+
+}  // namespace
+
+void paintNarrowing(cairo_t* cr, int32_t variant, const RoadLook& look) {
+  paintNarrowedStraight(cr, variant == 1, false, look);
+}
+
+void paintChicane(cairo_t* cr, int32_t variant, const RoadLook& look) {
+  paintNarrowedStraight(cr, variant == 1, true, look);
+}
+
+// The half cell between the diagonal's corner and the cell diagonal opposite it. Along the
+// road the stripes complete whole periods over the half's length (a cell edge over the
+// square root of two, which is also the step to the next half), so halves continue each
+// other; at the cell corners where they meet a straight the kerbs are red, as a straight's
+// are at its ends.
+void paintDiagonal(cairo_t* cr, int32_t variant, const RoadLook& look) {
+  double cornerX, cornerY;
+  DiagonalCorner(variant, cornerX, cornerY);
+  const double kerbPeriod = kDiagonalRoad / std::round(kDiagonalRoad / kKerbPeriod);
+  const double dashPeriod = kDiagonalRoad / std::round(kDiagonalRoad / kDashPeriod);
+  fillPixels(cr, kRoadTileSize, kRoadTileSize, [=, &look](double x, double y) {
+    const double dx = std::abs(x - cornerX), dy = std::abs(y - cornerY);
+    const double across = (dx + dy) / std::sqrt(2.0), along = (dx - dy) / std::sqrt(2.0);
+    const double halfWidth = kDiagonalRoad / 2;
+    const double lane = squeezedAcross(halfWidth - std::abs(across - halfWidth), halfWidth);
+    // The dashes are whole where the centre line crosses a cell edge, as a straight's are.
+    const double dashAlong = along + kDiagonalRoad / 2;
+    return roadPixel(look, x, y, across < halfWidth ? lane : kGrid - lane,
+                     2 * M_PI * along / kerbPeriod, kerbPeriod, 2 * M_PI * dashAlong / dashPeriod,
+                     dashPeriod);
   });
 }
 
@@ -227,6 +266,10 @@ void paintRoadTiles(cairo_t* cr, const std::vector<GridTile>& tiles, const GridF
         paintWideCurveCell(piece->cr(), t.Variant, look);
       } else if (t.Kind == road_piece::Narrowing) {
         paintNarrowing(piece->cr(), t.Variant, look);
+      } else if (t.Kind == road_piece::Chicane) {
+        paintChicane(piece->cr(), t.Variant, look);
+      } else if (t.Kind == road_piece::Diagonal) {
+        paintDiagonal(piece->cr(), t.Variant, look);
       } else {
         paintRoadPiece(piece->cr(), kByKind.at(t.Kind), look);
       }
@@ -383,6 +426,11 @@ void addRoadArt(ArtBook& book) {
     book.add(
         landscapePictureName("roadnarrow", land),
         [&road](cairo_t* cr, const TileRequest& tile) { paintNarrowing(cr, tile.index, road); });
+    book.add(landscapePictureName("roadchicane", land),
+             [&road](cairo_t* cr, const TileRequest& tile) { paintChicane(cr, tile.index, road); });
+    book.add(landscapePictureName("roaddiag", land), [&road](cairo_t* cr, const TileRequest& tile) {
+      paintDiagonal(cr, tile.index, road);
+    });
   }
   book.add("inplace", paintGridBox);
   book.add("startline", [](cairo_t* cr, const TileRequest& tile) {

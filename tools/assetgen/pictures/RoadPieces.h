@@ -28,10 +28,12 @@ Rgba roadPixel(const RoadLook& look, double x, double y, double across, double k
                double kerbPixels, double dashPhase, double dashPixels);
 // One piece at the context's origin, kRoadTileSize square.
 void paintRoadPiece(cairo_t* cr, RoadPiece piece, const RoadLook& look);
-// One cell of a wide curve or a narrowing (the variants of race/RoadShape.h) in the look's
-// colours, at the context's origin, kRoadTileSize square.
+// One cell of a wide curve, a narrowing, a chicane or a diagonal (the variants of
+// race/RoadShape.h) in the look's colours, at the context's origin, kRoadTileSize square.
 void paintWideCurveCell(cairo_t* cr, int32_t variant, const RoadLook& look);
 void paintNarrowing(cairo_t* cr, int32_t variant, const RoadLook& look);
+void paintChicane(cairo_t* cr, int32_t variant, const RoadLook& look);
+void paintDiagonal(cairo_t* cr, int32_t variant, const RoadLook& look);
 // A seamless w x h tile of the meadow's grass at the context's origin.
 void paintGrassTile(cairo_t* cr, int w, int h);
 // A seamless, opaque w x h tile of the landscape's ground (the meadow's is its grass).

@@ -88,12 +88,22 @@ bool IsRoadPieceKind(int32_t kind) {
 std::string PieceKindName(const GridTile& tile) {
   if (tile.Kind == road_piece::WideCurve) return "wide-curve";
   if (tile.Kind == road_piece::Narrowing) return "narrowing";
+  if (tile.Kind == road_piece::Chicane) return "chicane";
+  if (tile.Kind == road_piece::Diagonal) return "diagonal";
   return IsTurn(tile.Kind) ? "turn" : "straight";
 }
 
 bool OpenSides(const GridTile& tile, Side& a, Side& b) {
-  if (tile.Kind == road_piece::Narrowing) {
+  if (tile.Kind == road_piece::Narrowing || tile.Kind == road_piece::Chicane) {
     return OpenSidesOfKind(tile.Variant == 1 ? kVertical : kHorizontal, a, b);
+  }
+  if (tile.Kind == road_piece::Diagonal) {
+    // The two edges that meet at the half's corner.
+    double x, y;
+    DiagonalCorner(tile.Variant, x, y);
+    a = y > 0 ? Side::South : Side::North;
+    b = x > 0 ? Side::East : Side::West;
+    return true;
   }
   if (tile.Kind != road_piece::WideCurve) return OpenSidesOfKind(tile.Kind, a, b);
   const WideCell w = WideCellOf(tile.Variant);
@@ -164,6 +174,14 @@ std::vector<std::pair<double, double>> GridFrame::CentreLinePoints(const GridTil
     const double ex = toOuterColumn * (innerRow ? main : side);
     const double ey = toOuterRow * (innerRow ? side : main);
     return {{left + cx * scale + ex * radius, top + cy * scale + ey * radius}};
+  }
+  if (t.Kind == road_piece::Diagonal) {
+    // Halfway between the half's corner and the cell diagonal: on the diagonal road's
+    // centre line, a step of kDiagonalRoad from the next half's point.
+    double cx, cy;
+    DiagonalCorner(t.Variant, cx, cy);
+    const double scale = Size / kRoadTileSize;
+    return {{left + (cx * scale + Size / 2) / 2, top + (cy * scale + Size / 2) / 2}};
   }
   double x = left + Size / 2, y = top + Size / 2;
   if (!IsTurn(t.Kind)) return {{x, y}};

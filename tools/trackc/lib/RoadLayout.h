@@ -7,10 +7,10 @@
 
 // Road pieces on a square grid and the closed loop they form. A piece is a road-part kind of
 // the track file: the straights and quarter turns fill one cell each, the shaped pieces of
-// race/RoadShape.h (wide curves over 2 x 2 cells, narrowings) one record a cell. Each cell on
-// the loop opens two of its four edges, and a loop is a chain of cells whose open edges
-// meet, back to the first one. The inner cell of a wide curve carries a sliver of its road
-// and opens no edge: it lies beside the loop, not on it.
+// race/RoadShape.h (wide curves over 2 x 2 cells, narrowings, chicanes, diagonal halves) one
+// record a cell. Each cell on the loop opens two of its four edges, and a loop is a chain of
+// cells whose open edges meet, back to the first one. The inner cell of a wide curve carries
+// a sliver of its road and opens no edge: it lies beside the loop, not on it.
 
 enum class Side { North, East, South, West };
 
@@ -43,7 +43,9 @@ struct LoopTile {
   Side In = Side::West;
   Side Out = Side::East;
   // +1 for a right-hand (clockwise) turn, -1 for a left-hand one, 0 where the road runs on
-  // straight through the cell (a wide curve turns in the cell at its outer corner).
+  // straight through the cell (a wide curve turns in the cell at its outer corner). A
+  // diagonal half opens two edges that meet, so it counts as a turn of the grid here though
+  // its road runs on straight.
   int Turn() const;
 };
 
@@ -57,12 +59,13 @@ struct GridFrame {
   double Left(const GridTile& t) const { return OriginX + t.Column * Size; }
   double Top(const GridTile& t) const { return OriginY + t.Row * Size; }
   // The points of the road's centre line the path takes in this cell: the tile centre on a
-  // straight, the middle of the quarter arc on a turn; a wide curve's arc has two, one in
-  // each of its end cells, an eighth of the way round from its end.
+  // straight, the middle of the quarter arc on a turn, halfway from the corner to the cell
+  // diagonal on a diagonal half; a wide curve's arc has two, one in each of its end cells,
+  // an eighth of the way round from its end.
   std::vector<std::pair<double, double>> CentreLinePoints(const GridTile& t) const;
   // Distance from a point to the piece's road surface (0 inside it): the whole tile for a
-  // straight, the quarter disc around the turn's inner corner for a turn, the ring or the
-  // narrowed road within the cell for the shaped pieces.
+  // straight, the quarter disc around the turn's inner corner for a turn, the ring, the
+  // narrowed road or the half cell within the cell for the shaped pieces.
   double DistanceToRoad(const GridTile& t, double x, double y) const;
 };
 

@@ -6,6 +6,7 @@
 
 #include "engine/graphics/PictureTable.h"
 #include "race/GameConstants.h"
+#include "race/RoadShape.h"
 #include "tools/trackc/lib/Obstacles.h"
 #include "tools/trackc/lib/TrackCompiler.h"
 #include "tools/trackc/lib/TrackView.h"
@@ -167,18 +168,19 @@ class Checker {
         return;
       }
       byIndex[static_cast<size_t>(r.B)] = &r;
-      const bool onPiece =
-          std::any_of(view_.Road.begin(), view_.Road.end(), [&](const GridTile& t) {
-            const double cx = view_.Frame.Left(t) + view_.Frame.Size / 2;
-            const double cy = view_.Frame.Top(t) + view_.Frame.Size / 2;
-            return std::fabs(cx - r.X) <= kSlack && std::fabs(cy - r.Y) <= kSlack;
-          });
-      if (!onPiece) {
+      const auto piece = std::find_if(view_.Road.begin(), view_.Road.end(), [&](const GridTile& t) {
+        const double cx = view_.Frame.Left(t) + view_.Frame.Size / 2;
+        const double cy = view_.Frame.Top(t) + view_.Frame.Size / 2;
+        return std::fabs(cx - r.X) <= kSlack && std::fabs(cy - r.Y) <= kSlack;
+      });
+      if (piece == view_.Road.end()) {
         problems_.push_back("check line " + std::to_string(r.B) + " at " + At(r.X, r.Y) +
                             " is not centred on a road piece, so it does not cover the road");
-      } else if (NearestRoad(r.X, r.Y) > 0) {
-        problems_.push_back("check line " + std::to_string(r.B) + " at " + At(r.X, r.Y) +
-                            " is centred off the road, where a car put back there would land");
+      } else if (!CellCentreOnRoad(piece->Kind, piece->Variant)) {
+        problems_.push_back(
+            "check line " + std::to_string(r.B) + " at " + At(r.X, r.Y) +
+            " is centred off the road or on its edge, where a car put back there would "
+            "land");
       }
     }
     for (int i = 0; i + 1 < count; ++i) {

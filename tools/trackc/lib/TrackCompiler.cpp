@@ -70,10 +70,19 @@ int WideCurveTurn(char c) {
   return c >= 'a' && c <= 'd' ? c - 'a' : -1;
 }
 
-bool NarrowingVariant(char c, int32_t& variant) {
-  if (c != '=' && c != ':') return false;
-  variant = c == ':' ? 1 : 0;
+// The narrowed straights: '=' and ':' narrowings, '~' and '$' chicanes, each east-west
+// and north-south.
+bool NarrowedStraight(char c, int32_t& kind, int32_t& variant) {
+  if (c != '=' && c != ':' && c != '~' && c != '$') return false;
+  kind = c == '=' || c == ':' ? road_piece::Narrowing : road_piece::Chicane;
+  variant = c == ':' || c == '$' ? 1 : 0;
   return true;
+}
+
+// The diagonal halves' letters, by the corner the half holds: e top-left, f top-right,
+// g bottom-right, h bottom-left.
+int DiagonalLetterCorner(char c) {
+  return c >= 'e' && c <= 'h' ? c - 'e' : -1;
 }
 
 bool SceneryLetter(char c, ObstacleKind& k) {
@@ -118,8 +127,10 @@ Grid ReadGrid(const TrackSource& source) {
           grid.Road.push_back(
               {static_cast<int>(cc), static_cast<int>(cr), road_piece::WideCurve, turn * 4 + cell});
         }
-      } else if (NarrowingVariant(ch, variant)) {
-        grid.Road.push_back({col, rowIndex, road_piece::Narrowing, variant});
+      } else if (NarrowedStraight(ch, k, variant)) {
+        grid.Road.push_back({col, rowIndex, k, variant});
+      } else if (const int corner = DiagonalLetterCorner(ch); corner >= 0) {
+        grid.Road.push_back({col, rowIndex, road_piece::Diagonal, corner});
       } else if (RoadKind(ch, k)) {
         if (ch == '<' || ch == '>' || ch == '^' || ch == 'v') {
           ++starts;
@@ -269,15 +280,14 @@ class Builder {
 
   // L check lines spread over the lap, each the size of a piece and centred on one, so it
   // covers the road however the road runs there. A car put back on the course lands on the
-  // line's centre, so a piece whose centre is off the road (a wide curve's outer corner)
-  // passes the line on to the next piece.
+  // line's centre, so a piece whose centre is off the road (a wide curve's outer corner) or
+  // on its edge (a diagonal half) passes the line on to the next piece.
   void CheckLines() {
     const int n = static_cast<int>(loop_.size());
     const int lines = std::clamp(n / 6, 3, 8);
     for (int i = 0; i < lines; ++i) {
       size_t at = static_cast<size_t>(std::lround((i + 1.0) * n / (lines + 1)));
-      while (frame_.DistanceToRoad(loop_[at].Tile, frame_.Left(loop_[at].Tile) + frame_.Size / 2,
-                                   frame_.Top(loop_[at].Tile) + frame_.Size / 2) > 0) {
+      while (!CellCentreOnRoad(loop_[at].Tile.Kind, loop_[at].Tile.Variant)) {
         at = (at + 1) % loop_.size();
       }
       const GridTile& t = loop_[at].Tile;

@@ -26,6 +26,13 @@
 //                               like L
 //     = :                       narrowings (east-west, north-south): the road closes in
 //                               toward the cell's middle
+//     ~ $                       chicanes (east-west, north-south): the road narrows and
+//                               swings to one side and back within the cell
+//     e f g h                   halves of a 45-degree diagonal, the triangle holding the
+//                               top-left, top-right, bottom-right or bottom-left corner; each
+//                               opens the two edges at its corner, so a staircase of halves
+//                               each opening to the next (e, g above it, e right of that g...)
+//                               runs at 45 degrees; a straight meets one at a 45-degree bend
 //     . or space                grass; T tree, F fir, H house, R rock, A arch on grass
 //   end
 //   place NAME C R DX DY        an obstacle at tile (C, R)'s centre moved by (DX, DY)

@@ -19,7 +19,8 @@ constexpr double kGapEase = 20;
 
 double TrackStats::Difficulty() const {
   const double gap = NarrowestGap ? kGapWeight / (std::max(*NarrowestGap, 0.0) + kGapEase) : 0;
-  return Turns - 0.5 * WideTurns + Narrowings + 2.0 * SBends + 3.0 * Walls + gap;
+  return Turns - 0.5 * WideTurns + 0.5 * Bends + Narrowings + 2.0 * Chicanes + 2.0 * SBends +
+         3.0 * Walls + gap;
 }
 
 TrackStats MeasureTrack(const std::vector<TrackRecord>& records) {
@@ -40,13 +41,19 @@ TrackStats MeasureTrack(const std::vector<TrackRecord>& records) {
   }
   if (wideCells > 0) stats.Pieces["wide-curve"] = wideCells / 4;
   stats.Narrowings = stats.Pieces.count("narrowing") ? stats.Pieces["narrowing"] : 0;
+  stats.Chicanes = stats.Pieces.count("chicane") ? stats.Pieces["chicane"] : 0;
   std::sort(pieces.begin(), pieces.end());
   for (const std::string& p : pieces) stats.RoadSignature += p + " ";
   std::string problem;
   if (const auto loop = view.Loop(problem)) {
     std::vector<std::pair<size_t, int>> turns;  // position on the loop, hand
+    const auto diagonal = [&](size_t i) {
+      return (*loop)[i % loop->size()].Tile.Kind == road_piece::Diagonal;
+    };
     for (size_t i = 0; i < loop->size(); ++i) {
-      const int hand = (*loop)[i].Turn();
+      // A diagonal's halves step from cell to cell without turning the road.
+      if (diagonal(i) != diagonal(i + 1)) ++stats.Bends;
+      const int hand = diagonal(i) ? 0 : (*loop)[i].Turn();
       if (!hand) continue;
       turns.push_back({i, hand});
       if ((*loop)[i].Tile.Kind == road_piece::WideCurve) ++stats.WideTurns;

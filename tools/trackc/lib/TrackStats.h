@@ -7,13 +7,16 @@
 #include "race/Landscape.h"
 #include "race/TrackFile.h"
 
-// What makes a course hard: its turns (a wide curve half a quarter turn), its narrowings, the
-// S-bends among them (two turns of opposite hand with at most one straight piece between), the
-// walls, and how close scenery comes to the road; with its lap length in the catalogue's unit.
+// What makes a course hard: its turns (a wide curve half a quarter turn, a 45-degree bend onto
+// or off a diagonal half), its narrowings and chicanes, the S-bends among the turns (two turns
+// of opposite hand with at most one straight piece between), the walls, and how close scenery
+// comes to the road; with its lap length in the catalogue's unit.
 struct TrackStats {
   int Turns = 0;      // every turn, quarter turns and wide curves alike
   int WideTurns = 0;  // the wide curves among them, which weigh half a quarter turn
+  int Bends = 0;      // 45-degree bends where the road joins a diagonal or leaves it
   int Narrowings = 0;
+  int Chicanes = 0;
   int SBends = 0;
   int Walls = 0;
   std::optional<double> NarrowestGap;  // pixels between an obstacle and the road; none without
@@ -24,7 +27,8 @@ struct TrackStats {
   std::string RoadSignature;
   Landscape Scenery = Landscape::Meadow;
   // How many pieces of each road-part kind the course uses ("straight", "turn",
-  // "wide-curve", "narrowing"); a wide curve counts once for its four cells.
+  // "wide-curve", "narrowing", "chicane", "diagonal"); a wide curve counts once for its four
+  // cells, a diagonal once a half cell.
   std::map<std::string, int> Pieces;
 };
 
