@@ -1,6 +1,7 @@
 #include "shell/MenuEdit.h"
 
 #include "engine/graphics/PictureTable.h"
+#include "shell/MenuPage.h"
 #include "shell/Unit_pr.h"
 
 namespace {
@@ -11,9 +12,9 @@ constexpr uint16_t kBackspace = 8;
 
 }  // namespace
 
-TKaltoEdit& AddMenuEdit(TForm1& form, const std::string& picture, int32_t x, int32_t y,
-                        const std::string& caret) {
-  TKaltoEdit& edit = form.GuiPage->CreateEdit();
+TKaltoEdit& AddMenuEdit(TForm1& form, MenuPage& page, const std::string& picture, int32_t x,
+                        int32_t y, const std::string& caret) {
+  TKaltoEdit& edit = page.Gui->CreateEdit();
   TImageListItem& item = RequirePicture(form.KaltoImageList1, picture);
   edit.Name = picture;
   edit.SetImage(slNormal, &item);
@@ -32,7 +33,7 @@ TKaltoEdit& AddMenuEdit(TForm1& form, const std::string& picture, int32_t x, int
   edit.OnKeyPress = [](TKaltoGUIComponent&, uint16_t& key, uint8_t) {
     if (key == kBackspace) key = 0;
   };
-  form.EditBox = &edit;
+  page.Edit = &edit;
   return edit;
 }
 

@@ -4,14 +4,15 @@
 
 class TForm1;
 class TKaltoEdit;
+struct MenuPage;
 
-// The one text field of a menu screen (form.EditBox) in the menus' look: the named picture,
+// The one text field of a menu screen (page.Edit) in the menus' look: the named picture,
 // its size, the given caret, at most 12 characters and no more than it can show. Backspace belongs
 // to the screen, which removes exactly one character per release (RemoveLastCharacter); the field
 // itself only appends typed characters. It writes in the colour of the edits' font (BuildEditFont
 // first).
-TKaltoEdit& AddMenuEdit(TForm1& form, const std::string& picture, int32_t x, int32_t y,
-                        const std::string& caret);
+TKaltoEdit& AddMenuEdit(TForm1& form, MenuPage& page, const std::string& picture, int32_t x,
+                        int32_t y, const std::string& caret);
 // The text shown for a stored value: the padding "%" at its end removed.
 std::string WithoutPadding(std::string text);
 void RemoveLastCharacter(TKaltoEdit& edit);
