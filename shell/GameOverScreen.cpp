@@ -37,7 +37,7 @@ void GameOverScreen::Enter() {
   yesButton_->Visible = noButton_->Visible = false;
   // The name is written as on the name entry screen, where the player first typed it: the
   // script face drawn glyph by glyph spaced its capitals apart from the rest of the word.
-  BuildNameFont(form_);
+  BuildNameFont(form_.KaltoBitmapFont1);
   TImageListItem& field = RequirePicture(pictures, "editname");
   page_.Edit = &page_.Gui->CreateEdit();
   page_.Edit->Name = "NameEdit";

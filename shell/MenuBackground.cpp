@@ -1,11 +1,12 @@
 #include "shell/MenuBackground.h"
 
+#include "engine/graphics/KaltoFont.h"
 #include "platform/MessageBox.h"
 #include "race/GameProcedures.h"
 #include "race/MenuDecorations.h"
+#include "race/RaceContext.h"
 #include "race/RunningString.h"
 #include "race/TrackFile.h"
-#include "shell/Unit_pr.h"
 
 namespace {
 
@@ -26,21 +27,20 @@ constexpr int32_t kGreetingWidth = 690;
 void MenuBackground::Build() {
   for (int lamp = 0; lamp < 3; ++lamp) {
     const LampPlace& place = kLampPlaces[lamp];
-    lamps_[lamp] = new TLight(form_.Race, place.Kind, place.X, place.Y);
+    lamps_[lamp] = new TLight(race_, place.Kind, place.X, place.Y);
   }
   try {
-    StartDemoRace(form_.Race);
+    StartDemoRace(race_);
   } catch (const TrackFileError& error) {
     ShowMessageBox("Brindle Karts", error.what());
   }
-  TForm1& form = form_;
-  greeting_ = new TRunningString(form.KaltoSprite1, form.State, [&form](const std::string& text) {
-    return form.KaltoFont2.TextWidth(text);
-  });
+  TKaltoFont& font = greetingFont_;
+  greeting_ = new TRunningString(race_.Engine, race_.State,
+                                 [&font](const std::string& text) { return font.TextWidth(text); });
 }
 
 void MenuBackground::End() {
-  TKaltoSprite& engine = form_.KaltoSprite1;
+  TKaltoSprite& engine = race_.Engine;
   for (int i = 0; i < engine.SpriteCount(); ++i) {
     TSprite* sprite = engine.Sprites(i);
     if (sprite->Name() == "enemy") sprite->Dead();
@@ -52,7 +52,7 @@ void MenuBackground::End() {
   if (greeting_) greeting_->Dead();
   greeting_ = nullptr;
   engine.KillDead();
-  form_.Race.ForgetCars();  // the demo race's cars are gone
+  race_.ForgetCars();  // the demo race's cars are gone
 }
 
 void MenuBackground::DrawLamps() const {
@@ -63,7 +63,7 @@ void MenuBackground::DrawLamps() const {
 
 void MenuBackground::DrawGreeting() const {
   if (greeting_) {
-    form_.KaltoFont2.TextOut(kGreetingX, kGreetingY, greeting_->TextWithin(kGreetingWidth));
+    greetingFont_.TextOut(kGreetingX, kGreetingY, greeting_->TextWithin(kGreetingWidth));
   }
 }
 

@@ -1,16 +1,20 @@
 #pragma once
 #include <array>
 
-class TForm1;
+class TKaltoFont;
 class TLight;
 class TRunningString;
+struct RaceContext;
 
 // The menus' moving background: the three lamps, the demo race and the greeting marquee.
 // The menu screens share it. It is built when the splash screen ends and on every return
 // from a race to the menus, and ended when a race starts, which takes the world over.
 class MenuBackground {
  public:
-  explicit MenuBackground(TForm1& form) : form_(form) {}
+  // The lamps and the demo race live in the race's world; the greeting is measured and
+  // written in greetingFont.
+  MenuBackground(RaceContext& race, TKaltoFont& greetingFont)
+      : race_(race), greetingFont_(greetingFont) {}
 
   // A demo course that cannot be loaded is reported in a message box; the menus then run
   // without the demo cars.
@@ -28,7 +32,8 @@ class MenuBackground {
   void DrawLampsAndGreeting() const;
 
  private:
-  TForm1& form_;
+  RaceContext& race_;
+  TKaltoFont& greetingFont_;
   std::array<TLight*, 3> lamps_{};
   TRunningString* greeting_ = nullptr;
 };

@@ -16,7 +16,7 @@
 #include "shell/Unit_pr.h"
 
 std::shared_ptr<MenuBackground> InstallMenuScreens(TForm1& form) {
-  auto menus = std::make_shared<MenuBackground>(form);
+  auto menus = std::make_shared<MenuBackground>(form.Race, form.KaltoFont2);
   form.SetScreen(ScrSplash, std::make_unique<SplashScreen>(form, menus));
   form.SetScreen(ScrEnterName, std::make_unique<NameEntryScreen>(form, menus));
   form.SetScreen(ScrMainMenu, std::make_unique<MainMenuScreen>(form, menus));

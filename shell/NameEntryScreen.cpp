@@ -22,8 +22,9 @@ void NameEntryScreen::Enter() {
   ClearKeyReleased(form_.State);
   CreateMenuPage(form_, page_);
   AddMenuButton(form_, page_, "b_ok", -290, 434, [this] { Confirm(); });
-  BuildNameFont(form_);
-  TKaltoEdit& edit = AddMenuEdit(form_, page_, "e_name", -547, 363, "_");
+  BuildNameFont(form_.KaltoBitmapFont1);
+  TKaltoEdit& edit =
+      AddMenuEdit(form_.KaltoImageList1, form_.KaltoBitmapFont1, page_, "e_name", -547, 363, "_");
   edit.Text = WithoutPadding(form_.State.PlayerName);
   edit.CursorPos = edit.TextLength();
   edit.Click();

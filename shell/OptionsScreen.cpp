@@ -47,8 +47,9 @@ void OptionsScreen::Enter() {
   AddLevelSwitch(1000, 458);
   // Twelve of the widest letters do not fit the field at this size: the field refuses a
   // letter that would run past its edge (see KeepTextInside).
-  BuildEditFont(form_, "Arial", 18, 220);
-  TKaltoEdit& edit = AddMenuEdit(form_, page_, "Edit", 553, 399, ".");
+  BuildEditFont(form_.KaltoBitmapFont1, "Arial", 18, 220);
+  TKaltoEdit& edit =
+      AddMenuEdit(form_.KaltoImageList1, form_.KaltoBitmapFont1, page_, "Edit", 553, 399, ".");
   edit.OnClick = [this](TKaltoGUIComponent&) { page_.EditTouched = true; };
   state.ExtraText = WithoutPadding(state.ExtraText);
   edit.Text = state.ExtraText;

@@ -59,7 +59,7 @@ TEST(MenuSprites, CursorStepsEveryTenthMoveWrapsAfterEightPicturesAndSitsOnThePo
 TEST(MenuSprites, MenuBackgroundMakesThreeLampsAndTheMarqueeAndEndsThem) {
   GameHarness game;
   TForm1& form = game.Form();
-  MenuBackground menus(form);
+  MenuBackground menus(form.Race, form.KaltoFont2);
   menus.Build();
   ASSERT_NE(menus.Lamps()[0], nullptr);
   EXPECT_FLOAT_EQ(menus.Lamps()[0]->X(), 728);
