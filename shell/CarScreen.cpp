@@ -2,6 +2,7 @@
 
 #include "core/GameTexts.h"
 #include "engine/graphics/PictureTable.h"
+#include "shell/MenuBackground.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/RaceStart.h"
@@ -29,20 +30,18 @@ std::array<double, 4> BarScales(const CarInfo& car) {
 void CarScreen::Enter() {
   form_.KaltoFont1.SetFont("Arial", 13, 0);
   form_.KaltoFont1.SetColor(0xFF1E1E1E);
-  CreateMenuPage(form_);
-  AddMenuButton(form_, "bc_next", 900, 123, [this] { Browse(1); });
-  AddMenuButton(form_, "bc_prev", -200, 313, [this] { Browse(-1); });
-  AddMenuButton(form_, "b_back", -200, 524, [this] {
+  CreateMenuPage(form_, page_);
+  AddMenuButton(form_, page_, "bc_next", 900, 123, [this] { Browse(1); });
+  AddMenuButton(form_, page_, "bc_prev", -200, 313, [this] { Browse(-1); });
+  AddMenuButton(form_, page_, "b_back", -200, 524, [this] {
     PlayCheck(form_);
     form_.GoTo(ScrChooseTrack);
   });
-  AddMenuButton(form_, "bc_race", 900, 524, [this] { BeginRace(form_); });
-  form_.ButtonCount = 4;
-  form_.TitleSprite = new TMenuScreen(form_, 0, 0, 500, "scr_choosecar", "choosetrack", 255, true);
-  form_.SecondSprite = new TMenuScreen(form_, 230, 137, 522, "blik", "blik", 155, true);
+  AddMenuButton(form_, page_, "bc_race", 900, 524, [this] { BeginRace(form_); });
+  page_.Title = new TMenuScreen(form_, 0, 0, 500, "scr_choosecar", "choosetrack", 255, true);
+  page_.Second = new TMenuScreen(form_, 230, 137, 522, "blik", "blik", 155, true);
   const CarInfo& car = form_.Race.Cars.Cars[static_cast<size_t>(form_.State.SelectedCar)];
-  form_.PictureSprite =
-      new TMenuScreen(form_, 265, 133, 521, car.PreviewImage, "carimage", 255, true);
+  page_.Picture = new TMenuScreen(form_, 265, 133, 521, car.PreviewImage, "carimage", 255, true);
   for (size_t bar = 0; bar < bars_.size(); ++bar) {
     bars_[bar] = new TMenuScreen(form_, kBarX, kBarY[bar], 522, "bar",
                                  "bar" + std::to_string(bar + 1), 255, true);
@@ -59,7 +58,7 @@ bool CarScreen::SelectedCarUnlocked() const {
 
 void CarScreen::ShowSelectedCar() {
   const CarInfo& car = form_.Race.Cars.Cars[static_cast<size_t>(form_.State.SelectedCar)];
-  TSprite& picture = *form_.PictureSprite;
+  TSprite& picture = *page_.Picture;
   TImageListItem& preview = RequirePicture(form_.KaltoImageList1, car.PreviewImage);
   picture.SetImage(&preview);
   picture.SetWidth(preview.PictureWidth());
@@ -73,7 +72,7 @@ void CarScreen::ShowSelectedCar() {
     bars_[bar]->ScaleX = static_cast<float>(scales[bar]);
     bars_[bar]->Visible = car.Unlocked;
   }
-  form_.Buttons[kRaceSlot]->Visible = car.Unlocked;
+  page_.Buttons[kRaceSlot]->Visible = car.Unlocked;
 }
 
 void CarScreen::Browse(int32_t step) {
@@ -91,23 +90,23 @@ void CarScreen::RunFrame() {
       },
       [this](int32_t step) { Browse(step); });
   if (taken) return;
-  SlideSelectionButtons(form_, kSliding);
+  SlideSelectionButtons(form_, page_, kSliding);
   BeginMenuFrame(form_);
   StepMenuWorld(form_);
-  DrawSpritesBelowPointer(form_);
+  DrawSpritesBelowPointer(form_, *background_);
   const CarInfo& car = form_.Race.Cars.Cars[static_cast<size_t>(state.SelectedCar)];
   TextCentredOn(form_.KaltoFont3, kNameCentreX, kNameY,
                 car.Unlocked ? car.Name : TextOf(GameText::Unavailable));
-  DrawGreeting(form_);
+  background_->DrawGreeting();
   form_.KaltoGUI1.Draw();
   EndMenuFrame(form_);
 }
 
 void CarScreen::Leave() {
-  FreeMenuPage(form_);
-  KillSlot(form_.TitleSprite);
-  KillSlot(form_.SecondSprite);
-  KillSlot(form_.PictureSprite);
+  FreeMenuPage(form_, page_);
+  KillSlot(page_.Title);
+  KillSlot(page_.Second);
+  KillSlot(page_.Picture);
   for (TSprite*& bar : bars_) KillSlot(bar);
   form_.KaltoSprite1.KillDead();
 }

@@ -2,17 +2,16 @@
 #include <array>
 #include <cstdint>
 
-#include "shell/GameScreen.h"
+#include "shell/MenuScreenBase.h"
 
-class TForm1;
 class TSprite;
 
 // The car selection (ScrChooseCar): browse the five cars with wrap-around; an unlocked car
 // shows its picture, its name and four bars (top speed, acceleration, steering, grip) and
 // may be raced; a locked one is greyed, without bars, and "Недоступно".
-class CarScreen : public GameScreen {
+class CarScreen : public MenuScreenBase {
  public:
-  explicit CarScreen(TForm1& form) : form_(form) {}
+  using MenuScreenBase::MenuScreenBase;
 
   void Enter() override;
   void RunFrame() override;
@@ -25,6 +24,5 @@ class CarScreen : public GameScreen {
   void Browse(int32_t step);
   bool SelectedCarUnlocked() const;
 
-  TForm1& form_;
   std::array<TSprite*, 4> bars_{};
 };

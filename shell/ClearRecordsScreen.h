@@ -1,17 +1,15 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/GameScreen.h"
-
-class TForm1;
+#include "shell/MenuScreenBase.h"
 
 // The question whether to keep the records table (ScrClearRecords), over the records panel:
 // "b_yes" keeps the table, "b_no" resets it; both return to the records. The focus starts on
 // "b_yes"; Left and Right move it round the two (it is the GUI's focus, shown as the
 // button's hover picture), Enter presses the focused button, Y and N answer.
-class ClearRecordsScreen : public GameScreen {
+class ClearRecordsScreen : public MenuScreenBase {
  public:
-  explicit ClearRecordsScreen(TForm1& form) : form_(form) {}
+  using MenuScreenBase::MenuScreenBase;
 
   void Enter() override;
   void RunFrame() override;
@@ -23,6 +21,4 @@ class ClearRecordsScreen : public GameScreen {
  private:
   void BackToRecords();
   void MoveFocus(int32_t step);
-
-  TForm1& form_;
 };

@@ -1,6 +1,7 @@
 #include "shell/ExitQuestionScreen.h"
 
 #include "shell/ButtonKeys.h"
+#include "shell/MenuBackground.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/Unit_pr.h"
@@ -15,15 +16,13 @@ constexpr int32_t kButtonsY = 434;
 
 void ExitQuestionScreen::Enter() {
   ClearKeyReleased(form_.State);
-  CreateMenuPage(form_);
-  AddMenuButton(form_, "b_yes", -380, kButtonsY, [this] { Yes(); });
-  AddMenuButton(form_, "b_no", -245, kButtonsY, [this] {
+  CreateMenuPage(form_, page_);
+  AddMenuButton(form_, page_, "b_yes", -380, kButtonsY, [this] { Yes(); });
+  AddMenuButton(form_, page_, "b_no", -245, kButtonsY, [this] {
     PlayCheck(form_);
     form_.GoTo(ScrMainMenu);
   });
-  form_.ButtonCount = 2;
-  form_.TitleSprite =
-      new TMenuScreen(form_, -693, 104, 500, "scr_ExitTheGame", "exitthegame", 255, true);
+  page_.Title = new TMenuScreen(form_, -693, 104, 500, "scr_ExitTheGame", "exitthegame", 255, true);
   form_.State.AnimCounter = 0;
 }
 
@@ -39,29 +38,29 @@ void ExitQuestionScreen::RunFrame() {
     Yes();
     return;
   }
-  TSprite& title = *form_.TitleSprite;
+  TSprite& title = *page_.Title;
   if (state.AnimCounter >= 0 && state.AnimCounter < kSlideFrames) {
-    form_.Buttons[1]->X += kSlideStep;
-    form_.Buttons[2]->X += kSlideStep;
+    page_.Buttons[1]->X += kSlideStep;
+    page_.Buttons[2]->X += kSlideStep;
     title.SetX(title.X() + kSlideStep);
     state.AnimCounter += 1;
   }
 
   BeginMenuFrame(form_);
-  DrawSpritesBelowPointer(form_, {&title});
+  DrawSpritesBelowPointer(form_, *background_, {&title});
   DrawMenuPicture(form_, "scr_title", 0, 0);
   title.Draw();
   form_.KaltoGUI1.Draw();
   StepMenuWorld(form_);
-  DrawLampsAndGreeting(form_);
+  background_->DrawLampsAndGreeting();
   EndMenuFrame(form_);
-  form_.Buttons[1]->Y = kButtonsY;
-  form_.Buttons[2]->Y = kButtonsY;
+  page_.Buttons[1]->Y = kButtonsY;
+  page_.Buttons[2]->Y = kButtonsY;
 }
 
 void ExitQuestionScreen::Leave() {
-  FreeMenuPage(form_);
-  KillSlot(form_.TitleSprite);
+  FreeMenuPage(form_, page_);
+  KillSlot(page_.Title);
   form_.KaltoSprite1.KillDead();
 }
 

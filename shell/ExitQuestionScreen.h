@@ -1,13 +1,11 @@
 #pragma once
-#include "shell/GameScreen.h"
-
-class TForm1;
+#include "shell/MenuScreenBase.h"
 
 // The question whether to leave the game (ScrExitConfirm). Yes (or Enter) saves both files
 // and goes to the exit page; no (or Escape) returns to the main menu.
-class ExitQuestionScreen : public GameScreen {
+class ExitQuestionScreen : public MenuScreenBase {
  public:
-  explicit ExitQuestionScreen(TForm1& form) : form_(form) {}
+  using MenuScreenBase::MenuScreenBase;
 
   void Enter() override;
   void RunFrame() override;
@@ -15,6 +13,4 @@ class ExitQuestionScreen : public GameScreen {
 
  private:
   void Yes();
-
-  TForm1& form_;
 };

@@ -8,7 +8,7 @@ void GameCompletedScreen::Enter() {
   GameState& state = form_.State;
   state.KeyReleased.fill(0);
   state.AnimCounter = 0;
-  form_.PanelSprite = new TGameMenuScreen(form_, 0, 0, 10, "gamecompl", "gamecompl", 255, true);
+  page_.Panel = new TGameMenuScreen(form_, 0, 0, 10, "gamecompl", "gamecompl", 255, true);
 }
 
 void GameCompletedScreen::RunFrame() {
@@ -24,7 +24,7 @@ void GameCompletedScreen::RunFrame() {
 }
 
 void GameCompletedScreen::Leave() {
-  if (form_.PanelSprite) form_.PanelSprite->Dead();
-  form_.PanelSprite = nullptr;
+  if (page_.Panel) page_.Panel->Dead();
+  page_.Panel = nullptr;
   form_.KaltoSprite1.KillDead();  // the game-over screen does not free dead sprites
 }

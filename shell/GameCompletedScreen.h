@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/GameScreen.h"
+#include "shell/MenuPage.h"
 
 class TForm1;
 
@@ -12,9 +13,11 @@ class GameCompletedScreen : public GameScreen {
   void Enter() override;
   void RunFrame() override;
   void Leave() override;
+  MenuPage* Page() override { return &page_; }
 
   static constexpr int kShownFrames = 551;
 
  private:
   TForm1& form_;
+  MenuPage page_;
 };

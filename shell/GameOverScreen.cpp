@@ -28,29 +28,28 @@ void GameOverScreen::Enter() {
   while (!state.PlayerName.empty() && state.PlayerName.back() == '%') state.PlayerName.pop_back();
   session_.StopGameOverFrames = false;
   TKaltoImageList& pictures = form_.GameImageList;
-  form_.GuiPage = &form_.KaltoGUI1.CreatePage("GUI2");
+  page_.Gui = &form_.KaltoGUI1.CreatePage("GUI2");
   yesButton_ =
-      &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_yes1"), 195, 334,
+      &AddPageButton(*page_.Gui, RequirePicture(pictures, "b_yes1"), 195, 334,
                      [this](TKaltoGUIComponent&) { sending_.AnswerYes(*yesButton_, answered_); });
-  noButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_no1"), 280, 334,
+  noButton_ = &AddPageButton(*page_.Gui, RequirePicture(pictures, "b_no1"), 280, 334,
                              [this](TKaltoGUIComponent&) { sending_.AnswerNo(answered_); });
   yesButton_->Visible = noButton_->Visible = false;
   // The name is written as on the name entry screen, where the player first typed it: the
   // script face drawn glyph by glyph spaced its capitals apart from the rest of the word.
-  BuildNameFont(form_);
+  BuildNameFont(form_.KaltoBitmapFont1);
   TImageListItem& field = RequirePicture(pictures, "editname");
-  form_.EditBox = &form_.GuiPage->CreateEdit();
-  form_.EditBox->Name = "NameEdit";
-  form_.EditBox->SetImage(slNormal, &field);
-  form_.EditBox->SetX(95);
-  form_.EditBox->SetY(351);
-  form_.EditBox->SetWidth(field.TileWidth());
-  form_.EditBox->SetHeight(field.TileHeight());
-  form_.EditBox->MaxLength = kNameLength;
-  form_.EditBox->Text = state.PlayerName;
-  form_.EditBox->Visible = false;
-  form_.PanelSprite =
-      new TGameMenuScreen(form_, 25, 75, 2000, "scr_gameover", "yourscoreis", 255, true);
+  page_.Edit = &page_.Gui->CreateEdit();
+  page_.Edit->Name = "NameEdit";
+  page_.Edit->SetImage(slNormal, &field);
+  page_.Edit->SetX(95);
+  page_.Edit->SetY(351);
+  page_.Edit->SetWidth(field.TileWidth());
+  page_.Edit->SetHeight(field.TileHeight());
+  page_.Edit->MaxLength = kNameLength;
+  page_.Edit->Text = state.PlayerName;
+  page_.Edit->Visible = false;
+  page_.Panel = new TGameMenuScreen(form_, 25, 75, 2000, "scr_gameover", "yourscoreis", 255, true);
   // The race world is gone: the game-completed picture, dimmed, fills the screen behind
   // the panel.
   backdrop_ = new TGameMenuScreen(form_, 0, 0, 10, "gamecompl", "gameoverback", 255, true);
@@ -66,9 +65,9 @@ void GameOverScreen::RunFrame() {
   if (phase_ == Phase::Waiting) {
     if (state.AnimCounter < kWaitFrames) state.AnimCounter += 1;
     if (state.AnimCounter == kWaitFrames) {
-      form_.PanelSprite->SetImage(&RequirePicture(form_.GameImageList, "scr_youlose"));
-      form_.EditBox->Visible = true;
-      form_.EditBox->Click();
+      page_.Panel->SetImage(&RequirePicture(form_.GameImageList, "scr_youlose"));
+      page_.Edit->Visible = true;
+      page_.Edit->Click();
       phase_ = Phase::Name;
     }
   } else if (phase_ == Phase::Name) {
@@ -96,7 +95,7 @@ void GameOverScreen::RunNamePhase() {
   released[vk::Backspace] = 0;
   if (released[vk::Enter]) {
     released[vk::Enter] = 0;
-    if (!form_.EditBox->Text.empty()) ConfirmName();
+    if (!page_.Edit->Text.empty()) ConfirmName();
   }
 }
 
@@ -110,25 +109,25 @@ bool GameOverScreen::RunQuestionKeys() {
 
 // Typing always goes to the end of the name.
 void GameOverScreen::BlinkCaret() {
-  form_.EditBox->CursorPos = form_.EditBox->TextLength();
-  ::BlinkCaret(form_, "_");
+  page_.Edit->CursorPos = page_.Edit->TextLength();
+  ::BlinkCaret(form_, page_, "_");
 }
 
 void GameOverScreen::ConfirmName() {
-  form_.State.PlayerName = form_.EditBox->Text;
-  form_.EditBox->ClearFocus();
+  form_.State.PlayerName = page_.Edit->Text;
+  page_.Edit->ClearFocus();
   yesButton_->Visible = noButton_->Visible = true;
-  form_.EditBox->Visible = false;
-  form_.PanelSprite->SetImage(&RequirePicture(form_.GameImageList, "scr_send"));
+  page_.Edit->Visible = false;
+  page_.Panel->SetImage(&RequirePicture(form_.GameImageList, "scr_send"));
   phase_ = Phase::Question;
 }
 
 void GameOverScreen::Leave() {
-  if (form_.PanelSprite) form_.PanelSprite->Dead();
-  form_.PanelSprite = nullptr;
+  if (page_.Panel) page_.Panel->Dead();
+  page_.Panel = nullptr;
   KillSlot(backdrop_);
-  form_.KaltoGUI1.FreePage(form_.GuiPage);
-  form_.GuiPage = nullptr;
-  form_.EditBox = nullptr;
+  form_.KaltoGUI1.FreePage(page_.Gui);
+  page_.Gui = nullptr;
+  page_.Edit = nullptr;
   yesButton_ = noButton_ = nullptr;
 }

@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "shell/GameScreen.h"
+#include "shell/MenuPage.h"
 #include "shell/ScoreSending.h"
 
 class TForm1;
@@ -21,6 +22,7 @@ class GameOverScreen : public GameScreen {
   void Enter() override;
   void RunFrame() override;
   void Leave() override;
+  MenuPage* Page() override { return &page_; }
 
   static constexpr int kWaitFrames = 200;
 
@@ -33,6 +35,7 @@ class GameOverScreen : public GameScreen {
   void ConfirmName();
 
   TForm1& form_;
+  MenuPage page_;
   RaceSession& session_;
   std::function<void()> answered_;
   ScoreSending sending_;

@@ -1,5 +1,8 @@
 #pragma once
 
+class MenuBackground;
+struct MenuPage;
+
 // One screen of the game's state machine. The main window keeps one per screen state and
 // dispatches to it: Enter builds the screen, RunFrame reads its keys, moves and draws one
 // frame, Leave tears down what Enter built. Screens change only through TForm1::GoTo, which
@@ -13,4 +16,8 @@ class GameScreen {
   // A panel opens over the screen it is reached from, which stays built beneath it: the
   // panel's frame draws that screen's picture, and going back to it closes only the panel.
   virtual bool IsPanel() const { return false; }
+  // The page and sprites the screen owns while it shows; null for a screen without them.
+  virtual MenuPage* Page() { return nullptr; }
+  // The menus' background the screen shows behind it; null outside the menus.
+  virtual const MenuBackground* Background() const { return nullptr; }
 };

@@ -4,6 +4,7 @@
 #include "engine/graphics/PictureTable.h"
 #include "race/MenuDecorations.h"
 #include "shell/ButtonKeys.h"
+#include "shell/MenuBackground.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/Unit_pr.h"
@@ -31,19 +32,18 @@ const char* const kPagePictures[HelpScreen::kPageCount] = {"scr_help", "scr_help
 void HelpScreen::Enter() {
   ClearKeyReleased(form_.State);
   helpPage_ = 1;
-  CreateMenuPage(form_);
-  AddMenuButton(form_, "b_back", 335, 650, [this] {
+  CreateMenuPage(form_, page_);
+  AddMenuButton(form_, page_, "b_back", 335, 650, [this] {
     PlayCheck(form_);
     form_.GoTo(ScrMainMenu);
   });
-  AddMenuButton(form_, "b_next", 615, 710, [this] { NextPage(); });
-  AddMenuButton(form_, "b_prev", 50, 770, [this] { PreviousPage(); });
-  form_.ButtonCount = kHelpButtonCount;
+  AddMenuButton(form_, page_, "b_next", 615, 710, [this] { NextPage(); });
+  AddMenuButton(form_, page_, "b_prev", 50, 770, [this] { PreviousPage(); });
   for (int32_t kind = 0; kind < 8; ++kind) {
     const IconCentre& centre = kIconCentres[kind];
     icons_[static_cast<size_t>(kind)] = new THelpButton(form_.Race, kind, centre.X, centre.Y);
   }
-  form_.TitleSprite = new TMenuScreen(form_, 96, 149, 500, "scr_help", "scr_Help", 255, true);
+  page_.Title = new TMenuScreen(form_, 96, 149, 500, "scr_help", "scr_Help", 255, true);
   StepMenuWorld(form_);
   form_.State.AnimCounter = 0;
 }
@@ -56,28 +56,28 @@ void HelpScreen::RunFrame() {
   }
   if (TakeButtonKeys(form_)) return;
   for (size_t slot = 1; slot <= kHelpButtonCount; ++slot) {
-    TKaltoButton& button = *form_.Buttons[slot];
+    TKaltoButton& button = *page_.Buttons[slot];
     if (button.Y > kButtonRestY) button.Y -= kSlideStep;
     if (button.Y < kButtonRestY) button.Y = kButtonRestY;
   }
 
   BeginMenuFrame(form_);
-  DrawSpritesBelowPointer(form_);
+  DrawSpritesBelowPointer(form_, *background_);
   DrawMenuPicture(form_, "spec_fon", 0, 0);
   form_.KaltoGUI1.Draw();
   StepMenuWorld(form_);
-  DrawLampsAndGreeting(form_);
+  background_->DrawLampsAndGreeting();
   TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, TextOf(GameText::HelpHeading));
   EndMenuFrame(form_);
 }
 
 void HelpScreen::Leave() {
-  FreeMenuPage(form_);
+  FreeMenuPage(form_, page_);
   for (THelpButton*& icon : icons_) {
     if (icon) icon->Dead();
     icon = nullptr;
   }
-  KillSlot(form_.TitleSprite);
+  KillSlot(page_.Title);
   form_.KaltoSprite1.KillDead();
 }
 
@@ -98,7 +98,7 @@ void HelpScreen::ShowPage(int32_t page) {
   for (THelpButton* icon : icons_) icon->Visible = page == kIconPage;
   TImageListItem& picture =
       RequirePicture(form_.KaltoImageList1, kPagePictures[static_cast<size_t>(page - 1)]);
-  form_.TitleSprite->SetImage(&picture);
-  form_.TitleSprite->SetWidth(picture.PictureWidth());
-  form_.TitleSprite->SetHeight(picture.PictureHeight());
+  page_.Title->SetImage(&picture);
+  page_.Title->SetWidth(picture.PictureWidth());
+  page_.Title->SetHeight(picture.PictureHeight());
 }

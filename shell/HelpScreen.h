@@ -2,18 +2,17 @@
 #include <array>
 #include <cstdint>
 
-#include "shell/GameScreen.h"
+#include "shell/MenuScreenBase.h"
 
-class TForm1;
 class THelpButton;
 
 // Help (ScrHelp): three pages of explanations browsed with next and previous; the second
 // shows the eight key icons.
-class HelpScreen : public GameScreen {
+class HelpScreen : public MenuScreenBase {
  public:
   static constexpr int32_t kPageCount = 3;
 
-  explicit HelpScreen(TForm1& form) : form_(form) {}
+  using MenuScreenBase::MenuScreenBase;
 
   void Enter() override;
   void RunFrame() override;
@@ -28,7 +27,6 @@ class HelpScreen : public GameScreen {
   // The title picture of the page and the icons shown on page 2 only.
   void ShowPage(int32_t page);
 
-  TForm1& form_;
   int32_t helpPage_ = 1;
   std::array<THelpButton*, 8> icons_{};
 };

@@ -1,15 +1,13 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/GameScreen.h"
-
-class TForm1;
+#include "shell/MenuScreenBase.h"
 
 // The main menu (ScrMainMenu): start, options, help, more games and exit sliding up into a
 // column, and the logo button. Escape asks whether to leave; Z adds 10 to the score.
-class MainMenuScreen : public GameScreen {
+class MainMenuScreen : public MenuScreenBase {
  public:
-  explicit MainMenuScreen(TForm1& form) : form_(form) {}
+  using MenuScreenBase::MenuScreenBase;
 
   void Enter() override;
   void RunFrame() override;
@@ -17,6 +15,4 @@ class MainMenuScreen : public GameScreen {
 
  private:
   void GoToWithClick(uint8_t next);
-
-  TForm1& form_;
 };

@@ -1,7 +1,11 @@
 #include "shell/MenuEdit.h"
 
+#include "engine/graphics/KaltoBitmapFont.h"
+#include "engine/graphics/KaltoImageList.h"
 #include "engine/graphics/PictureTable.h"
-#include "shell/Unit_pr.h"
+#include "engine/gui/KaltoEdit.h"
+#include "engine/gui/KaltoGUIList.h"
+#include "shell/MenuPage.h"
 
 namespace {
 
@@ -11,10 +15,11 @@ constexpr uint16_t kBackspace = 8;
 
 }  // namespace
 
-TKaltoEdit& AddMenuEdit(TForm1& form, const std::string& picture, int32_t x, int32_t y,
+TKaltoEdit& AddMenuEdit(const TKaltoImageList& pictures, const TKaltoBitmapFont& font,
+                        MenuPage& page, const std::string& picture, int32_t x, int32_t y,
                         const std::string& caret) {
-  TKaltoEdit& edit = form.GuiPage->CreateEdit();
-  TImageListItem& item = RequirePicture(form.KaltoImageList1, picture);
+  TKaltoEdit& edit = page.Gui->CreateEdit();
+  TImageListItem& item = RequirePicture(pictures, picture);
   edit.Name = picture;
   edit.SetImage(slNormal, &item);
   edit.SetWidth(item.TileWidth());
@@ -25,14 +30,13 @@ TKaltoEdit& AddMenuEdit(TForm1& form, const std::string& picture, int32_t x, int
   edit.MaxLength = kEditMaxLength;
   edit.TextMargin = kEditTextMargin;
   edit.KeepTextInside = true;
-  const TKaltoBitmapFont& font = form.KaltoBitmapFont1;
   edit.TextColor = static_cast<uint32_t>(font.Alpha()) << 24 |
                    static_cast<uint32_t>(font.Red()) << 16 |
                    static_cast<uint32_t>(font.Green()) << 8 | static_cast<uint32_t>(font.Blue());
   edit.OnKeyPress = [](TKaltoGUIComponent&, uint16_t& key, uint8_t) {
     if (key == kBackspace) key = 0;
   };
-  form.EditBox = &edit;
+  page.Edit = &edit;
   return edit;
 }
 
@@ -46,14 +50,13 @@ void RemoveLastCharacter(TKaltoEdit& edit) {
   edit.CursorPos = edit.TextLength();
 }
 
-void BuildEditFont(TForm1& form, const std::string& face, int32_t size, uint8_t grey) {
-  TKaltoBitmapFont& font = form.KaltoBitmapFont1;
+void BuildEditFont(TKaltoBitmapFont& font, const std::string& face, int32_t size, uint8_t grey) {
   font.BuildFromSystemFont(face, TKaltoBitmapFont::DefaultCharacters(), 0, size);
   font.SetRed(grey);
   font.SetGreen(grey);
   font.SetBlue(grey);
 }
 
-void BuildNameFont(TForm1& form) {
-  BuildEditFont(form, "Verdana", 14, 10);
+void BuildNameFont(TKaltoBitmapFont& font) {
+  BuildEditFont(font, "Verdana", 14, 10);
 }

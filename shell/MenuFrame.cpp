@@ -5,17 +5,14 @@
 #include "engine/graphics/PictureTable.h"
 #include "race/MenuDecorations.h"
 #include "race/RaceStep.h"
-#include "race/RunningString.h"
+#include "shell/MenuBackground.h"
+#include "shell/MenuPage.h"
 #include "shell/MenuSprites.h"
 #include "shell/PageButton.h"
 #include "shell/Unit_pr.h"
 
 namespace {
 
-constexpr int32_t kGreetingX = 30;
-constexpr int32_t kGreetingY = 16;
-// The greeting's light strip ends at x 735 and the corner lamp begins at 728.
-constexpr int32_t kGreetingWidth = 690;
 constexpr int32_t kCaretHideFrames = 31;
 constexpr int32_t kCaretShowFrames = 63;
 
@@ -26,14 +23,14 @@ void PlayEffect(TForm1& form, const char* name) {
 
 }  // namespace
 
-TKaltoButton& AddMenuButton(TForm1& form, const std::string& picture, int32_t x, int32_t y,
-                            std::function<void()> action) {
+TKaltoButton& AddMenuButton(TForm1& form, MenuPage& page, const std::string& picture, int32_t x,
+                            int32_t y, std::function<void()> action) {
   TKaltoButton& button =
-      AddPageButton(*form.GuiPage, RequirePicture(form.KaltoImageList1, picture), x, y,
+      AddPageButton(*page.Gui, RequirePicture(form.KaltoImageList1, picture), x, y,
                     [action = std::move(action)](TKaltoGUIComponent&) { action(); });
   button.Name = picture;
-  const auto freeSlot = std::find(form.Buttons.begin() + 1, form.Buttons.end(), nullptr);
-  if (freeSlot != form.Buttons.end()) *freeSlot = &button;
+  const auto freeSlot = std::find(page.Buttons.begin() + 1, page.Buttons.end(), nullptr);
+  if (freeSlot != page.Buttons.end()) *freeSlot = &button;
   return button;
 }
 
@@ -46,15 +43,15 @@ void ShowButtonPicture(TForm1& form, TKaltoButton& button, const std::string& pi
   button.SetHeight(item.TileHeight());
 }
 
-void CreateMenuPage(TForm1& form) {
-  form.GuiPage = &form.KaltoGUI1.CreatePage("GUI2");
+void CreateMenuPage(TForm1& form, MenuPage& page) {
+  page.Gui = &form.KaltoGUI1.CreatePage("GUI2");
 }
 
-void FreeMenuPage(TForm1& form) {
-  if (form.GuiPage) form.KaltoGUI1.FreePage(form.GuiPage);
-  form.GuiPage = nullptr;
-  form.Buttons.fill(nullptr);
-  form.EditBox = nullptr;
+void FreeMenuPage(TForm1& form, MenuPage& page) {
+  if (page.Gui) form.KaltoGUI1.FreePage(page.Gui);
+  page.Gui = nullptr;
+  page.Buttons.fill(nullptr);
+  page.Edit = nullptr;
 }
 
 void KillSlot(TSprite*& slot) {
@@ -91,10 +88,11 @@ void BeginMenuFrame(TForm1& form) {
   DrawMenuPicture(form, "mainback", 0, 0);
 }
 
-void DrawSpritesBelowPointer(TForm1& form, std::initializer_list<TSprite*> drawnLater) {
+void DrawSpritesBelowPointer(TForm1& form, const MenuBackground& background,
+                             std::initializer_list<TSprite*> drawnLater) {
   std::vector<TSprite*> heldBack{drawnLater};
   heldBack.push_back(form.Cursor);
-  for (TLight* lamp : form.MenuLights) heldBack.push_back(lamp);
+  for (TLight* lamp : background.Lamps()) heldBack.push_back(lamp);
   std::vector<TSprite*> hidden;
   for (TSprite* sprite : heldBack) {
     if (sprite && sprite->Visible) {
@@ -104,23 +102,6 @@ void DrawSpritesBelowPointer(TForm1& form, std::initializer_list<TSprite*> drawn
   }
   form.KaltoSprite1.DrawAll();
   for (TSprite* sprite : hidden) sprite->Visible = true;
-}
-
-void DrawLamps(TForm1& form) {
-  for (TLight* lamp : form.MenuLights) {
-    if (lamp) lamp->Draw();
-  }
-}
-
-void DrawGreeting(TForm1& form) {
-  if (form.RunningText) {
-    form.KaltoFont2.TextOut(kGreetingX, kGreetingY, form.RunningText->TextWithin(kGreetingWidth));
-  }
-}
-
-void DrawLampsAndGreeting(TForm1& form) {
-  DrawLamps(form);
-  DrawGreeting(form);
 }
 
 void EndMenuFrame(TForm1& form) {
@@ -133,13 +114,13 @@ void DrawMenuPicture(TForm1& form, const std::string& picture, int32_t x, int32_
   RequirePicture(form.KaltoImageList1, picture).DrawPlain(x, y, -1);
 }
 
-void BlinkCaret(TForm1& form, const std::string& caret) {
+void BlinkCaret(TForm1& form, const MenuPage& page, const std::string& caret) {
   int32_t& counter = form.State.CaretCounter;
-  if (form.EditBox) {
+  if (page.Edit) {
     if (counter % kCaretHideFrames == 0) {
-      form.EditBox->CursorText.clear();
+      page.Edit->CursorText.clear();
     } else if (counter % kCaretShowFrames == 0) {
-      form.EditBox->CursorText = caret;
+      page.Edit->CursorText = caret;
       counter = 0;
     }
   }

@@ -4,29 +4,31 @@
 #include <initializer_list>
 #include <string>
 
+class MenuBackground;
 class TForm1;
 class TKaltoButton;
 class TKaltoFont;
 class TSprite;
 struct GameState;
+struct MenuPage;
 
 // The pieces every menu and selection screen is built from: its buttons, its sounds, the
 // change from one screen to the next and the common parts of its frame.
 
 // A button of the screen's page in the menus' look: the named picture at pattern 0, its
 // pattern 1 under the pointer, the picture's tile size, no caption. It takes the next free
-// slot of form.Buttons (the order the screen makes them in is their focus order).
-TKaltoButton& AddMenuButton(TForm1& form, const std::string& picture, int32_t x, int32_t y,
-                            std::function<void()> action);
+// slot of page.Buttons (the order the screen makes them in is their focus order).
+TKaltoButton& AddMenuButton(TForm1& form, MenuPage& page, const std::string& picture, int32_t x,
+                            int32_t y, std::function<void()> action);
 // Shows one picture of the button at the given pattern in its normal slot only (the on/off
 // toggles, a button holding the keyboard focus).
 void ShowButtonPicture(TForm1& form, TKaltoButton& button, const std::string& picture,
                        int32_t pattern);
 
-// The screen's page, named "GUI2", with no buttons yet.
-void CreateMenuPage(TForm1& form);
-// Frees the page with its buttons and edit; the slots go back to null.
-void FreeMenuPage(TForm1& form);
+// The screen's page of the GUI, named "GUI2", with no buttons yet.
+void CreateMenuPage(TForm1& form, MenuPage& page);
+// Frees the page of the GUI with its buttons and edit; their slots go back to null.
+void FreeMenuPage(TForm1& form, MenuPage& page);
 // Marks the sprite in the slot dead (when there is one) and empties the slot.
 void KillSlot(TSprite*& slot);
 
@@ -43,19 +45,17 @@ void ClearKeyReleased(GameState& state);
 bool TakeKeyRelease(GameState& state, int key);
 
 // Frame parts. BeginMenuFrame clears, begins the scene and draws the menus' background.
-// DrawSpritesBelowPointer draws every sprite but the pointer and the lamps: the lamps come
-// with the greeting above the GUI (DrawLampsAndGreeting), and EndMenuFrame draws the
-// pointer last of all and ends the scene.
+// DrawSpritesBelowPointer draws every sprite but the pointer and the background's lamps: the
+// lamps come with the greeting above the GUI (MenuBackground::DrawLampsAndGreeting), and
+// EndMenuFrame draws the pointer last of all and ends the scene.
 void BeginMenuFrame(TForm1& form);
 // Sprites in drawnLater are held back too: the screen draws them itself above a picture.
-void DrawSpritesBelowPointer(TForm1& form, std::initializer_list<TSprite*> drawnLater = {});
-void DrawLamps(TForm1& form);
-void DrawGreeting(TForm1& form);
-void DrawLampsAndGreeting(TForm1& form);
+void DrawSpritesBelowPointer(TForm1& form, const MenuBackground& background,
+                             std::initializer_list<TSprite*> drawnLater = {});
 void EndMenuFrame(TForm1& form);
 // The picture of the menus' image list at x,y.
 void DrawMenuPicture(TForm1& form, const std::string& picture, int32_t x, int32_t y);
-// The caret of an edit blinking: hidden every 31st frame, shown again every 63rd.
-void BlinkCaret(TForm1& form, const std::string& caret);
+// The caret of the page's edit blinking: hidden every 31st frame, shown again every 63rd.
+void BlinkCaret(TForm1& form, const MenuPage& page, const std::string& caret);
 // A text of the font with its middle on centreX.
 void TextCentredOn(TKaltoFont& font, int32_t centreX, int32_t y, const std::string& text);

@@ -2,6 +2,7 @@
 
 #include "race/RunningString.h"
 #include "shell/ButtonKeys.h"
+#include "shell/MenuBackground.h"
 #include "shell/MenuEdit.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
@@ -19,25 +20,25 @@ constexpr size_t kGreetingVisibleLength = 100;
 
 void NameEntryScreen::Enter() {
   ClearKeyReleased(form_.State);
-  CreateMenuPage(form_);
-  AddMenuButton(form_, "b_ok", -290, 434, [this] { Confirm(); });
-  BuildNameFont(form_);
-  TKaltoEdit& edit = AddMenuEdit(form_, "e_name", -547, 363, "_");
+  CreateMenuPage(form_, page_);
+  AddMenuButton(form_, page_, "b_ok", -290, 434, [this] { Confirm(); });
+  BuildNameFont(form_.KaltoBitmapFont1);
+  TKaltoEdit& edit =
+      AddMenuEdit(form_.KaltoImageList1, form_.KaltoBitmapFont1, page_, "e_name", -547, 363, "_");
   edit.Text = WithoutPadding(form_.State.PlayerName);
   edit.CursorPos = edit.TextLength();
   edit.Click();
-  form_.TitleSprite =
-      new TMenuScreen(form_, -693, 104, 20, "scr_entername", "scr_NAMEenter", 255, true);
+  page_.Title = new TMenuScreen(form_, -693, 104, 20, "scr_entername", "scr_NAMEenter", 255, true);
   StepMenuWorld(form_);
   form_.State.AnimCounter = 0;
 }
 
 void NameEntryScreen::RunFrame() {
   GameState& state = form_.State;
-  TKaltoEdit& edit = *form_.EditBox;
+  TKaltoEdit& edit = *page_.Edit;
   // Typed characters go to the end of the name.
   edit.CursorPos = edit.TextLength();
-  BlinkCaret(form_, "_");
+  BlinkCaret(form_, page_, "_");
   if (TakeButtonKeys(form_, FocusArrows::All, true)) return;
   if (TakeKeyRelease(state, vk::Enter) && !edit.Text.empty()) {
     Confirm();
@@ -45,10 +46,10 @@ void NameEntryScreen::RunFrame() {
   }
   if (TakeKeyRelease(state, vk::Backspace)) RemoveLastCharacter(edit);
 
-  TSprite& title = *form_.TitleSprite;
+  TSprite& title = *page_.Title;
   if (state.AnimCounter > kSlideFirstFrame && state.AnimCounter < kSlideEndFrame &&
       title.X() < kTitleRestX) {
-    form_.Buttons[1]->X += kSlideStep;
+    page_.Buttons[1]->X += kSlideStep;
     edit.X += kSlideStep;
     title.SetX(title.X() + kSlideStep);
   }
@@ -56,26 +57,26 @@ void NameEntryScreen::RunFrame() {
 
   BeginMenuFrame(form_);
   StepMenuWorld(form_);
-  DrawSpritesBelowPointer(form_, {&title});
+  DrawSpritesBelowPointer(form_, *background_, {&title});
   DrawMenuPicture(form_, "scr_title", 0, 0);
   title.Draw();
   form_.KaltoGUI1.Draw();
-  DrawLamps(form_);
+  background_->DrawLamps();
   EndMenuFrame(form_);
 }
 
 void NameEntryScreen::Leave() {
   form_.SaveConfigFile();
-  form_.EditBox->Text.clear();
-  FreeMenuPage(form_);
-  KillSlot(form_.TitleSprite);
+  page_.Edit->Text.clear();
+  FreeMenuPage(form_, page_);
+  KillSlot(page_.Title);
   form_.KaltoSprite1.KillDead();
 }
 
 void NameEntryScreen::Confirm() {
-  if (form_.EditBox->Text.empty()) return;
-  form_.State.PlayerName = form_.EditBox->Text;
-  if (TRunningString* greeting = form_.RunningText) {
+  if (page_.Edit->Text.empty()) return;
+  form_.State.PlayerName = page_.Edit->Text;
+  if (TRunningString* greeting = background_->Greeting()) {
     greeting->Text = TRunningString::MarqueeText(form_.State);
     greeting->VisibleText = greeting->Text.substr(0, kGreetingVisibleLength);
   }

@@ -1,13 +1,11 @@
 #pragma once
-#include "shell/GameScreen.h"
-
-class TForm1;
+#include "shell/MenuScreenBase.h"
 
 // The name entry (ScrEnterName): the player types a name of up to 12 characters; OK (or
 // Enter) with a non-empty name stores and saves it and opens the main menu.
-class NameEntryScreen : public GameScreen {
+class NameEntryScreen : public MenuScreenBase {
  public:
-  explicit NameEntryScreen(TForm1& form) : form_(form) {}
+  using MenuScreenBase::MenuScreenBase;
 
   void Enter() override;
   void RunFrame() override;
@@ -15,6 +13,4 @@ class NameEntryScreen : public GameScreen {
 
  private:
   void Confirm();
-
-  TForm1& form_;
 };

@@ -2,6 +2,7 @@
 
 #include "core/GameTexts.h"
 #include "shell/ButtonKeys.h"
+#include "shell/MenuBackground.h"
 #include "shell/MenuEdit.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
@@ -17,12 +18,11 @@ constexpr int32_t kButtonStep = 20;
 constexpr int32_t kToggleStep = 13;
 constexpr int32_t kHeadingCentreX = 418;
 constexpr int32_t kHeadingY = 60;
-// Slots of form.Buttons in the order the screen makes them.
+// Slots of the page's Buttons in the order the screen makes them.
 constexpr size_t kApplySlot = 1;
 constexpr size_t kCancelSlot = 2;
 constexpr size_t kFirstToggleSlot = 3;
 constexpr size_t kToggleCount = 4;  // with the difficulty switch
-constexpr int32_t kOptionsButtonCount = 7;
 
 void SwitchMenuMusic(TForm1& form, bool on) {
   TModListItem* music = form.Sound3D.FindModule("menumusic");
@@ -38,31 +38,31 @@ void SwitchMenuMusic(TForm1& form, bool on) {
 void OptionsScreen::Enter() {
   GameState& state = form_.State;
   ClearKeyReleased(state);
-  CreateMenuPage(form_);
-  AddMenuButton(form_, "b_apply", -180, kButtonRowY, [this] { Apply(); });
-  AddMenuButton(form_, "b_cancel", 820, kButtonRowY, [this] { Cancel(false); });
+  CreateMenuPage(form_, page_);
+  AddMenuButton(form_, page_, "b_apply", -180, kButtonRowY, [this] { Apply(); });
+  AddMenuButton(form_, page_, "b_cancel", 820, kButtonRowY, [this] { Cancel(false); });
   AddToggle(820, 220, state.FullScreenWanted, nullptr);
   AddToggle(880, 279, state.MusicOn, SwitchMenuMusic);
   AddToggle(940, 338, state.SoundOn, nullptr);
   AddLevelSwitch(1000, 458);
-  form_.ButtonCount = kOptionsButtonCount;
   // Twelve of the widest letters do not fit the field at this size: the field refuses a
   // letter that would run past its edge (see KeepTextInside).
-  BuildEditFont(form_, "Arial", 18, 220);
-  TKaltoEdit& edit = AddMenuEdit(form_, "Edit", 553, 399, ".");
-  edit.OnClick = [this](TKaltoGUIComponent&) { form_.EditTouched = true; };
+  BuildEditFont(form_.KaltoBitmapFont1, "Arial", 18, 220);
+  TKaltoEdit& edit =
+      AddMenuEdit(form_.KaltoImageList1, form_.KaltoBitmapFont1, page_, "Edit", 553, 399, ".");
+  edit.OnClick = [this](TKaltoGUIComponent&) { page_.EditTouched = true; };
   state.ExtraText = WithoutPadding(state.ExtraText);
   edit.Text = state.ExtraText;
   edit.CursorPos = edit.TextLength();
-  form_.TitleSprite = new TMenuScreen(form_, 50, 211, 500, "scr_opt", "scrOptions", 255, true);
+  page_.Title = new TMenuScreen(form_, 50, 211, 500, "scr_opt", "scrOptions", 255, true);
   state.OptionsBackup = {state.SoundOn, state.MusicOn, state.FullScreenWanted, state.ExtraText,
                          state.DriverDifficulty};
-  form_.EditTouched = false;
+  page_.EditTouched = false;
 }
 
 TKaltoButton& OptionsScreen::AddToggle(int32_t x, int32_t y, bool& option,
                                        void (*onChange)(TForm1&, bool)) {
-  TKaltoButton& toggle = AddMenuButton(form_, "b_on", x, y, {});
+  TKaltoButton& toggle = AddMenuButton(form_, page_, "b_on", x, y, {});
   toggle.OnClick = [this, &option, onChange, &toggle](TKaltoGUIComponent&) {
     option = !option;
     if (onChange) onChange(form_, option);
@@ -76,7 +76,7 @@ TKaltoButton& OptionsScreen::AddToggle(int32_t x, int32_t y, bool& option,
 
 void OptionsScreen::AddLevelSwitch(int32_t x, int32_t y) {
   Difficulty& level = form_.State.DriverDifficulty;
-  TKaltoButton& button = AddMenuButton(form_, LevelPicture(level), x, y, {});
+  TKaltoButton& button = AddMenuButton(form_, page_, LevelPicture(level), x, y, {});
   button.OnClick = [this, &level, &button](TKaltoGUIComponent&) {
     level = NextDifficulty(level);
     PlayCheck(form_);
@@ -104,10 +104,10 @@ void OptionsScreen::ShowToggle(TKaltoButton& toggle, bool on) {
 
 void OptionsScreen::RunFrame() {
   GameState& state = form_.State;
-  TKaltoEdit& edit = *form_.EditBox;
-  if (form_.EditTouched) {
+  TKaltoEdit& edit = *page_.Edit;
+  if (page_.EditTouched) {
     edit.CursorPos = edit.TextLength();
-    BlinkCaret(form_, ".");
+    BlinkCaret(form_, page_, ".");
   }
   if (TakeKeyRelease(state, vk::Backspace)) RemoveLastCharacter(edit);
   if (TakeKeyRelease(state, vk::Escape)) {
@@ -116,34 +116,34 @@ void OptionsScreen::RunFrame() {
   }
   if (TakeButtonKeys(form_)) return;
 
-  TKaltoButton& apply = *form_.Buttons[kApplySlot];
+  TKaltoButton& apply = *page_.Buttons[kApplySlot];
   if (apply.X < kApplyRestX) apply.X += kButtonStep;
   if (apply.X > kApplyRestX) apply.X = kApplyRestX;
-  TKaltoButton& cancel = *form_.Buttons[kCancelSlot];
+  TKaltoButton& cancel = *page_.Buttons[kCancelSlot];
   cancel.X -= kButtonStep;
   if (cancel.X < kCancelRestX + 1) cancel.X = kCancelRestX;
   for (size_t slot = kFirstToggleSlot; slot < kFirstToggleSlot + kToggleCount; ++slot) {
-    TKaltoButton& toggle = *form_.Buttons[slot];
+    TKaltoButton& toggle = *page_.Buttons[slot];
     if (toggle.X > kToggleRestX) toggle.X -= kToggleStep;
     if (toggle.X < kToggleRestX) toggle.X = kToggleRestX;
   }
 
   BeginMenuFrame(form_);
-  DrawSpritesBelowPointer(form_);
+  DrawSpritesBelowPointer(form_, *background_);
   DrawMenuPicture(form_, "spec_fon", 0, 0);
   StepMenuWorld(form_);
   form_.KaltoGUI1.Draw();
-  DrawLampsAndGreeting(form_);
+  background_->DrawLampsAndGreeting();
   TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, TextOf(GameText::OptionsHeading));
   EndMenuFrame(form_);
 }
 
 void OptionsScreen::Leave() {
-  form_.State.ExtraText = form_.EditBox->Text;
-  form_.EditBox->Text.clear();
+  form_.State.ExtraText = page_.Edit->Text;
+  page_.Edit->Text.clear();
   form_.SaveConfigFile();
-  FreeMenuPage(form_);
-  KillSlot(form_.TitleSprite);
+  FreeMenuPage(form_, page_);
+  KillSlot(page_.Title);
   form_.KaltoSprite1.KillDead();
 }
 
@@ -174,5 +174,5 @@ void OptionsScreen::RestoreBackup() {
   state.DriverDifficulty = backup.DriverDifficulty;
   state.FullScreenActive = backup.FullScreenWanted;
   // The edit's text is what the leave handler stores.
-  form_.EditBox->Text = backup.ExtraText;
+  page_.Edit->Text = backup.ExtraText;
 }

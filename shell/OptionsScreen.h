@@ -2,18 +2,17 @@
 #include <cstdint>
 
 #include "core/Difficulty.h"
-#include "shell/GameScreen.h"
+#include "shell/MenuScreenBase.h"
 
-class TForm1;
 class TKaltoButton;
 
 // Options (ScrOptions): full screen, music and sound switched on and off (music and sound
 // at once, full screen on Apply), a free text and the computer cars' difficulty, which a
 // click steps through its three levels. Cancel and Escape put back what the
 // screen found when it opened.
-class OptionsScreen : public GameScreen {
+class OptionsScreen : public MenuScreenBase {
  public:
-  explicit OptionsScreen(TForm1& form) : form_(form) {}
+  using MenuScreenBase::MenuScreenBase;
 
   void Enter() override;
   void RunFrame() override;
@@ -29,6 +28,4 @@ class OptionsScreen : public GameScreen {
   TKaltoButton& AddToggle(int32_t x, int32_t y, bool& option, void (*onChange)(TForm1&, bool));
   void AddLevelSwitch(int32_t x, int32_t y);
   static const char* LevelPicture(Difficulty level);
-
-  TForm1& form_;
 };

@@ -8,7 +8,7 @@
 void PauseScreen::Enter() {
   GameState& state = form_.State;
   state.KeyReleased.fill(0);
-  form_.PanelSprite = new TGameMenuScreen(form_, 130, 248, 2000, "scr_pause", "pause", 255, true);
+  page_.Panel = new TGameMenuScreen(form_, 130, 248, 2000, "scr_pause", "pause", 255, true);
   form_.Cursor->Visible = true;
 }
 
@@ -27,7 +27,7 @@ void PauseScreen::RunFrame() {
 }
 
 void PauseScreen::Leave() {
-  if (form_.PanelSprite) form_.PanelSprite->Dead();
-  form_.PanelSprite = nullptr;
+  if (page_.Panel) page_.Panel->Dead();
+  page_.Panel = nullptr;
   form_.Cursor->Visible = false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/GameScreen.h"
+#include "shell/MenuPage.h"
 
 class TForm1;
 
@@ -12,8 +13,10 @@ class PauseScreen : public GameScreen {
   void Enter() override;
   void RunFrame() override;
   void Leave() override;
+  MenuPage* Page() override { return &page_; }
   bool IsPanel() const override { return true; }
 
  private:
   TForm1& form_;
+  MenuPage page_;
 };

@@ -21,12 +21,12 @@ constexpr int32_t kSlideStep = 40;
 void QuitRaceScreen::Enter() {
   GameState& state = form_.State;
   state.KeyReleased.fill(0);
-  form_.GuiPage = &form_.KaltoGUI1.CreatePage("GUI2");
-  resumeButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(form_.GameImageList, "b_no1"), -245,
+  page_.Gui = &form_.KaltoGUI1.CreatePage("GUI2");
+  resumeButton_ = &AddPageButton(*page_.Gui, RequirePicture(form_.GameImageList, "b_no1"), -245,
                                  434, [this](TKaltoGUIComponent&) { Resume(); });
-  quitButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(form_.GameImageList, "b_yes1"), -380,
-                               434, [this](TKaltoGUIComponent&) { Quit(); });
-  form_.PanelSprite =
+  quitButton_ = &AddPageButton(*page_.Gui, RequirePicture(form_.GameImageList, "b_yes1"), -380, 434,
+                               [this](TKaltoGUIComponent&) { Quit(); });
+  page_.Panel =
       new TGameMenuScreen(form_, -693, 97, 2000, "scr_exitgame", "menuexitgame", 255, true);
   state.PhaseCounter = 0;
   form_.Cursor->Visible = true;
@@ -47,7 +47,7 @@ void QuitRaceScreen::RunFrame() {
   if (state.PhaseCounter >= 0 && state.PhaseCounter < kSlideFrames) {
     resumeButton_->X += kSlideStep;
     quitButton_->X += kSlideStep;
-    form_.PanelSprite->SetX(form_.PanelSprite->X() + kSlideStep);
+    page_.Panel->SetX(page_.Panel->X() + kSlideStep);
     state.PhaseCounter += 1;
   }
   BeginRaceFrame(form_);
@@ -66,13 +66,13 @@ void QuitRaceScreen::Quit() {
   SwitchMusic(form_, "gamemusic", "menumusic");
   // A time trial goes back to the track it was driven on.
   form_.GoTo(form_.Race.TimeTrial ? ScrChooseTrack : ScrMainMenu);
-  CreateMenuBackground(form_);
+  menus_->Build();
 }
 
 void QuitRaceScreen::Leave() {
-  if (form_.PanelSprite) form_.PanelSprite->Dead();
-  form_.PanelSprite = nullptr;
-  form_.KaltoGUI1.FreePage(form_.GuiPage);
-  form_.GuiPage = nullptr;
+  if (page_.Panel) page_.Panel->Dead();
+  page_.Panel = nullptr;
+  form_.KaltoGUI1.FreePage(page_.Gui);
+  page_.Gui = nullptr;
   resumeButton_ = quitButton_ = nullptr;
 }

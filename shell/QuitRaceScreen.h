@@ -1,6 +1,11 @@
 #pragma once
-#include "shell/GameScreen.h"
+#include <memory>
+#include <utility>
 
+#include "shell/GameScreen.h"
+#include "shell/MenuPage.h"
+
+class MenuBackground;
 class TForm1;
 class TKaltoButton;
 
@@ -9,11 +14,13 @@ class TKaltoButton;
 // returns to the main menu with the demo race behind it.
 class QuitRaceScreen : public GameScreen {
  public:
-  explicit QuitRaceScreen(TForm1& form) : form_(form) {}
+  QuitRaceScreen(TForm1& form, std::shared_ptr<MenuBackground> menus)
+      : form_(form), menus_(std::move(menus)) {}
 
   void Enter() override;
   void RunFrame() override;
   void Leave() override;
+  MenuPage* Page() override { return &page_; }
   bool IsPanel() const override { return true; }
 
  private:
@@ -21,6 +28,8 @@ class QuitRaceScreen : public GameScreen {
   void Quit();
 
   TForm1& form_;
+  MenuPage page_;
+  std::shared_ptr<MenuBackground> menus_;
   TKaltoButton* resumeButton_ = nullptr;
   TKaltoButton* quitButton_ = nullptr;
 };

@@ -39,19 +39,18 @@ void RaceOverScreen::Enter() {
   form_.KaltoFont1.SetFont("Arial Black", 20, 0);
   form_.KaltoFont1.SetColor(0xFF1E1E1E);
   state.RecordStep = 0;
-  form_.GuiPage = &form_.KaltoGUI1.CreatePage("GUI2");
+  page_.Gui = &form_.KaltoGUI1.CreatePage("GUI2");
   TKaltoImageList& pictures = form_.GameImageList;
-  continueButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "bro_next"), 472, 411,
+  continueButton_ = &AddPageButton(*page_.Gui, RequirePicture(pictures, "bro_next"), 472, 411,
                                    [this](TKaltoGUIComponent&) { Continue(); });
-  noButton_ = &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_no1"), 511, 409,
+  noButton_ = &AddPageButton(*page_.Gui, RequirePicture(pictures, "b_no1"), 511, 409,
                              [this](TKaltoGUIComponent&) { sending_.AnswerNo(answered_); });
   yesButton_ =
-      &AddPageButton(*form_.GuiPage, RequirePicture(pictures, "b_yes1"), 375, 409,
+      &AddPageButton(*page_.Gui, RequirePicture(pictures, "b_yes1"), 375, 409,
                      [this](TKaltoGUIComponent&) { sending_.AnswerYes(*yesButton_, answered_); });
   for (TKaltoButton* button : {continueButton_, noButton_, yesButton_}) button->Visible = false;
   PlayEffect(form_, "finish");
-  form_.PanelSprite =
-      new TGameMenuScreen(form_, 146, 129, 2000, "scr_raceover", "raceover", 255, true);
+  page_.Panel = new TGameMenuScreen(form_, 146, 129, 2000, "scr_raceover", "raceover", 255, true);
   const int32_t place = form_.Race.Player->FinalPlace;
   if (place >= 1 && place <= 3) {
     state.PlaceBonus = ScaledPrize(form_.Race.Tracks.Tracks[state.SelectedTrack].Prizes[place - 1],
@@ -167,7 +166,7 @@ void RaceOverScreen::Continue() {
     answered_();
     return;
   }
-  form_.PanelSprite->SetImage(&RequirePicture(form_.GameImageList, "scr_send"));
+  page_.Panel->SetImage(&RequirePicture(form_.GameImageList, "scr_send"));
   yesButton_->Visible = true;
   noButton_->Visible = true;
   continueButton_->Visible = false;
@@ -176,9 +175,9 @@ void RaceOverScreen::Continue() {
 }
 
 void RaceOverScreen::Leave() {
-  if (form_.PanelSprite) form_.PanelSprite->Dead();
-  form_.PanelSprite = nullptr;
-  form_.KaltoGUI1.FreePage(form_.GuiPage);
-  form_.GuiPage = nullptr;
+  if (page_.Panel) page_.Panel->Dead();
+  page_.Panel = nullptr;
+  form_.KaltoGUI1.FreePage(page_.Gui);
+  page_.Gui = nullptr;
   continueButton_ = yesButton_ = noButton_ = nullptr;
 }

@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "shell/GameScreen.h"
+#include "shell/MenuPage.h"
 #include "shell/ScoreSending.h"
 
 class TForm1;
@@ -24,6 +25,7 @@ class RaceOverScreen : public GameScreen {
   void Enter() override;
   void RunFrame() override;
   void Leave() override;
+  MenuPage* Page() override { return &page_; }
   bool IsPanel() const override { return true; }
 
  private:
@@ -34,6 +36,7 @@ class RaceOverScreen : public GameScreen {
   void Continue();
 
   TForm1& form_;
+  MenuPage page_;
   RaceSession& session_;
   std::function<void()> answered_;
   ScoreSending sending_;

@@ -30,6 +30,7 @@ constexpr int kFinishDelayFrames = 150;
 }  // namespace
 
 void RaceScreen::Enter() {
+  menus_->End();
   GameState& state = form_.State;
   state.KeyReleased.fill(0);
   form_.KaltoFont1.SetFont("Arial Black", 11, 0);
@@ -53,9 +54,8 @@ void RaceScreen::Enter() {
 void RaceScreen::AbandonBrokenTrack(const char* problem) {
   ShowMessageBox("Brindle Karts", problem);
   SwitchMusic(form_, "gamemusic", "menumusic");
-  // Leaving takes what is left of the menus' background too: it is made anew below.
   form_.GoTo(ScrChooseTrack);
-  CreateMenuBackground(form_);
+  menus_->Build();
 }
 
 void RaceScreen::RunFrame() {
@@ -138,10 +138,6 @@ void RaceScreen::Leave() {
   }
   engine.KillDead();
   form_.Race.ForgetCars();
-  // Whatever the slots held went with the race.
-  form_.MenuLights.fill(nullptr);
-  form_.RunningText = nullptr;
-  form_.TitleSprite = form_.SecondSprite = form_.PictureSprite = form_.PanelSprite = nullptr;
   startArrows_ = nullptr;
   session_.Trial.End();
   session_.Started = false;

@@ -1,6 +1,10 @@
 #pragma once
+#include <memory>
+#include <utility>
+
 #include "shell/GameScreen.h"
 
+class MenuBackground;
 class TForm1;
 class TBegArrows;
 struct RaceSession;
@@ -9,10 +13,13 @@ struct RaceSession;
 // gives the start signal at frame 250, moves the world one race step a frame, shows the
 // texts, and opens the race-over screen 150 frames after the player's finish. Escape opens
 // the quit panel, P or F1 the pause; both come back here without rebuilding. Leaving frees
-// every sprite but the pointer.
+// the race world's sprites.
 class RaceScreen : public GameScreen {
  public:
-  RaceScreen(TForm1& form, RaceSession& session) : form_(form), session_(session) {}
+  // The race ends the menus' background when it starts, and builds it again when its track
+  // cannot be raced.
+  RaceScreen(TForm1& form, RaceSession& session, std::shared_ptr<MenuBackground> menus)
+      : form_(form), session_(session), menus_(std::move(menus)) {}
 
   void Enter() override;
   void RunFrame() override;
@@ -31,5 +38,6 @@ class RaceScreen : public GameScreen {
 
   TForm1& form_;
   RaceSession& session_;
+  std::shared_ptr<MenuBackground> menus_;
   TBegArrows* startArrows_ = nullptr;
 };

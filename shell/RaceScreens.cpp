@@ -16,11 +16,11 @@ namespace {
 
 // The send question of the race-over or game-over screen answered, the score sent when
 // asked: back to the track selection with the menus' music and background.
-void ReturnToTrackSelection(TForm1& form) {
+void ReturnToTrackSelection(TForm1& form, MenuBackground& menus) {
   SwitchMusic(form, "losemusic", "menumusic");
   PlayEffect(form, "check");
   form.GoTo(ScrChooseTrack);
-  CreateMenuBackground(form);
+  menus.Build();
   form.RaceFlow.StopGameOverFrames = true;
 }
 
@@ -33,21 +33,23 @@ void CompleteGame(TForm1& form) {
 
 }  // namespace
 
-void RegisterRaceScreens(TForm1& form) {
+void RegisterRaceScreens(TForm1& form, const std::shared_ptr<MenuBackground>& menus) {
   RaceSession& session = form.RaceFlow;
   form.Race.AfterStep.push_back([&session](RaceContext& race) { session.Trial.AfterStep(race); });
 
-  form.SetScreen(ScrRace, std::make_unique<RaceScreen>(form, session));
-  form.SetScreen(ScrQuitRace, std::make_unique<QuitRaceScreen>(form));
+  form.SetScreen(ScrRace, std::make_unique<RaceScreen>(form, session, menus));
+  form.SetScreen(ScrQuitRace, std::make_unique<QuitRaceScreen>(form, menus));
   form.SetScreen(ScrPause, std::make_unique<PauseScreen>(form));
-  form.SetScreen(ScrRaceOver, std::make_unique<RaceOverScreen>(form, session, [&form] {
+  MenuBackground& background = *menus;
+  const auto backToTracks = [&form, &background] { ReturnToTrackSelection(form, background); };
+  form.SetScreen(ScrRaceOver,
+                 std::make_unique<RaceOverScreen>(form, session, [&form, backToTracks] {
                    if (form.RaceFlow.GameCompleted) {
                      CompleteGame(form);
                    } else {
-                     ReturnToTrackSelection(form);
+                     backToTracks();
                    }
                  }));
   form.SetScreen(ScrGameCompleted, std::make_unique<GameCompletedScreen>(form));
-  form.SetScreen(ScrGameOver, std::make_unique<GameOverScreen>(
-                                  form, session, [&form] { ReturnToTrackSelection(form); }));
+  form.SetScreen(ScrGameOver, std::make_unique<GameOverScreen>(form, session, backToTracks));
 }

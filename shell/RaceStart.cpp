@@ -1,28 +1,11 @@
 #include "shell/RaceStart.h"
 
 #include "core/GameTexts.h"
-#include "race/MenuDecorations.h"
 #include "shell/GameSounds.h"
 #include "shell/ScreenPicture.h"
 #include "shell/Unit_pr.h"
 
 namespace {
-
-// The demo race's cars and the three lamps; the rest of the menus' sprites go with the race
-// screen's leave.
-void KillMenuDecorations(TForm1& form) {
-  TKaltoSprite& engine = form.KaltoSprite1;
-  for (int i = 0; i < engine.SpriteCount(); ++i) {
-    TSprite* sprite = engine.Sprites(i);
-    if (sprite->Name() == "enemy") sprite->Dead();
-  }
-  for (TLight*& lamp : form.MenuLights) {
-    if (lamp) lamp->Dead();
-    lamp = nullptr;
-  }
-  engine.KillDead();
-  form.Race.ForgetCars();  // the demo race's cars are gone
-}
 
 // One frame shown while the race pictures load; the loading blocks the loop.
 void DrawLoadingFrame(TForm1& form) {
@@ -40,7 +23,6 @@ void DrawLoadingFrame(TForm1& form) {
 
 void BeginRace(TForm1& form) {
   SwitchMusic(form, "menumusic", "gamemusic");
-  KillMenuDecorations(form);
   if (form.State.GameImagesPending) {
     DrawLoadingFrame(form);
     form.GameImageList.BuildTextures();

@@ -3,13 +3,13 @@
 #include "online/GoToLink.h"
 #include "online/ScoreServerAddress.h"
 #include "shell/ButtonKeys.h"
+#include "shell/MenuBackground.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/Unit_pr.h"
 
 namespace {
 
-constexpr int32_t kRecordsButtonCount = 3;
 constexpr int32_t kFirstRowY = 271;
 constexpr int32_t kRowSpacing = 20;
 constexpr int32_t kPlaceCentreX = 300;
@@ -20,18 +20,17 @@ constexpr int32_t kScoreCentreX = 680;
 
 void RecordsScreen::Enter() {
   ClearKeyReleased(form_.State);
-  CreateMenuPage(form_);
-  AddMenuButton(form_, "b_clrhiscr", 330, 495, [this] { form_.GoTo(ScrClearRecords); });
-  AddMenuButton(form_, "b_viewwhiscr", 290, 520,
+  CreateMenuPage(form_, page_);
+  AddMenuButton(form_, page_, "b_clrhiscr", 330, 495, [this] { form_.GoTo(ScrClearRecords); });
+  AddMenuButton(form_, page_, "b_viewwhiscr", 290, 520,
                 [] { OpenAddress(WorldHighScoresUrl(ConfiguredScoreServerAddress())); });
-  AddMenuButton(form_, "b_back", 390, 545, [this] {
+  AddMenuButton(form_, page_, "b_back", 390, 545, [this] {
     PlayCheck(form_);
     form_.GoTo(ScrMainMenu);
   });
-  form_.ButtonCount = kRecordsButtonCount;
   form_.KaltoFont1.SetFont("Staccato222 BT", 16, 0);
   form_.KaltoFont1.SetColor(0xFF0A0A0A);
-  form_.TitleSprite = new TMenuScreen(form_, 266, 190, 20, "scr_hiscr", "scrHiscr", 255, true);
+  page_.Title = new TMenuScreen(form_, 266, 190, 20, "scr_hiscr", "scrHiscr", 255, true);
   StepMenuWorld(form_);
 }
 
@@ -43,10 +42,10 @@ void RecordsScreen::RunFrame() {
   }
   if (TakeButtonKeys(form_)) return;
   BeginMenuFrame(form_);
-  DrawSpritesBelowPointer(form_);
+  DrawSpritesBelowPointer(form_, *background_);
   form_.Cursor->Move(1);
   form_.KaltoGUI1.Draw();
-  DrawLamps(form_);
+  background_->DrawLamps();
   DrawTable();
   EndMenuFrame(form_);
 }
@@ -62,7 +61,7 @@ void RecordsScreen::DrawTable() {
 }
 
 void RecordsScreen::Leave() {
-  FreeMenuPage(form_);
-  KillSlot(form_.TitleSprite);
+  FreeMenuPage(form_, page_);
+  KillSlot(page_.Title);
   form_.KaltoSprite1.KillDead();
 }

@@ -1,13 +1,11 @@
 #pragma once
-#include "shell/GameScreen.h"
-
-class TForm1;
+#include "shell/MenuScreenBase.h"
 
 // The local records (ScrRecords): ten rows of place, name and score, with buttons to clear
 // them (through the clear question), to open the world table in the browser, and back.
-class RecordsScreen : public GameScreen {
+class RecordsScreen : public MenuScreenBase {
  public:
-  explicit RecordsScreen(TForm1& form) : form_(form) {}
+  using MenuScreenBase::MenuScreenBase;
 
   void Enter() override;
   void RunFrame() override;
@@ -15,6 +13,4 @@ class RecordsScreen : public GameScreen {
 
  private:
   void DrawTable();
-
-  TForm1& form_;
 };

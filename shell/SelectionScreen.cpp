@@ -2,6 +2,7 @@
 
 #include "shell/ButtonKeys.h"
 #include "shell/MenuFrame.h"
+#include "shell/MenuPage.h"
 #include "shell/Unit_pr.h"
 
 namespace {
@@ -10,11 +11,11 @@ constexpr int32_t kSlideFrames = 26;
 
 }  // namespace
 
-void SlideSelectionButtons(TForm1& form, const SlidingButton (&buttons)[4]) {
+void SlideSelectionButtons(TForm1& form, const MenuPage& page, const SlidingButton (&buttons)[4]) {
   int32_t& frame = form.State.AnimCounter;
   if (frame < 0 || frame >= kSlideFrames) return;
   for (const SlidingButton& sliding : buttons) {
-    TKaltoButton& button = *form.Buttons[sliding.Slot];
+    TKaltoButton& button = *page.Buttons[sliding.Slot];
     button.X += sliding.Step;
     if ((sliding.Step < 0 && button.X <= sliding.RestX) ||
         (sliding.Step > 0 && button.X >= sliding.RestX)) {

@@ -4,18 +4,19 @@
 #include <functional>
 
 class TForm1;
+struct MenuPage;
 
 // What the track and car screens share: their four buttons slide from off the screen to
 // rest positions over the first 26 frames.
 struct SlidingButton {
-  size_t Slot;  // in form.Buttons
+  size_t Slot;  // in the page's Buttons
   int32_t Step;
   int32_t RestX;
 };
 
 // Moves each button by its step and stops it at its rest, while 0 <= AnimCounter < 26;
 // counts the frame.
-void SlideSelectionButtons(TForm1& form, const SlidingButton (&buttons)[4]);
+void SlideSelectionButtons(TForm1& form, const MenuPage& page, const SlidingButton (&buttons)[4]);
 
 // Browsing a catalogue of count entries: the "check" click, then the selection moves one
 // entry forward (step > 0) or back, wrapping round at either end.

@@ -21,8 +21,8 @@ void SplashScreen::Enter() {
   TMenuScreen* logo = new TMenuScreen(form_, 0, 0, kTitleDepth, "logo", "logo", 0, true);
   logo->SetX(static_cast<float>(180 - logo->Width() / 2));
   logo->SetY(static_cast<float>(280 - logo->Height() / 2));
-  form_.TitleSprite = logo;
-  form_.SecondSprite = new TMenuScreen(form_, 0, 20, kTitleDepth, "name", "name", 0, true);
+  page_.Title = logo;
+  page_.Second = new TMenuScreen(form_, 0, 20, kTitleDepth, "name", "name", 0, true);
   RaceContext& race = form_.Race;
   new TSplashSquare(race, 0, 255, -103, 150);
   new TSplashSquare(race, 1, 255, -(10 + race.Random.Between(0, kCarRowMaxLead)), 6);
@@ -32,14 +32,14 @@ void SplashScreen::Enter() {
 
 void SplashScreen::RunFrame() {
   const int32_t frame = form_.State.AnimCounter;
-  if (frame > 30 && frame < 115) form_.TitleSprite->SetAlpha(form_.TitleSprite->Alpha() + 3);
-  if (frame > 200 && frame < 325) form_.SecondSprite->SetAlpha(form_.SecondSprite->Alpha() + 2);
+  if (frame > 30 && frame < 115) page_.Title->SetAlpha(page_.Title->Alpha() + 3);
+  if (frame > 200 && frame < 325) page_.Second->SetAlpha(page_.Second->Alpha() + 2);
   form_.KaltoScreen1.Clear(0, 0, 0, 0);
   form_.KaltoScreen1.BeginScene();
   form_.KaltoImageList1.BeginDraw();
   StepMenuWorld(form_);
   DrawMenuPicture(form_, "splash_back", 0, 0);
-  DrawSpritesBelowPointer(form_);
+  DrawSpritesBelowPointer(form_, *background_);
   DrawMenuPicture(form_, "splash_image", 293, 167);
   EndMenuFrame(form_);
   form_.State.AnimCounter += 1;
@@ -55,8 +55,8 @@ void SplashScreen::Leave() {
     TSprite* sprite = sprites.Sprites(index);
     if (sprite->Name() == "square") sprite->Dead();
   }
-  KillSlot(form_.TitleSprite);
-  KillSlot(form_.SecondSprite);
+  KillSlot(page_.Title);
+  KillSlot(page_.Second);
   sprites.KillDead();
-  CreateMenuBackground(form_);
+  background_->Build();
 }

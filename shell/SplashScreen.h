@@ -1,19 +1,16 @@
 #pragma once
-#include "shell/GameScreen.h"
-
-class TForm1;
+#include "shell/MenuScreenBase.h"
 
 // The first screen (ScrSplash): the logo and the game's name fade in over squares and cars
 // running across, to the "begin" sound; after 485 frames the name entry follows. Leaving
 // it starts the menus' background (lamps, demo race, greeting).
-class SplashScreen : public GameScreen {
+class SplashScreen : public MenuScreenBase {
  public:
-  explicit SplashScreen(TForm1& form) : form_(form) {}
+  using MenuScreenBase::MenuScreenBase;
 
   void Enter() override;
   void RunFrame() override;
   void Leave() override;
 
  private:
-  TForm1& form_;
 };

@@ -7,6 +7,7 @@
 #include "race/Catalogue.h"
 #include "race/GhostRecorder.h"
 #include "shell/GhostFiles.h"
+#include "shell/MenuBackground.h"
 #include "shell/MenuFrame.h"
 #include "shell/MenuSprites.h"
 #include "shell/SelectionScreen.h"
@@ -56,18 +57,17 @@ void TrackScreen::Enter() {
   form_.KaltoFont2.SetColor(kGreetingColour);
   form_.KaltoFont3.SetFont("Arial Black", 15, 0);
   form_.KaltoFont3.SetColor(0xFF0E3A45);
-  CreateMenuPage(form_);
-  AddMenuButton(form_, "bc_next", 900, 131, [this] { Browse(1); });
-  AddMenuButton(form_, "bc_prev", -100, 323, [this] { Browse(-1); });
-  AddMenuButton(form_, "b_back", -200, 524, [this] {
+  CreateMenuPage(form_, page_);
+  AddMenuButton(form_, page_, "bc_next", 900, 131, [this] { Browse(1); });
+  AddMenuButton(form_, page_, "bc_prev", -100, 323, [this] { Browse(-1); });
+  AddMenuButton(form_, page_, "b_back", -200, 524, [this] {
     PlayCheck(form_);
     form_.GoTo(ScrMainMenu);
   });
-  AddMenuButton(form_, "bc_race", 900, 524, [this] { GoToCars(); });
-  AddMenuButton(form_, "bc_trial", kTrialX, kTrialY, [this] { StartTimeTrial(form_); });
-  form_.ButtonCount = 5;
-  form_.TitleSprite = new TMenuScreen(form_, 0, 0, 500, "scr_choose", "choosetrack", 255, true);
-  form_.PictureSprite = new TMenuScreen(form_, 312, 156, 521, "tr_notav", "trackimage", 255, true);
+  AddMenuButton(form_, page_, "bc_race", 900, 524, [this] { GoToCars(); });
+  AddMenuButton(form_, page_, "bc_trial", kTrialX, kTrialY, [this] { StartTimeTrial(form_); });
+  page_.Title = new TMenuScreen(form_, 0, 0, 500, "scr_choose", "choosetrack", 255, true);
+  page_.Picture = new TMenuScreen(form_, 312, 156, 521, "tr_notav", "trackimage", 255, true);
   ShowSelectedTrack();
   form_.State.PhaseCounter = 0;
   ClearKeyReleased(form_.State);
@@ -78,11 +78,11 @@ void TrackScreen::ShowSelectedTrack() {
   const TrackInfo& track = form_.Race.Tracks.Tracks[static_cast<size_t>(form_.State.SelectedTrack)];
   TImageListItem& picture =
       RequirePicture(form_.KaltoImageList1, track.Unlocked ? track.PreviewImage : "tr_notav");
-  form_.PictureSprite->SetImage(&picture);
-  form_.PictureSprite->SetWidth(picture.PictureWidth());
-  form_.PictureSprite->SetHeight(picture.PictureHeight());
-  form_.Buttons[kRaceSlot]->Visible = track.Unlocked;
-  form_.Buttons[kTrialSlot]->Visible = track.Unlocked;
+  page_.Picture->SetImage(&picture);
+  page_.Picture->SetWidth(picture.PictureWidth());
+  page_.Picture->SetHeight(picture.PictureHeight());
+  page_.Buttons[kRaceSlot]->Visible = track.Unlocked;
+  page_.Buttons[kTrialSlot]->Visible = track.Unlocked;
   const std::optional<GhostLap> ghost =
       track.Unlocked ? LoadGhost(form_.State.SelectedTrack) : std::nullopt;
   bestLap_ = ghost ? std::optional<int32_t>(ghost->LapHundredths) : std::nullopt;
@@ -112,13 +112,13 @@ void TrackScreen::RunFrame() {
     StartTimeTrial(form_);
     if (form_.State.ScreenState != ScrChooseTrack) return;  // the trial began
   }
-  SlideSelectionButtons(form_, kSliding);
+  SlideSelectionButtons(form_, page_, kSliding);
   BeginMenuFrame(form_);
   StepMenuWorld(form_);
-  DrawSpritesBelowPointer(form_);
+  DrawSpritesBelowPointer(form_, *background_);
   DrawTrackTexts();
-  DrawGreeting(form_);
-  DrawLamps(form_);
+  background_->DrawGreeting();
+  background_->DrawLamps();
   form_.KaltoGUI1.Draw();
   EndMenuFrame(form_);
 }
@@ -149,8 +149,8 @@ void TrackScreen::DrawTrackTexts() {
 }
 
 void TrackScreen::Leave() {
-  FreeMenuPage(form_);
-  KillSlot(form_.TitleSprite);
-  KillSlot(form_.PictureSprite);
+  FreeMenuPage(form_, page_);
+  KillSlot(page_.Title);
+  KillSlot(page_.Picture);
   form_.KaltoSprite1.KillDead();
 }

@@ -3,18 +3,17 @@
 #include <optional>
 #include <string>
 
-#include "shell/GameScreen.h"
+#include "shell/MenuScreenBase.h"
 
-class TForm1;
 struct RaceTime;
 
 // The track selection (ScrChooseTrack): browse the twelve tracks with wrap-around; an
 // unlocked one shows its preview, record (with the time trial's best lap beside it), length,
 // laps and opponents and may be raced or driven as a time trial; a locked one shows
 // "tr_notav", its number and dashes.
-class TrackScreen : public GameScreen {
+class TrackScreen : public MenuScreenBase {
  public:
-  explicit TrackScreen(TForm1& form) : form_(form) {}
+  using MenuScreenBase::MenuScreenBase;
 
   void Enter() override;
   void RunFrame() override;
@@ -34,7 +33,6 @@ class TrackScreen : public GameScreen {
   void GoToCars();
   void DrawTrackTexts();
 
-  TForm1& form_;
   // The selected track's best time-trial lap, from its ghost file.
   std::optional<int32_t> bestLap_;
 };

@@ -133,8 +133,7 @@ void TForm1::FormCreate() {
   PromoScreen->OnExit = [this] { Close(); };
   PromoScreen->Load();
   SetScreen(ScrExit, std::make_unique<ExitPageScreen>(*this));
-  RegisterRaceScreens(*this);
-  InstallMenuScreens(*this);
+  RegisterRaceScreens(*this, InstallMenuScreens(*this));
 }
 
 void TForm1::LoadSettings(const std::vector<std::string>& loadProblems) {
@@ -200,6 +199,11 @@ bool TForm1::IsScreenState(uint8_t state) const {
 
 GameScreen* TForm1::ScreenOf(uint8_t state) const {
   return screens_[state].Screen.get();
+}
+
+MenuPage* TForm1::CurrentPage() const {
+  GameScreen* screen = ScreenOf(State.ScreenState);
+  return screen ? screen->Page() : nullptr;
 }
 
 void TForm1::EnterScreen(uint8_t state) {

@@ -36,8 +36,7 @@
 #include "shell/Settings.h"
 
 class TCursor;
-class TLight;
-class TRunningString;
+struct MenuPage;
 
 // What the game is built with. main() gives the real clock and a seed taken from it; the
 // headless harness gives a virtual clock, a fixed seed and no display. The data and save
@@ -80,6 +79,9 @@ class TForm1 : private WindowHandler {
   void RunScreenFrame(uint8_t state);
   // The screen installed for a state, or null.
   GameScreen* ScreenOf(uint8_t state) const;
+  // The page of the screen now showing: what it built on entering (null for a screen
+  // without one).
+  MenuPage* CurrentPage() const;
 
   // One drawn frame (the frame timer's tick handler): the screen's frame runs once for every
   // fixed step now due (Steps), drawn only on the last of them. Nothing runs while the window
@@ -146,20 +148,6 @@ class TForm1 : private WindowHandler {
   RaceContext Race;
   // Engines, tyres and bumps of the race, following each race step.
   RaceSounds RaceAudio;
-  // The objects of the current screen: its enter handler makes them, its leave handler
-  // frees them and sets the slot back to null. Sprites belong to KaltoSprite1.
-  TKaltoGUIList* GuiPage = nullptr;
-  std::array<TKaltoButton*, 7> Buttons{};  // slots 1..6
-  int32_t ButtonCount = 0;
-  TKaltoEdit* EditBox = nullptr;
-  bool EditTouched = false;  // the player clicked into EditBox
-  TSprite* TitleSprite = nullptr;
-  TSprite* SecondSprite = nullptr;
-  TSprite* PictureSprite = nullptr;
-  TSprite* PanelSprite = nullptr;
-  // The menus' lamps and greeting marquee, alive while a menu or selection screen shows.
-  std::array<TLight*, 3> MenuLights{};
-  TRunningString* RunningText = nullptr;
   // The drawn mouse pointer, made once at start and kept across every screen.
   TCursor* Cursor = nullptr;
   std::unique_ptr<TShareScreen> PromoScreen;

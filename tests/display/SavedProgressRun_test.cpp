@@ -21,6 +21,7 @@
 #include "tests/display/GameWindow.h"
 #include "tests/display/WindowPicture.h"
 #include "tests/harness/GameHarness.h"
+#include "tests/harness/ScreenParts.h"
 
 namespace {
 
@@ -71,11 +72,11 @@ TEST_F(SavedProgress, TheTrackScreenAndTheGreetingShowWhatTheFilesHold) {
   TForm1& form = game.Form();
   game.StepFrames(485);
   ASSERT_EQ(game.State().ScreenState, ScrEnterName);
-  EXPECT_EQ(form.EditBox->Text, "\xC0\xED\xFF") << "the saved name is offered";
+  EXPECT_EQ(form.CurrentPage()->Edit->Text, "\xC0\xED\xFF") << "the saved name is offered";
   game.PressKey(vk::Enter);
   game.StepFrame();
   ASSERT_EQ(game.State().ScreenState, ScrMainMenu);
-  const std::string greeting = form.RunningText->Text;
+  const std::string greeting = CurrentMenus(form).Greeting()->Text;
   for (const std::string shown : {"1234", "1200", ": 3", ": 5"}) {
     EXPECT_NE(greeting.find(shown), std::string::npos) << shown << " in " << greeting;
   }

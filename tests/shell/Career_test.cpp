@@ -25,6 +25,7 @@
 #include "online/GoToLink.h"
 #include "shell/Settings.h"
 #include "tests/autopilot/RaceAutopilot.h"
+#include "tests/harness/ScreenParts.h"
 #include "tests/shell/MenuPlayer.h"
 
 namespace {
@@ -53,8 +54,9 @@ int64_t Hundredths(const RaceTime& time) {
 // The page's visible button showing that picture, or null (the race screens name their
 // buttons by their pictures' slots, not by name).
 TKaltoButton* VisibleButtonShowing(TForm1& form, const std::string& picture) {
-  if (!form.GuiPage) return nullptr;
-  for (const auto& widget : form.GuiPage->Widgets) {
+  TKaltoGUIList* gui = CurrentGui(form);
+  if (!gui) return nullptr;
+  for (const auto& widget : gui->Widgets) {
     auto* button = dynamic_cast<TKaltoButton*>(widget.get());
     const TImageListItem* image = button ? button->Slots[slNormal].Image : nullptr;
     if (button && button->Visible && image && image->Name == picture) return button;
@@ -179,7 +181,7 @@ class Career {
     autopilot_.emplace(game_->Form());
     autopilot_->Attach();
     RunSplash(*game_);
-    const std::string offered = game_->Form().EditBox->Text;
+    const std::string offered = game_->Form().CurrentPage()->Edit->Text;
     if (offered.empty()) {
       game_->TypeText(kPlayerName);
       game_->StepFrame();
@@ -325,7 +327,7 @@ class Career {
     }
     ASSERT_EQ(State().ScreenState, ScrGameOver);
     for (int wait = 0; wait < 2000 && !VisibleButtonShowing(game_->Form(), "b_no1"); ++wait) {
-      if (game_->Form().GuiPage) Press(*game_, vk::Enter);
+      if (CurrentGui(game_->Form())) Press(*game_, vk::Enter);
       game_->StepFrame();
     }
     ClickPicture(*game_, "b_no1");

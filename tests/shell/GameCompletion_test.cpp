@@ -6,6 +6,7 @@
 #include "race/Unlocks.h"
 #include "shell/GameCompletedScreen.h"
 #include "shell/GameOverScreen.h"
+#include "tests/harness/ScreenParts.h"
 #include "tests/shell/RaceScenario.h"
 
 namespace {
@@ -46,7 +47,7 @@ TEST(GameCompletion, TheLastUnlockLeadsThroughTheCompletedAndGameOverScreensToTh
   EXPECT_EQ(form.RaceFlow.StopGameOverFrames, false);
 
   scenario.Game().StepFrames(GameOverScreen::kWaitFrames + 5);
-  ASSERT_NE(form.GuiPage, nullptr);
+  ASSERT_NE(CurrentGui(form), nullptr);
   scenario.Game().TypeText("Ж");  // the field's font has the Cyrillic letters
   scenario.Game().StepFrame();
   scenario.SaveScene("game-over.png");

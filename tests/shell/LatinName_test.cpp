@@ -9,6 +9,7 @@
 #include "race/RunningString.h"
 #include "shell/RecordsTable.h"
 #include "shell/Settings.h"
+#include "tests/harness/ScreenParts.h"
 #include "tests/shell/MenuPlayer.h"
 
 namespace {
@@ -17,7 +18,7 @@ TEST(LatinName, AlexUmlautIsRefusedAtTheUmlautAndAlex2IsKeptEverywhere) {
   GameHarness game;
   RunSplash(game);
   game.StepFrames(90);  // the field has slid in
-  TKaltoEdit& field = *game.Form().EditBox;
+  TKaltoEdit& field = *game.Form().CurrentPage()->Edit;
   game.TypeText("Alex \u00dc");  // Ü has no Windows-1251 code
   game.StepFrame();
   EXPECT_EQ(field.Text, "Alex ");
@@ -34,8 +35,9 @@ TEST(LatinName, AlexUmlautIsRefusedAtTheUmlautAndAlex2IsKeptEverywhere) {
   EXPECT_EQ(field.ShakeFrames, 0) << "a drawable character is taken quietly";
   Press(game, vk::Enter);
   ASSERT_EQ(game.State().ScreenState, ScrMainMenu);
-  ASSERT_NE(game.Form().RunningText, nullptr);
-  EXPECT_NE(game.Form().RunningText->Text.find(", Alex 2!"), std::string::npos) << "greeting";
+  ASSERT_NE(CurrentMenus(game.Form()).Greeting(), nullptr);
+  EXPECT_NE(CurrentMenus(game.Form()).Greeting()->Text.find(", Alex 2!"), std::string::npos)
+      << "greeting";
 
   // Into the records table as the race-over screen enters a score, and saved.
   EnterScore(game.State().Records, game.State().PlayerName, 1000000);

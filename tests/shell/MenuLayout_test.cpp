@@ -9,6 +9,7 @@
 #include "platform/Cp1251.h"
 #include "shell/CarScreen.h"
 #include "shell/TrackScreen.h"
+#include "tests/harness/ScreenParts.h"
 #include "tests/shell/MenuPlayer.h"
 
 namespace {
@@ -45,10 +46,11 @@ void ExpectButtonsAt(GameHarness& game, const std::vector<Place>& places) {
   TForm1& form = game.Form();
   for (const Place& place : places) {
     const std::string name = place.Picture;
-    TKaltoGUIComponent* widget = name[0] == '#'
-                                     ? form.Buttons[static_cast<size_t>(std::stoi(name.substr(1)))]
-                                     : ButtonShowing(form, name);
-    if (!widget && form.EditBox && form.EditBox->Name == name) widget = form.EditBox;
+    TKaltoGUIComponent* widget =
+        name[0] == '#' ? form.CurrentPage()->Buttons[static_cast<size_t>(std::stoi(name.substr(1)))]
+                       : ButtonShowing(form, name);
+    if (!widget && form.CurrentPage()->Edit && form.CurrentPage()->Edit->Name == name)
+      widget = form.CurrentPage()->Edit;
     ASSERT_NE(widget, nullptr) << name;
     EXPECT_EQ(widget->X, place.X) << name;
     EXPECT_EQ(widget->Y, place.Y) << name;
@@ -79,7 +81,7 @@ TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
   game.StepFrames(100);
   SaveShot(game, "01-name-entry");
   ExpectButtonsAt(game, {{"b_ok", 510, 434}, {"e_name", 253, 363}});
-  ExpectSpriteAt(form.TitleSprite, 107, 104);
+  ExpectSpriteAt(form.CurrentPage()->Title, 107, 104);
 
   Press(game, vk::Enter);
   Settle(game);
@@ -90,8 +92,8 @@ TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
                          {"b_visit", 320, 400},
                          {"b_exit", 320, 450},
                          {"b_logo", 0, 494}});
-  ExpectSpriteAt(form.TitleSprite, 0, 0);
-  ExpectSpriteAt(form.SecondSprite, 292, 180);
+  ExpectSpriteAt(form.CurrentPage()->Title, 0, 0);
+  ExpectSpriteAt(form.CurrentPage()->Second, 292, 180);
 
   ClickButton(game, "b_opt");
   Settle(game);
@@ -103,7 +105,7 @@ TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
                          {"#5", 600, 338},
                          {"#6", 600, 458},
                          {"Edit", 553, 399}});
-  ExpectSpriteAt(form.TitleSprite, 50, 211);
+  ExpectSpriteAt(form.CurrentPage()->Title, 50, 211);
   Press(game, vk::Escape);
   Settle(game);
 
@@ -111,7 +113,7 @@ TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
   Settle(game);
   SaveShot(game, "06-help-1");
   ExpectButtonsAt(game, {{"b_back", 335, 520}, {"b_next", 615, 520}, {"b_prev", 50, 520}});
-  ExpectSpriteAt(form.TitleSprite, 96, 149);
+  ExpectSpriteAt(form.CurrentPage()->Title, 96, 149);
   ClickButton(game, "b_next");
   SaveShot(game, "06-help-2");
   ClickButton(game, "b_next");
@@ -124,12 +126,12 @@ TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
   SaveShot(game, "08-records");
   ExpectButtonsAt(game,
                   {{"b_clrhiscr", 330, 495}, {"b_viewwhiscr", 290, 520}, {"b_back", 390, 545}});
-  ExpectSpriteAt(form.TitleSprite, 266, 190);
+  ExpectSpriteAt(form.CurrentPage()->Title, 266, 190);
   ClickButton(game, "b_clrhiscr");
   Settle(game);
   SaveShot(game, "09-clear-records");
   ExpectButtonsAt(game, {{"b_yes", 510, 394}, {"b_no", 380, 399}});
-  ExpectSpriteAt(form.TitleSprite, 310, 284);
+  ExpectSpriteAt(form.CurrentPage()->Title, 310, 284);
   Press(game, vk::Escape);
   Press(game, vk::Escape);
   Settle(game);
@@ -138,7 +140,7 @@ TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
   Settle(game);
   SaveShot(game, "10-exit-question");
   ExpectButtonsAt(game, {{"b_yes", 420, 434}, {"b_no", 555, 434}});
-  ExpectSpriteAt(form.TitleSprite, 107, 104);
+  ExpectSpriteAt(form.CurrentPage()->Title, 107, 104);
   Press(game, vk::Escape);
   Settle(game);
 
@@ -150,8 +152,8 @@ TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
                          {"b_back", 9, 524},
                          {"bc_race", 642, 524},
                          {"bc_trial", 642, 455}});
-  ExpectSpriteAt(form.TitleSprite, 0, 0);
-  ExpectSpriteAt(form.PictureSprite, 312, 156);
+  ExpectSpriteAt(form.CurrentPage()->Title, 0, 0);
+  ExpectSpriteAt(form.CurrentPage()->Picture, 312, 156);
   Press(game, vk::Left);
   game.StepFrame();
   SaveShot(game, "14-track-locked");
@@ -163,9 +165,9 @@ TEST(MenuLayout, EveryButtonAndPanelComesToRestAtItsPlace) {
   ExpectButtonsAt(
       game,
       {{"bc_next", 685, 123}, {"bc_prev", 107, 313}, {"b_back", 9, 524}, {"bc_race", 642, 524}});
-  ExpectSpriteAt(form.TitleSprite, 0, 0);
-  ExpectSpriteAt(form.SecondSprite, 230, 137);
-  ExpectSpriteAt(form.PictureSprite, 265, 133);
+  ExpectSpriteAt(form.CurrentPage()->Title, 0, 0);
+  ExpectSpriteAt(form.CurrentPage()->Second, 230, 137);
+  ExpectSpriteAt(form.CurrentPage()->Picture, 265, 133);
   const auto& bars = dynamic_cast<CarScreen&>(*form.ScreenOf(ScrChooseCar)).Bars();
   const float barRows[4] = {392, 437, 482, 528};
   for (size_t bar = 0; bar < 4; ++bar) ExpectSpriteAt(bars[bar], 380, barRows[bar]);
@@ -261,7 +263,7 @@ char WidestCharacter(const TKaltoBitmapFont& font) {
 ::testing::AssertionResult FullTextFits(TForm1& form) {
   const TKaltoBitmapFont& font = form.KaltoBitmapFont1;
   const char widest = WidestCharacter(font);
-  const TKaltoEdit& edit = *form.EditBox;
+  const TKaltoEdit& edit = *form.CurrentPage()->Edit;
   const int32_t used = edit.TextMargin + gui_text::TextWidth(font, std::string(12, widest)) +
                        gui_text::TextWidth(font, "_");
   if (used <= edit.Width) return ::testing::AssertionSuccess();
@@ -282,7 +284,7 @@ TEST(MenuLayout, TwelveOfTheWidestCharactersFitTheNameAndTheOptionsFieldKeepsIts
   Settle(game);
   ClickButton(game, "b_opt");
   Settle(game);
-  TKaltoEdit& field = *form.EditBox;
+  TKaltoEdit& field = *form.CurrentPage()->Edit;
   game.Click(field.X + 10, field.Y + 10);
   game.StepFrame();
   while (!field.Text.empty()) Press(game, vk::Backspace);
@@ -295,7 +297,7 @@ TEST(MenuLayout, TwelveOfTheWidestCharactersFitTheNameAndTheOptionsFieldKeepsIts
   EXPECT_LE(2 * field.TextMargin +
                 gui_text::TextWidth(form.KaltoBitmapFont1, field.Text + field.CursorText),
             field.Width);
-  const TKaltoEdit& edit = *form.EditBox;
+  const TKaltoEdit& edit = *form.CurrentPage()->Edit;
   EXPECT_TRUE(Inside({edit.X, edit.Y, edit.Width, edit.Height}, kOptionsPlate))
       << "the options field on its panel";
 }

@@ -9,6 +9,7 @@
 #include "engine/gui/KaltoButton.h"
 #include "shell/Unit_pr.h"
 #include "tests/harness/GameHarness.h"
+#include "tests/harness/ScreenParts.h"
 
 // Frames after a screen opens by which every button has come to rest.
 constexpr int kSettleFrames = 60;
@@ -16,8 +17,9 @@ constexpr int kSplashFrames = 485;
 
 // The button of the current page showing that picture in its normal slot, or null.
 inline TKaltoButton* ButtonShowing(TForm1& form, const std::string& picture) {
-  if (!form.GuiPage) return nullptr;
-  for (auto& widget : form.GuiPage->Widgets) {
+  TKaltoGUIList* gui = CurrentGui(form);
+  if (!gui) return nullptr;
+  for (auto& widget : gui->Widgets) {
     auto* button = dynamic_cast<TKaltoButton*>(widget.get());
     if (button && button->Name == picture) return button;
   }

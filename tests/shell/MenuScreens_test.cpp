@@ -2,15 +2,88 @@
 // and clicks.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "race/MenuDecorations.h"
 #include "race/RunningString.h"
 #include "shell/ClearRecordsScreen.h"
 #include "shell/HelpScreen.h"
 #include "shell/Settings.h"
+#include "tests/harness/ScreenParts.h"
 #include "tests/shell/MenuPlayer.h"
+
+namespace {
+
+int CountSpritesNamed(const TForm1& form, const std::string& name) {
+  int count = 0;
+  for (int i = 0; i < form.KaltoSprite1.SpriteCount(); ++i) {
+    if (form.KaltoSprite1.Sprites(i)->Name() == name) count += 1;
+  }
+  return count;
+}
+
+int CountOnPage(const MenuPage& page, const std::string& name) {
+  int count = 0;
+  for (const TSprite* sprite : {page.Title, page.Second, page.Picture, page.Panel}) {
+    if (sprite && sprite->Name() == name) count += 1;
+  }
+  return count;
+}
+
+}  // namespace
+
+// Each screen frees what it built in its own Leave: its GUI page, and its sprites, whichever
+// screen comes next.
+TEST(MenuScreens, EachMenuScreenFreesItsPageAndSpritesWhenLeft) {
+  GameHarness game;
+  ReachMainMenu(game);
+  TForm1& form = game.Form();
+  struct Visit {
+    uint8_t Screen;
+    uint8_t Next;
+  };
+  for (const Visit& visit :
+       {Visit{ScrOptions, ScrMainMenu}, Visit{ScrHelp, ScrMainMenu},
+        Visit{ScrRecords, ScrClearRecords}, Visit{ScrClearRecords, ScrRecords},
+        Visit{ScrExitConfirm, ScrMainMenu}, Visit{ScrChooseTrack, ScrChooseCar},
+        Visit{ScrChooseCar, ScrChooseTrack}, Visit{ScrMainMenu, ScrHelp}}) {
+    form.GoTo(visit.Screen);
+    game.StepFrames(3);
+    const MenuPage& page = PageOf(form, visit.Screen);
+    ASSERT_EQ(form.CurrentPage(), &page);
+    ASSERT_NE(page.Gui, nullptr) << int{visit.Screen};
+    ASSERT_NE(page.Title, nullptr) << int{visit.Screen};
+    // Per name of the screen's sprites: how many of them the sprite engine holds, and how
+    // many are the screen's own.
+    std::vector<std::pair<std::string, int>> remaining;
+    for (const TSprite* sprite : {page.Title, page.Second, page.Picture, page.Panel}) {
+      if (sprite) {
+        remaining.emplace_back(sprite->Name(), CountSpritesNamed(form, sprite->Name()) -
+                                                   CountOnPage(page, sprite->Name()));
+      }
+    }
+
+    form.GoTo(visit.Next);
+    game.StepFrame();
+    EXPECT_EQ(page.Gui, nullptr) << int{visit.Screen};
+    EXPECT_EQ(page.Buttons, (std::array<TKaltoButton*, 7>{})) << int{visit.Screen};
+    EXPECT_EQ(page.Edit, nullptr) << int{visit.Screen};
+    for (const TSprite* sprite : {page.Title, page.Second, page.Picture, page.Panel}) {
+      EXPECT_EQ(sprite, nullptr) << int{visit.Screen};
+    }
+    // What is left of each name: the others', and the next screen's own.
+    for (const auto& [name, others] : remaining) {
+      const MenuPage& next = PageOf(form, form.State.ScreenState);
+      EXPECT_EQ(CountSpritesNamed(form, name), others + CountOnPage(next, name))
+          << name << " of " << int{visit.Screen};
+    }
+  }
+}
 
 TEST(MenuScreens, FirstStartShowsTheSplashThenAsksForANameOfAtMostTwelveCharacters) {
   GameHarness game;
@@ -19,9 +92,9 @@ TEST(MenuScreens, FirstStartShowsTheSplashThenAsksForANameOfAtMostTwelveCharacte
   EXPECT_EQ(game.State().ScreenState, ScrSplash);
   game.StepFrame();
   ASSERT_EQ(game.State().ScreenState, ScrEnterName);
-  EXPECT_NE(game.Form().MenuLights[0], nullptr)
+  EXPECT_NE(CurrentMenus(game.Form()).Lamps()[0], nullptr)
       << "the menus' background starts with the splash's end";
-  EXPECT_NE(game.Form().RunningText, nullptr);
+  EXPECT_NE(CurrentMenus(game.Form()).Greeting(), nullptr);
   game.StepFrames(kSettleFrames);
 
   // An empty name is not taken, by key or by button.
@@ -32,7 +105,7 @@ TEST(MenuScreens, FirstStartShowsTheSplashThenAsksForANameOfAtMostTwelveCharacte
   // Twelve characters at most: the Latin letters after them find the field full.
   game.TypeText("АБВГДЕЖЗИЙК1Zz23");
   game.StepFrame();
-  TKaltoEdit& edit = *game.Form().EditBox;
+  TKaltoEdit& edit = *game.Form().CurrentPage()->Edit;
   const std::string twelve =
       "\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xCA"
       "1";
@@ -49,7 +122,7 @@ TEST(MenuScreens, FirstStartShowsTheSplashThenAsksForANameOfAtMostTwelveCharacte
   GameState saved;
   EXPECT_FALSE(LoadConfig(saved));
   EXPECT_EQ(saved.PlayerName, name) << "the name is saved at once";
-  EXPECT_NE(game.Form().RunningText->Text.find(name + "!"), std::string::npos)
+  EXPECT_NE(CurrentMenus(game.Form()).Greeting()->Text.find(name + "!"), std::string::npos)
       << "the greeting names the player";
 }
 
@@ -88,7 +161,7 @@ TEST(MenuScreens, YesOnTheExitQuestionSavesBothFilesAndOpensTheExitPage) {
     EXPECT_EQ(game.State().ScreenState, ScrExit) << (byKey ? "Enter" : "b_yes");
     EXPECT_TRUE(std::filesystem::exists(game.Roots().Save / "Config.cfg"));
     EXPECT_TRUE(std::filesystem::exists(game.Roots().Save / "Configdat.cfg"));
-    EXPECT_EQ(game.Form().GuiPage, nullptr);
+    EXPECT_EQ(PageOf(game.Form(), ScrExitConfirm).Gui, nullptr);
   }
 }
 
@@ -100,7 +173,7 @@ TEST(MenuScreens, OptionsCancelPutsMusicBackOnAndApplySwitchesToFullScreen) {
   game.StepFrames(kSettleFrames);
   TForm1& form = game.Form();
   // The toggles in the order full screen, music, sound: slots 3, 4 and 5.
-  TKaltoButton& music = *form.Buttons[4];
+  TKaltoButton& music = *form.CurrentPage()->Buttons[4];
   game.Click(music.X + 10, music.Y + 10);
   game.StepFrame();
   EXPECT_FALSE(game.State().MusicOn);
@@ -116,7 +189,7 @@ TEST(MenuScreens, OptionsCancelPutsMusicBackOnAndApplySwitchesToFullScreen) {
   game.StepFrames(kSettleFrames);
   ClickButton(game, "b_opt");
   game.StepFrames(kSettleFrames);
-  game.Click(form.Buttons[5]->X + 10, form.Buttons[5]->Y + 10);
+  game.Click(form.CurrentPage()->Buttons[5]->X + 10, form.CurrentPage()->Buttons[5]->Y + 10);
   game.StepFrame();
   EXPECT_FALSE(game.State().SoundOn);
   Press(game, vk::Escape);
@@ -126,7 +199,7 @@ TEST(MenuScreens, OptionsCancelPutsMusicBackOnAndApplySwitchesToFullScreen) {
   game.StepFrames(kSettleFrames);
   ClickButton(game, "b_opt");
   game.StepFrames(kSettleFrames);
-  TKaltoButton& fullScreen = *form.Buttons[3];
+  TKaltoButton& fullScreen = *form.CurrentPage()->Buttons[3];
   game.Click(fullScreen.X + 10, fullScreen.Y + 10);
   game.StepFrame();
   EXPECT_TRUE(game.State().FullScreenWanted);
@@ -162,7 +235,8 @@ TEST(MenuScreens, HelpPagesGoForwardAndBackWithTheKeyIconsOnlyOnPageTwo) {
     ClickButton(game, step.Button);
     EXPECT_EQ(help.HelpPage(), step.Page) << step.Button;
     EXPECT_EQ(iconsShown(), step.IconsShown) << "page " << step.Page;
-    EXPECT_EQ(game.Form().TitleSprite->Image(), game.Form().KaltoImageList1.Find(step.Picture));
+    EXPECT_EQ(game.Form().CurrentPage()->Title->Image(),
+              game.Form().KaltoImageList1.Find(step.Picture));
   }
   Press(game, vk::Escape);
   EXPECT_EQ(game.State().ScreenState, ScrMainMenu);
@@ -200,8 +274,9 @@ TEST(MenuScreens, TheClearQuestionResetsTheTableOnlyThroughNo) {
       if (key == vk::Enter || key == vk::Escape) {
         EXPECT_EQ(question.FocusIndex(), c.FocusAfterKeys);
         // The focus is the hover: the focused button shows its hover picture.
-        EXPECT_EQ(game.Form().KaltoGUI1.Pointer.HoverId,
-                  game.Form().Buttons[static_cast<size_t>(c.FocusAfterKeys + 1)]->Id);
+        EXPECT_EQ(
+            game.Form().KaltoGUI1.Pointer.HoverId,
+            game.Form().CurrentPage()->Buttons[static_cast<size_t>(c.FocusAfterKeys + 1)]->Id);
       }
       Press(game, key);
     }
@@ -233,7 +308,7 @@ TEST(MenuScreens, TheLampsShowOnTheRecordsAndTheClearQuestion) {
   ReachMainMenu(game);
   OpenRecords(game);
   auto lampPixels = [&game] {
-    TLight& lamp = *game.Form().MenuLights[0];
+    TLight& lamp = *CurrentMenus(game.Form()).Lamps()[0];
     lamp.SetAlpha(0);
     const PixelImage dark = game.RenderFrame();
     lamp.SetAlpha(255);
@@ -270,5 +345,5 @@ TEST(MenuScreens, AWholeTripFromTheSplashToARaceStartByMouse) {
   EXPECT_EQ(game.State().ScreenState, ScrRace);
   EXPECT_EQ(game.State().SelectedTrack, 1);
   EXPECT_EQ(game.State().SelectedCar, 1);
-  EXPECT_EQ(game.Form().GuiPage, nullptr) << "the car screen was left";
+  EXPECT_EQ(PageOf(game.Form(), ScrChooseCar).Gui, nullptr) << "the car screen was left";
 }

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "engine/graphics/KaltoImageList.h"
 #include "race/MenuDecorations.h"
 #include "race/RunningString.h"
 #include "shell/MenuBackground.h"
 #include "tests/harness/GameHarness.h"
+#include "tests/harness/ScreenParts.h"
 
 namespace {
 
@@ -53,16 +56,29 @@ TEST(MenuSprites, CursorStepsEveryTenthMoveWrapsAfterEightPicturesAndSitsOnThePo
   EXPECT_FLOAT_EQ(cursor.Y(), 456);
 }
 
-TEST(MenuSprites, MenuBackgroundMakesThreeLampsAndTheMarquee) {
+TEST(MenuSprites, MenuBackgroundMakesThreeLampsAndTheMarqueeAndEndsThem) {
   GameHarness game;
   TForm1& form = game.Form();
-  CreateMenuBackground(form);
-  ASSERT_NE(form.MenuLights[0], nullptr);
-  EXPECT_FLOAT_EQ(form.MenuLights[0]->X(), 728);
-  EXPECT_FLOAT_EQ(form.MenuLights[1]->X(), -8);
-  EXPECT_FLOAT_EQ(form.MenuLights[2]->Y(), 565);
-  ASSERT_NE(form.RunningText, nullptr);
-  EXPECT_NE(form.RunningText->Text.find(form.State.PlayerName), std::string::npos);
+  MenuBackground menus(form.Race, form.KaltoFont2);
+  menus.Build();
+  ASSERT_NE(menus.Lamps()[0], nullptr);
+  EXPECT_FLOAT_EQ(menus.Lamps()[0]->X(), 728);
+  EXPECT_FLOAT_EQ(menus.Lamps()[1]->X(), -8);
+  EXPECT_FLOAT_EQ(menus.Lamps()[2]->Y(), 565);
+  ASSERT_NE(menus.Greeting(), nullptr);
+  EXPECT_NE(menus.Greeting()->Text.find(form.State.PlayerName), std::string::npos);
+  const int spritesBuilt = form.KaltoSprite1.SpriteCount();
+  EXPECT_FALSE(form.Race.Opponents.empty()) << "the demo race runs";
+
+  menus.End();
+  EXPECT_EQ(menus.Lamps(), (std::array<TLight*, 3>{}));
+  EXPECT_EQ(menus.Greeting(), nullptr);
+  EXPECT_TRUE(form.Race.Opponents.empty());
+  EXPECT_LT(form.KaltoSprite1.SpriteCount(), spritesBuilt);
+  for (int i = 0; i < form.KaltoSprite1.SpriteCount(); ++i) {
+    const std::string& name = form.KaltoSprite1.Sprites(i)->Name();
+    EXPECT_TRUE(name != "light" && name != "enemy") << name;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "engine/graphics/PictureTable.h"
 #include "race/Player.h"
 #include "shell/Settings.h"
+#include "tests/harness/ScreenParts.h"
 #include "tests/shell/RaceScenario.h"
 
 namespace {
@@ -144,7 +145,7 @@ TEST(RaceOver, AMissingTrackFileLeadsBackToTheTrackSelectionAndChangesNothing) {
   EXPECT_EQ(scenario.CountSprites("light"), 3);
   EXPECT_EQ(scenario.CountSprites("enemy"), 4);
   EXPECT_EQ(scenario.CountSprites("player"), 1);  // the demo race's hidden car
-  EXPECT_NE(scenario.Form().RunningText, nullptr);
+  EXPECT_NE(CurrentMenus(scenario.Form()).Greeting(), nullptr);
   EXPECT_EQ(state.Score, 420);
   scenario.Game().StepFrames(10);
   EXPECT_EQ(state.ScreenState, ScrChooseTrack);

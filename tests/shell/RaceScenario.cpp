@@ -5,6 +5,7 @@
 #include "engine/graphics/KaltoImageList.h"
 #include "race/Autopilot.h"
 #include "race/Player.h"
+#include "tests/harness/ScreenParts.h"
 
 namespace fs = std::filesystem;
 
@@ -49,8 +50,9 @@ void RaceScenario::RaceAloneToTheCountUp() {
 }
 
 TKaltoButton* RaceScenario::VisibleButton(const std::string& picture) {
-  if (!Form().GuiPage) return nullptr;
-  for (const auto& widget : Form().GuiPage->Widgets) {
+  TKaltoGUIList* gui = CurrentGui(Form());
+  if (!gui) return nullptr;
+  for (const auto& widget : gui->Widgets) {
     auto* button = dynamic_cast<TKaltoButton*>(widget.get());
     const TImageListItem* image = button ? button->Slots[slNormal].Image : nullptr;
     if (button && button->Visible && image && image->Name == picture) return button;

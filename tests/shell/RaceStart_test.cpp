@@ -6,6 +6,7 @@
 #include "race/Player.h"
 #include "shell/MenuSprites.h"
 #include "shell/RaceScreen.h"
+#include "tests/harness/ScreenParts.h"
 #include "tests/shell/RaceScenario.h"
 
 namespace {
@@ -52,7 +53,7 @@ TEST(RaceStart, TheLoadingFrameShowsWhileTheRacePicturesLoadOnTheFirstRaceOnly) 
   EXPECT_EQ(scenario.State().ScreenState, ScrRace);
   EXPECT_NE(form.Race.Player, nullptr);
   EXPECT_EQ(form.Race.Opponents.size(), 3u);
-  EXPECT_EQ(form.GuiPage, nullptr);  // the car screen's page went with it
+  EXPECT_EQ(PageOf(form, ScrChooseCar).Gui, nullptr);  // the car screen freed its page
   EXPECT_EQ(scenario.PlayingMusic(), std::set<std::string>{"gamemusic"});
   EXPECT_FALSE(form.Cursor->Visible);
 }
@@ -177,8 +178,8 @@ TEST(RaceStart, TheQuitPanelResumesOnNoAndEscapeAndLeavesForTheMainMenuOnYes) {
     ASSERT_EQ(state.ScreenState, ScrQuitRace);
     EXPECT_TRUE(form.Cursor->Visible);
     scenario.Game().StepFrames(25);  // the panel has slid in
-    ASSERT_NE(form.PanelSprite, nullptr);
-    EXPECT_EQ(form.PanelSprite->X(), -693 + 20 * 40);
+    ASSERT_NE(form.CurrentPage()->Panel, nullptr);
+    EXPECT_EQ(form.CurrentPage()->Panel->X(), -693 + 20 * 40);
   };
 
   openPanel();
@@ -189,7 +190,7 @@ TEST(RaceStart, TheQuitPanelResumesOnNoAndEscapeAndLeavesForTheMainMenuOnYes) {
   EXPECT_TRUE(form.Race.ClockRunning);
   EXPECT_EQ(form.Race.ClockSteps, clockSteps + 1);  // nothing of the panel's time counted
   EXPECT_EQ(scenario.CountSprites("menuexitgame"), 0);
-  EXPECT_EQ(form.GuiPage, nullptr);
+  EXPECT_EQ(PageOf(form, ScrQuitRace).Gui, nullptr);
 
   openPanel();
   scenario.Game().PressKey(vk::Escape);
@@ -206,5 +207,5 @@ TEST(RaceStart, TheQuitPanelResumesOnNoAndEscapeAndLeavesForTheMainMenuOnYes) {
   EXPECT_EQ(scenario.CountSprites("light"), 3);
   EXPECT_EQ(scenario.CountSprites("enemy"), 4);
   EXPECT_EQ(scenario.CountSprites("player"), 1);  // the demo race's hidden car
-  EXPECT_NE(form.RunningText, nullptr);
+  EXPECT_NE(CurrentMenus(form).Greeting(), nullptr);
 }

@@ -4,6 +4,7 @@
 #include "race/GameConstants.h"
 #include "shell/CarScreen.h"
 #include "shell/TrackScreen.h"
+#include "tests/harness/ScreenParts.h"
 #include "tests/shell/MenuPlayer.h"
 
 namespace {
@@ -31,14 +32,14 @@ TEST(SelectionScreens, TracksBrowseRoundBothWaysAndOnlyAnUnlockedOneGoesOn) {
   EXPECT_EQ(game.State().SelectedTrack, 0);
   Press(game, vk::Left);
   EXPECT_EQ(game.State().SelectedTrack, race::kTrackCount - 1) << "from the first to the last";
-  EXPECT_EQ(form.PictureSprite->Image(), form.KaltoImageList1.Find("tr_notav"));
+  EXPECT_EQ(form.CurrentPage()->Picture->Image(), form.KaltoImageList1.Find("tr_notav"));
   EXPECT_FALSE(race.Visible);
   Press(game, vk::Enter);
   EXPECT_EQ(game.State().ScreenState, ScrChooseTrack) << "a locked track is not raced";
   Press(game, vk::Right);
   EXPECT_EQ(game.State().SelectedTrack, 0) << "from track 12 to track 1";
   EXPECT_TRUE(race.Visible);
-  EXPECT_EQ(form.PictureSprite->Image(),
+  EXPECT_EQ(form.CurrentPage()->Picture->Image(),
             form.KaltoImageList1.Find(form.Race.Tracks.Tracks[0].PreviewImage));
   ClickButton(game, "bc_next");
   EXPECT_EQ(game.State().SelectedTrack, 1);
@@ -75,17 +76,17 @@ TEST(SelectionScreens, CarsBrowseRoundAndALockedCarIsGreyWithoutBarsOrRace) {
     EXPECT_NEAR(screen.Bars()[bar]->ScaleX, firstCarScales[bar], 0.001) << "bar " << bar + 1;
     EXPECT_TRUE(screen.Bars()[bar]->Visible);
   }
-  EXPECT_EQ(form.PictureSprite->Red(), 255);
+  EXPECT_EQ(form.CurrentPage()->Picture->Red(), 255);
 
   // 1 -> 5 -> 4 -> 3: the last three are locked at the start.
   for (int32_t expected : {4, 3, 2}) {
     Press(game, vk::Left);
     EXPECT_EQ(game.State().SelectedCar, expected);
     EXPECT_EQ(
-        form.PictureSprite->Image(),
+        form.CurrentPage()->Picture->Image(),
         form.KaltoImageList1.Find(form.Race.Cars.Cars[static_cast<size_t>(expected)].PreviewImage));
-    EXPECT_EQ(form.PictureSprite->Red(), 85) << "greyed";
-    EXPECT_EQ(form.PictureSprite->Blue(), 85);
+    EXPECT_EQ(form.CurrentPage()->Picture->Red(), 85) << "greyed";
+    EXPECT_EQ(form.CurrentPage()->Picture->Blue(), 85);
     EXPECT_FALSE(race.Visible);
     for (TSprite* bar : screen.Bars()) EXPECT_FALSE(bar->Visible);
     Press(game, vk::Enter);
@@ -94,7 +95,7 @@ TEST(SelectionScreens, CarsBrowseRoundAndALockedCarIsGreyWithoutBarsOrRace) {
   Press(game, vk::Left);
   EXPECT_EQ(game.State().SelectedCar, 1);
   EXPECT_TRUE(race.Visible);
-  EXPECT_EQ(form.PictureSprite->Red(), 255);
+  EXPECT_EQ(form.CurrentPage()->Picture->Red(), 255);
   ClickButton(game, "bc_next");
   ClickButton(game, "bc_next");
   ClickButton(game, "bc_next");
