@@ -19,7 +19,8 @@ if(WIN32)
       set_target_properties(PkgConfig::SDL2 PROPERTIES ${property} "${items}")
     endif()
   endforeach()
-  target_compile_definitions(bk_options INTERFACE SDL_MAIN_HANDLED)
+  # M_PI and its kin, which MinGW's math.h declares only when asked.
+  target_compile_definitions(bk_options INTERFACE SDL_MAIN_HANDLED _USE_MATH_DEFINES)
   return()
 endif()
 # The tools, the score server and the benchmarks are built on Linux only.
