@@ -68,7 +68,7 @@ format-check: deps
 windows: configure
 	@scripts/windows-deps
 	@cmake --build $(BUILD) -j $(JOBS) --target game_pictures game_tracks game_sounds game_exit_page
-	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64-x86_64.cmake \
+	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
 	  -DBK_WINDOWS_DEPS=$$(scripts/windows-deps --prefix) -DBK_LINUX_GAME_DIR=$(CURDIR)/$(BUILD)/game \
 	  -DBK_WERROR=$(WERROR) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)

@@ -10,14 +10,16 @@ pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
 pkg_check_modules(SDL2_TTF REQUIRED IMPORTED_TARGET SDL2_ttf)
 pkg_check_modules(OPENMPT REQUIRED IMPORTED_TARGET libopenmpt)
 if(WIN32)
-  # Every program here has its own main(): SDL's replacement entry point stays out, and the
-  # game alone is made a windowed (no console) program.
-  foreach(property INTERFACE_LINK_LIBRARIES INTERFACE_LINK_OPTIONS)
-    get_target_property(items PkgConfig::SDL2 ${property})
-    if(items)
-      list(REMOVE_ITEM items SDL2main -lSDL2main -mwindows)
-      set_target_properties(PkgConfig::SDL2 PROPERTIES ${property} "${items}")
-    endif()
+  # Every program here has its own main(): SDL's replacement entry point (and its renaming
+  # of main) stays out, and the game alone is made a windowed (no console) program.
+  foreach(target PkgConfig::SDL2 PkgConfig::SDL2_TTF)
+    foreach(property INTERFACE_LINK_LIBRARIES INTERFACE_LINK_OPTIONS INTERFACE_COMPILE_OPTIONS)
+      get_target_property(items ${target} ${property})
+      if(items)
+        list(FILTER items EXCLUDE REGEX "SDL2main|^-mwindows$|^-Dmain=SDL_main$")
+        set_target_properties(${target} PROPERTIES ${property} "${items}")
+      endif()
+    endforeach()
   endforeach()
   # M_PI and its kin, which MinGW's math.h declares only when asked.
   target_compile_definitions(bk_options INTERFACE SDL_MAIN_HANDLED _USE_MATH_DEFINES)

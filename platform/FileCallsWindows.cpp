@@ -60,6 +60,8 @@ int WriteFileFlushed(const fs::path& path, const std::string& contents) {
     if (!WriteFile(file.get(), contents.data() + done, chunk, &n, nullptr)) {
       return static_cast<int>(GetLastError());
     }
+    // A write that reports success but moves nothing would loop forever.
+    if (n == 0) return ERROR_WRITE_FAULT;
     done += n;
   }
   if (!FlushFileBuffers(file.get())) return static_cast<int>(GetLastError());

@@ -1,6 +1,7 @@
 ; The Windows installer: the game folder into Program Files, a Start-menu entry and an
 ; uninstaller. makensis is given VERSION, GAME_DIR (build-windows/game) and OUT_FILE.
-Unicode true
+; A 64-bit installer, as the game is: it runs where the game runs (wine64 alone included).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
