@@ -2,11 +2,13 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+WINDOWS_BUILD ?= build-windows
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 WERROR     := $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build install play server test test-asan bench fuzz fuzz-build format-check clean
+.PHONY: all deps configure build install play server test test-asan bench fuzz fuzz-build format-check clean \
+	windows test-windows
 
 all: build
 
@@ -60,5 +62,22 @@ fuzz-build: deps
 format-check: deps
 	@scripts/format-check
 
+# The Windows game (build-windows/game), its zip and installer, cross-built with MinGW-w64.
+# The libraries are built once per machine (scripts/windows-deps); the data is the Linux
+# build's, made by its tools.
+windows: configure
+	@scripts/windows-deps
+	@cmake --build $(BUILD) -j $(JOBS) --target game_pictures game_tracks game_sounds game_exit_page
+	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+	  -DBK_WINDOWS_DEPS=$$(scripts/windows-deps --prefix) -DBK_LINUX_GAME_DIR=$(CURDIR)/$(BUILD)/game \
+	  -DBK_WERROR=$(WERROR) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	@cmake --build $(WINDOWS_BUILD) --target windows_zip windows_installer
+
+# The Windows tests and the installed game, run under wine64 in an Xvfb of their own.
+test-windows: windows
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows_tests
+	@scripts/test-windows $(WINDOWS_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

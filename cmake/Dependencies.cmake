@@ -1,15 +1,33 @@
-# Every outside library the project links, found once here. scripts/install-deps installs them.
+# Every outside library the project links, found once here. scripts/install-deps installs them;
+# for Windows, scripts/windows-deps builds the game's and its tests' share of them.
 find_package(PkgConfig REQUIRED)
 find_package(Threads REQUIRED)
 find_package(GTest REQUIRED)
-find_package(benchmark REQUIRED)
 find_package(PNG REQUIRED)
 find_package(ZLIB REQUIRED)
 find_package(CURL REQUIRED)
-find_package(SQLite3 REQUIRED)
 pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
 pkg_check_modules(SDL2_TTF REQUIRED IMPORTED_TARGET SDL2_ttf)
 pkg_check_modules(OPENMPT REQUIRED IMPORTED_TARGET libopenmpt)
+if(WIN32)
+  # Every program here has its own main(): SDL's replacement entry point (and its renaming
+  # of main) stays out, and the game alone is made a windowed (no console) program.
+  foreach(target PkgConfig::SDL2 PkgConfig::SDL2_TTF)
+    foreach(property INTERFACE_LINK_LIBRARIES INTERFACE_LINK_OPTIONS INTERFACE_COMPILE_OPTIONS)
+      get_target_property(items ${target} ${property})
+      if(items)
+        list(FILTER items EXCLUDE REGEX "SDL2main|^-mwindows$|^-Dmain=SDL_main$")
+        set_target_properties(${target} PROPERTIES ${property} "${items}")
+      endif()
+    endforeach()
+  endforeach()
+  # M_PI and its kin, which MinGW's math.h declares only when asked.
+  target_compile_definitions(bk_options INTERFACE SDL_MAIN_HANDLED _USE_MATH_DEFINES)
+  return()
+endif()
+# The tools, the score server and the benchmarks are built on Linux only.
+find_package(benchmark REQUIRED)
+find_package(SQLite3 REQUIRED)
 pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
 pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
 pkg_check_modules(PANGOCAIRO REQUIRED IMPORTED_TARGET pangocairo)

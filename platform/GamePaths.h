@@ -16,12 +16,14 @@ struct RootInputs {
   std::filesystem::path ExecutableDir;
   std::filesystem::path InstalledDataDir;  // bin/../share/brindle-karts beside the executable
   std::string XdgDataHome;                 // $XDG_DATA_HOME, may be empty
-  std::string Home;                        // $HOME, may be empty
+  std::string Home;                        // $HOME (on Windows %APPDATA%), may be empty
 };
 
 // Data root: the working folder when it holds Data/, else the executable's folder when it
 // does, else the installed data folder. Save root: the working folder when it can be
-// written, else $XDG_DATA_HOME/brindle-karts (~/.local/share/brindle-karts), created on demand.
+// written, else the user's own folder, created on demand: on Linux
+// $XDG_DATA_HOME/brindle-karts (~/.local/share/brindle-karts), on Windows
+// %APPDATA%\Brindle Karts.
 GameRoots ResolveGameRoots(const RootInputs& in);
 
 // Inputs of the running process.

@@ -1,3 +1,5 @@
+// The Linux side; ShellOpenWindows.cpp is the Windows one.
+#ifndef _WIN32
 #include "platform/ShellOpen.h"
 
 #include <fcntl.h>
@@ -35,3 +37,4 @@ void ShellOpen(const std::string& target) {
   while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
 }
+#endif

@@ -17,6 +17,9 @@ constexpr int32_t kHeadingCentreX = 418;
 constexpr int32_t kHeadingY = 60;
 constexpr int32_t kIconPage = 2;
 constexpr int32_t kHelpButtonCount = 3;
+// The version, small, in the bottom left corner.
+constexpr int32_t kVersionX = 12;
+constexpr int32_t kVersionY = 578;
 
 struct IconCentre {
   double X;
@@ -68,6 +71,7 @@ void HelpScreen::RunFrame() {
   StepMenuWorld(form_);
   background_->DrawLampsAndGreeting();
   TextCentredOn(form_.KaltoFont3, kHeadingCentreX, kHeadingY, TextOf(GameText::HelpHeading));
+  form_.KaltoFont1.TextOut(kVersionX, kVersionY, "Brindle Karts " BK_VERSION);
   EndMenuFrame(form_);
 }
 

@@ -9,6 +9,9 @@ namespace {
 // A 16-bit mono wave of `frames` samples of `value` at `rate`.
 std::vector<uint8_t> MonoWave(int rate, int frames, int16_t value) {
   std::vector<uint8_t> b;
+  // The header and samples in one allocation (MinGW's GCC 12 also misreads inserts into an
+  // empty vector as an overflow without it).
+  b.reserve(44 + 2 * static_cast<size_t>(frames));
   auto tag = [&](const char* t) { b.insert(b.end(), t, t + 4); };
   auto u16 = [&](uint32_t v) {
     b.push_back(static_cast<uint8_t>(v));

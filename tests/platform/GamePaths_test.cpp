@@ -38,6 +38,14 @@ TEST(GamePaths, DataRootPrefersWorkingThenExecutableThenInstalled) {
   EXPECT_EQ(ResolveGameRoots(in).Data, work.path);
 }
 
+#ifdef _WIN32
+TEST(GamePaths, SaveRootFallsBackToAppDataWhenWorkingFolderIsMissing) {
+  TempDir appData;
+  RootInputs in{"/nonexistent-working-folder", "", "", "", appData.path.u8string()};
+  EXPECT_EQ(ResolveGameRoots(in).Save, appData.path / "Brindle Karts");
+  EXPECT_TRUE(fs::is_directory(appData.path / "Brindle Karts"));
+}
+#else
 TEST(GamePaths, SaveRootFallsBackToXdgWhenWorkingFolderIsReadOnly) {
   if (::geteuid() == 0) GTEST_SKIP() << "root can write into read-only folders";
   TempDir work, xdg;
@@ -54,6 +62,7 @@ TEST(GamePaths, SaveRootFallsBackToXdgWhenWorkingFolderIsMissing) {
   in.XdgDataHome.clear();
   EXPECT_EQ(ResolveGameRoots(in).Save, home.path / ".local" / "share" / "brindle-karts");
 }
+#endif
 
 TEST(GamePaths, WritableWorkingFolderIsTheSaveRoot) {
   TempDir work;
