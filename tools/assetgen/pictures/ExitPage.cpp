@@ -8,6 +8,7 @@
 
 #include "online/ExitPageFile.h"
 #include "online/GoToLink.h"
+#include "platform/GamePaths.h"
 #include "tools/assetgen/pictures/Canvas.h"
 #include "tools/assetgen/pictures/CarModels.h"
 #include "tools/assetgen/pictures/Effects.h"
@@ -118,10 +119,11 @@ ExitPage Page() {
   page.Background = "wdata\\exit_back.png";
   page.Links.push_back(Button(kRecordsY, "wdata\\records.png", "wdata\\records_hover.png"));
   page.Links.back().FileToOpen = kRecordsShortcut;
-  page.Exit.Button = Button(kExitY, "wdata\\exit.png", "wdata\\exit_hover.png");
-  page.Exit.WaitX = kButtonX;
-  page.Exit.WaitY = kExitY;
-  page.Exit.WaitPicture = "wdata\\exit_wait.png";
+  ExitPageExitButton& exit = page.Exit.emplace();
+  exit.Button = Button(kExitY, "wdata\\exit.png", "wdata\\exit_hover.png");
+  exit.WaitX = kButtonX;
+  exit.WaitY = kExitY;
+  exit.WaitPicture = "wdata\\exit_wait.png";
   page.CountdownX = kScreenWidth / 2;
   page.CountdownY = kExitY + kButtonHeight / 2;
   page.CountdownSeconds = kCountdownSeconds;
@@ -144,5 +146,6 @@ void writeExitPage(const std::string& gameDir, const std::string& recordsAddress
 
   writeText(std::filesystem::path(gameDir) / kRecordsShortcut,
             InternetShortcutText(recordsAddress));
-  writeText(wdata / "config.ini", ExitPageFileText(Page()));
+  writeText(std::filesystem::path(gameDir) / NativeRelative(kExitPageFile),
+            ExitPageFileText(Page()));
 }
