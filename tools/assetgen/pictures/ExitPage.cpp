@@ -33,15 +33,6 @@ constexpr int kCountdownFontSize = 30;
 // The shortcut the records button opens, next to the game.
 constexpr const char* kRecordsShortcut = "website.url";
 
-void drawKart(cairo_t* cr, double x, double y, double scale, CarKind kind, double angle) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_rotate(cr, angle);
-  cairo_scale(cr, scale, scale);
-  drawCar(cr, kind, 0);
-  cairo_restore(cr);
-}
-
 void paintBackground(Canvas& canvas) {
   cairo_t* cr = canvas.cr();
   paintGrassTile(cr, kScreenWidth, kScreenHeight);
@@ -66,10 +57,10 @@ void paintBackground(Canvas& canvas) {
   invite.bold = true;
   drawText(cr, "Сравните свои результаты\nс гонщиками всего мира!", invite, 400, 306, Align::Centre,
            Align::Centre);
-  drawKart(cr, 92, 470, 0.62, CarKind::Roadster, -2.6);
-  drawKart(cr, 708, 470, 0.62, CarKind::Turbo, 2.6);
-  drawKart(cr, 92, 160, 0.62, CarKind::Hawk, -0.5);
-  drawKart(cr, 708, 160, 0.62, CarKind::Volcano, 0.5);
+  drawCarPlaced(cr, 92, 470, 0.62, CarKind::Roadster, -2.6);
+  drawCarPlaced(cr, 708, 470, 0.62, CarKind::Turbo, 2.6);
+  drawCarPlaced(cr, 92, 160, 0.62, CarKind::Hawk, -0.5);
+  drawCarPlaced(cr, 708, 160, 0.62, CarKind::Volcano, 0.5);
 }
 
 // The exit button while it does not work yet: a dim plate; the game writes the seconds
