@@ -2,13 +2,42 @@
 
 #include "online/TextCodec.h"
 
+namespace {
+
+std::string ProgramParam() {
+  return std::string(kProgramParam) + "=" + kProgramName;
+}
+
+}  // namespace
+
+std::string VersionRequestQuery() {
+  return std::string(kVersionRequest) + "&" + ProgramParam();
+}
+
+std::string ScoreReportQuery(const std::string& encodedReport) {
+  return std::string(kReportRequest) + "&" + ProgramParam() + "&" + kReportParam + "=" +
+         encodedReport;
+}
+
+std::string HighScoreTableQuery(int64_t page) {
+  std::string query =
+      ProgramParam() + "&" + kTableRequest + "&" + kTableTypeParam + "=" + kTableType;
+  if (page > 0) query += std::string("&") + kTablePageParam + "=" + std::to_string(page);
+  return query;
+}
+
+std::string ShortReply(const char* verdict, const std::string& field) {
+  return std::string(verdict) + "|" + field + "|";
+}
+
 std::string VersionReply(const std::string& serverVersion, const std::string& minClientVersion,
                          const std::string& message, const std::string& token) {
-  return "OK|" + serverVersion + "|" + minClientVersion + "|" + message + "|" + token + "|";
+  return std::string(kAccepted) + "|" + serverVersion + "|" + minClientVersion + "|" + message +
+         "|" + token + "|";
 }
 
 bool VersionReplyAccepted(const std::string& reply) {
-  return reply.rfind("OK", 0) == 0;
+  return reply.rfind(kAccepted, 0) == 0;
 }
 
 std::string VersionReplyToken(const std::string& reply) {

@@ -3,11 +3,11 @@
 #include <fstream>
 #include <iostream>
 
+#include "online/ScoreProtocol.h"
 #include "platform/GamePaths.h"
 
 namespace {
 
-const char kScriptPath[] = "/cgi/version.pl?";
 // No address comes near this; a longer first line is not read into memory at all.
 constexpr std::size_t kMaxAddressLine = 4096;
 
@@ -59,13 +59,13 @@ std::string ConfiguredScoreServerAddress() {
 }
 
 std::string VersionRequestUrl(const std::string& serverAddress) {
-  return serverAddress + kScriptPath + "version&prg=Brindle";
+  return serverAddress + kScriptPath + "?" + VersionRequestQuery();
 }
 
 std::string ScoreReportUrl(const std::string& serverAddress, const std::string& encodedReport) {
-  return serverAddress + kScriptPath + "hs&prg=Brindle&inf=" + encodedReport;
+  return serverAddress + kScriptPath + "?" + ScoreReportQuery(encodedReport);
 }
 
 std::string WorldHighScoresUrl(const std::string& serverAddress) {
-  return serverAddress + kScriptPath + "prg=Brindle&show&type=0";
+  return serverAddress + kScriptPath + "?" + HighScoreTableQuery();
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -12,30 +11,28 @@ class TKaltoFont;
 
 // The page shown when the player leaves: a background, buttons that open files shipped with
 // the game, and an exit button that works only after a countdown, shown as a number.
-// Everything on it comes from "wdata\config.ini", read once by Load; its lines are
-// described in online/ExitPageFile.h.
-// A missing file, a missing or empty line, a number that is not an integer, a path that does
-// not exist or a picture that cannot be decoded leaves the page not Valid: it is never shown.
+// Everything on it comes from "wdata\config.ini", read once by Load through ReadExitPage
+// (online/ExitPageFile.h). A missing file, a file ReadExitPage refuses (said on stderr), a
+// path that does not exist or leaves the data folder, or a picture that cannot be decoded
+// leaves the page not Valid: it is never shown.
 class TShareScreen {
  public:
   static constexpr const char* kConfigFile = kExitPageFile;
-  static constexpr const char* kExitAction = "exit";
 
-  class TButton {
+  // A button as the file places it (X, Y, Width, Height: where the normal picture is drawn,
+  // and the clickable rectangle, edges included), with what the page adds while shown.
+  class TButton : public ExitPageButton {
    public:
-    bool IsExit() const { return Action == kExitAction; }
+    TButton() = default;
+    explicit TButton(const ExitPageButton& placement) : ExitPageButton(placement) {}
 
-    int32_t HoverX = 0;
-    int32_t HoverY = 0;
-    // Where the normal picture is drawn, and the clickable rectangle (edges included).
-    int32_t X = 0;
-    int32_t Y = 0;
-    int32_t Width = 0;
-    int32_t Height = 0;
+    bool IsExit() const { return Exit; }
+
+    // The exit button closes the window once enabled; any other opens FileToOpen.
+    bool Exit = false;
+    // Where the exit button's waiting picture is drawn.
     int32_t WaitX = 0;
     int32_t WaitY = 0;
-    // "exit", or the game-relative path of a file to open.
-    std::string Action;
     // Items of the share list; -1 when the picture was not loaded.
     int NormalImage = -1;
     int HoverImage = -1;
@@ -65,23 +62,18 @@ class TShareScreen {
   std::function<void()> OnExit;
 
   bool Valid = false;
-  int32_t PromoButtonCount = 0;
+  // The page as its file describes it.
+  ExitPage File;
   // In file order; the last one is the exit button when the file has one.
   std::vector<TButton> PromoButtons;
-  std::string BackgroundFile;
   int BackgroundImage = -1;
   // Frames left before the exit button works.
   int32_t Countdown = 0;
-  bool CustomFontSize = false;
-  int32_t FontSize = 0;
-  int32_t CountdownX = 0;
-  int32_t CountdownY = 0;
-  std::array<int32_t, 3> ColorValues{};
 
  private:
-  class LineReader;
-
-  void ReadButton(LineReader& lines, bool exitButton);
+  void MakeButtons();
+  bool AllFilesExist() const;
+  void LoadPictures();
   int LoadPicture(const std::string& path);
   void SetCountdownFont();
 

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/Cp1251.h"
 #include "platform/GamePaths.h"
 #include "shell/Settings.h"
 #include "tests/display/ChildProcess.h"
@@ -30,8 +31,8 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 // "Ёжик Юля": Ё and ё lie outside the rest of the alphabet in both encodings, я is byte 255.
-const std::string kNameCp1251 = "\xA8\xE6\xE8\xEA \xDE\xEB\xFF";
-const std::string kNameUtf8 = "\xD0\x81\xD0\xB6\xD0\xB8\xD0\xBA \xD0\xAE\xD0\xBB\xD1\x8F";
+const std::string kNameUtf8 = "Ёжик Юля";
+const std::string kNameCp1251 = Utf8ToCp1251(kNameUtf8);
 const char* const kNameKeys =
     "Cyrillic_IO Cyrillic_zhe Cyrillic_i Cyrillic_ka space Cyrillic_YU Cyrillic_el Cyrillic_ya";
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Cp1251.h"
 #include "platform/GamePaths.h"
 #include "race/RunningString.h"
 #include "shell/Settings.h"
@@ -40,8 +41,8 @@ class SavedProgress : public ::testing::Test {
     SetGameRoots({fs::path(BK_GAME_DIR), folder_});
     GameState state;
     ResetRecords(state);
-    state.PlayerName = "\xC0\xED\xFF";                 // "Аня"
-    state.Records[0] = {"1", "\xC0\xED\xFF", "1234"};  // the table agrees with the progress
+    state.PlayerName = Utf8ToCp1251("Аня");
+    state.Records[0] = {"1", Utf8ToCp1251("Аня"), "1234"};  // the table agrees with the progress
     state.Score = 1234;
     state.PointsNeeded = 1200;
     state.UnlockStep = 2;
@@ -72,7 +73,7 @@ TEST_F(SavedProgress, TheTrackScreenAndTheGreetingShowWhatTheFilesHold) {
   TForm1& form = game.Form();
   game.StepFrames(485);
   ASSERT_EQ(game.State().ScreenState, ScrEnterName);
-  EXPECT_EQ(form.CurrentPage()->Edit->Text, "\xC0\xED\xFF") << "the saved name is offered";
+  EXPECT_EQ(form.CurrentPage()->Edit->Text, Utf8ToCp1251("Аня")) << "the saved name is offered";
   game.PressKey(vk::Enter);
   game.StepFrame();
   ASSERT_EQ(game.State().ScreenState, ScrMainMenu);

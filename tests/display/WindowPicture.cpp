@@ -4,15 +4,15 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "engine/graphics/FileBytes.h"
 #include "engine/graphics/PngCodec.h"
 #include "engine/graphics/StoredPicture.h"
+#include "online/ExitPageFile.h"
+#include "platform/GamePaths.h"
+#include "platform/SafeFile.h"
 #include "tests/display/GameWindow.h"
 
 namespace {
@@ -23,19 +23,8 @@ constexpr int kBlock = 8;
 constexpr int kColourTolerance = 16;  // of a block's mean colour, per channel
 constexpr double kShownShare = 0.9;
 
-// The four numbers of a position line (0s where it has fewer).
-std::array<int, 4> Numbers(const std::string& line) {
-  std::array<int, 4> numbers{};
-  std::istringstream in(line);
-  for (int& number : numbers) in >> number;
-  return numbers;
-}
-
-std::filesystem::path DataFile(std::string gameName) {
-  for (char& c : gameName) {
-    if (c == '\\') c = '/';
-  }
-  return std::filesystem::path(BK_GAME_DIR) / gameName;
+std::filesystem::path DataFile(const std::string& gameName) {
+  return std::filesystem::path(BK_GAME_DIR) / NativeRelative(gameName);
 }
 
 }  // namespace
@@ -186,28 +175,17 @@ bool ScreenShows(const std::string& window, const std::vector<PlacedPicture>& an
 }
 
 ShownExitButton ShippedExitButton() {
-  std::ifstream file(std::filesystem::path(BK_GAME_DIR) / "wdata" / "config.ini");
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(file, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
   ShownExitButton exit;
-  if (lines.size() < 2) {
-    ADD_FAILURE() << "no exit page configuration";
+  const FileReadResult file = ReadWholeFile(DataFile(kExitPageFile));
+  const ExitPageReadResult read = ReadExitPage(file.Contents);
+  if (!read.Page || !read.Page->Exit) {
+    ADD_FAILURE() << "the shipped exit page has no exit button: " << read.Problem;
     return exit;
   }
-  const int buttons = Numbers(lines[0])[0];
-  const size_t first = 2 + 5 * static_cast<size_t>(buttons - 1);  // the exit button's lines
-  if (buttons < 1 || lines.size() < first + 6) {
-    ADD_FAILURE() << "the exit page has no exit button";
-    return exit;
-  }
-  const std::array<int, 4> hover = Numbers(lines[first]);
-  const std::array<int, 4> normal = Numbers(lines[first + 1]);
-  exit.Usable = {{PictureFile(DataFile(lines[first + 3])), normal[0], normal[1]},
-                 {PictureFile(DataFile(lines[first + 4])), hover[0], hover[1]}};
-  exit.Middle = {normal[0] + normal[2] / 2, normal[1] + normal[3] / 2};
-  exit.Background = PictureFile(DataFile(lines[1]));
+  const ExitPageButton& button = read.Page->Exit->Button;
+  exit.Usable = {{PictureFile(DataFile(button.NormalPicture)), button.X, button.Y},
+                 {PictureFile(DataFile(button.HoverPicture)), button.HoverX, button.HoverY}};
+  exit.Middle = {button.X + button.Width / 2, button.Y + button.Height / 2};
+  exit.Background = PictureFile(DataFile(read.Page->Background));
   return exit;
 }

@@ -16,6 +16,7 @@
 #include "online/ScoreReportJob.h"
 #include "online/ScoreServerAddress.h"
 #include "online/TextCodec.h"
+#include "platform/Cp1251.h"
 #include "tests/support/HostileServers.h"
 #include "tools/score-server/LoopbackScoreServer.h"
 
@@ -103,7 +104,7 @@ Submission Submit(const std::string& address, const GameState& state) {
 }
 
 const std::string kToken = "0123456789abcdef0123456789abcdef";
-const std::string kIvan = "\xC8\xE2\xE0\xED";  // "Иван" in Windows-1251
+const std::string kIvan = Utf8ToCp1251("Иван");
 
 }  // namespace
 
@@ -191,8 +192,7 @@ TEST(ScoreClient, ReportsReachTheRealServerAndItsWorldPage) {
     const HttpResult page = http.Get(server.Address() + "/cgi/version.pl?prg=Brindle&show&type=0");
     ASSERT_TRUE(page.Ok) << page.Error;
     // The best score of each name, highest first, the name in UTF-8.
-    const size_t ivan =
-        page.Body.find("<td>\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD</td><td class=\"score\">350</td>");
+    const size_t ivan = page.Body.find("<td>Иван</td><td class=\"score\">350</td>");
     const size_t ann = page.Body.find("<td>Ann</td><td class=\"score\">-5</td>");
     ASSERT_NE(ivan, std::string::npos) << page.Body;
     ASSERT_NE(ann, std::string::npos) << page.Body;

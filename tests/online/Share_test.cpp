@@ -85,11 +85,11 @@ class ShareTest : public ::testing::Test {
 TEST_F(ShareTest, AValidFileGivesTheButtonsPicturesCountdownAndFont) {
   const TShareScreen& page = Load(ValidLines(), "\r\n");
   ASSERT_TRUE(page.Valid);
-  EXPECT_EQ(page.PromoButtonCount, 2);
   ASSERT_EQ(page.PromoButtons.size(), 2u);
 
   const TShareScreen::TButton& link = page.PromoButtons[0];
-  EXPECT_EQ(link.Action, "website.url");
+  EXPECT_EQ(link.FileToOpen, "website.url");
+  EXPECT_FALSE(link.IsExit());
   EXPECT_TRUE(link.Enabled);
   EXPECT_EQ(std::vector<int>({link.HoverX, link.HoverY, link.X, link.Y, link.Width, link.Height}),
             std::vector<int>({10, 20, 30, 40, 100, 50}));
@@ -112,51 +112,12 @@ TEST_F(ShareTest, AValidFileGivesTheButtonsPicturesCountdownAndFont) {
   EXPECT_EQ(list_.Items(6)->TileWidth(), 4);
   EXPECT_EQ(list_.Items(6)->TileHeight(), 3);
 
-  EXPECT_EQ(page.CountdownX, 400);
-  EXPECT_EQ(page.CountdownY, 300);
+  EXPECT_EQ(page.File.CountdownX, 400);
+  EXPECT_EQ(page.File.CountdownY, 300);
   EXPECT_EQ(page.Countdown, 200);
-  EXPECT_FALSE(page.CustomFontSize);
+  EXPECT_FALSE(page.File.CountdownFontSize);
   EXPECT_EQ(font_.FaceName(), "Verdana");
   EXPECT_EQ(font_.Size(), 24) << "0.6 of the exit button's height";
-}
-
-TEST_F(ShareTest, AWrittenPageReadsBackAsWritten) {
-  ExitPage written;
-  written.Background = "wdata\\bg.png";
-  written.Links.push_back(
-      {10, 20, 30, 40, 100, 50, "wdata\\n1.png", "wdata\\h1.png", "website.url"});
-  written.Exit = {{200, 210, 220, 230, 80, 40, "wdata\\n2.png", "wdata\\h2.png", ""},
-                  240,
-                  250,
-                  "wdata\\w2.png"};
-  written.CountdownX = 400;
-  written.CountdownY = 300;
-  written.CountdownSeconds = 3;
-  written.CountdownColour = {255, 214, 102};
-  for (const int32_t fontSize : {0, 30}) {
-    written.CountdownFontSize = fontSize;
-    std::ofstream(root_ / "wdata" / "config.ini", std::ios::binary | std::ios::trunc)
-        << ExitPageFileText(written);
-    list_.ImageList().Clear();
-    TShareScreen page(list_, font_);
-    page.Load();
-    ASSERT_TRUE(page.Valid) << fontSize;
-    ASSERT_EQ(page.PromoButtons.size(), 2u);
-    const TShareScreen::TButton& link = page.PromoButtons[0];
-    const TShareScreen::TButton& exit = page.PromoButtons[1];
-    EXPECT_EQ(link.Action, "website.url");
-    EXPECT_EQ(std::vector<int>({link.HoverX, link.HoverY, link.X, link.Y, link.Width, link.Height,
-                                exit.HoverX, exit.HoverY, exit.X, exit.Y, exit.Width, exit.Height,
-                                exit.WaitX, exit.WaitY, page.CountdownX, page.CountdownY,
-                                page.Countdown}),
-              std::vector<int>(
-                  {10, 20, 30, 40, 100, 50, 200, 210, 220, 230, 80, 40, 240, 250, 400, 300, 200}));
-    EXPECT_EQ(page.ColorValues, (std::array<int32_t, 3>{255, 214, 102}));
-    EXPECT_EQ(page.CustomFontSize, fontSize > 0);
-    if (fontSize > 0) {
-      EXPECT_EQ(page.FontSize, fontSize);
-    }
-  }
 }
 
 TEST_F(ShareTest, EachKindOfBadLineMakesThePageUnusable) {
@@ -209,14 +170,20 @@ TEST_F(ShareTest, AMissingFileOrAFileThatEndsEarlyIsNotUsable) {
   EXPECT_TRUE(huge.PromoButtons.empty()) << "no buttons are made from lines that are not there";
 }
 
-TEST_F(ShareTest, AMissingPictureStopsFurtherLoadingWithoutAborting) {
-  std::vector<std::string> lines = ValidLines();
-  lines[5] = "wdata\\none.png";  // the link button's hover picture
-  const TShareScreen& page = Load(lines);
-  EXPECT_FALSE(page.Valid);
-  EXPECT_EQ(list_.Count(), 0);
-  ASSERT_EQ(page.PromoButtons.size(), 2u);
-  EXPECT_EQ(page.PromoButtons[1].NormalImage, -1);
+TEST_F(ShareTest, AMissingPictureLoadsNoPictureWithoutAborting) {
+  // The link button's hover picture, and the last picture the file names.
+  for (const size_t line : {5u, 12u}) {
+    std::vector<std::string> lines = ValidLines();
+    lines[line] = "wdata\\none.png";
+    list_.ImageList().Clear();
+    TShareScreen page(list_, font_);
+    WriteConfig(lines);
+    page.Load();
+    EXPECT_FALSE(page.Valid) << line;
+    EXPECT_EQ(list_.Count(), 0) << line;
+    ASSERT_EQ(page.PromoButtons.size(), 2u) << line;
+    EXPECT_EQ(page.PromoButtons[1].NormalImage, -1) << line;
+  }
 }
 
 TEST_F(ShareTest, CountdownLengthsBelowTwoLeaveTheExitButtonUsableAtOnce) {

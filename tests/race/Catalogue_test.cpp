@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/GameState.h"
+#include "platform/Cp1251.h"
 
 TEST(Catalogue, StartsLockedWithNoRecordsAndMapsEveryTrackToItsOwnFile) {
   GameState state;
@@ -29,9 +30,9 @@ TEST(Catalogue, StartsLockedWithNoRecordsAndMapsEveryTrackToItsOwnFile) {
   EXPECT_EQ(files.size(), 12u);
   EXPECT_EQ(previews.size(), 12u);
   EXPECT_EQ(files.count("Data\\data1.prd"), 0u);  // the menus' demo course
-  EXPECT_EQ(tracks.Tracks[0].Name, "\xD2\xF0\xE5\xEA 1");
-  EXPECT_EQ(tracks.Tracks[11].Name, "\xD2\xF0\xE5\xEA 12");
+  EXPECT_EQ(tracks.Tracks[0].Name, Utf8ToCp1251("Трек 1"));
+  EXPECT_EQ(tracks.Tracks[11].Name, Utf8ToCp1251("Трек 12"));
   EXPECT_EQ(tracks.Tracks[0].DataFile, "Data\\data4.prd");
   for (const CarInfo& c : cars.Cars) EXPECT_FALSE(c.Unlocked);
-  EXPECT_EQ(cars.Cars[4].Name, "\xC7\xE2\xE5\xF0\xFC");
+  EXPECT_EQ(cars.Cars[4].Name, Utf8ToCp1251("Зверь"));
 }

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "online/GoToLink.h"
+#include "platform/Cp1251.h"
 #include "shell/Settings.h"
 #include "tests/autopilot/RaceAutopilot.h"
 #include "tests/harness/ScreenParts.h"
@@ -38,7 +39,7 @@ constexpr int kStuckFrames = 30000;
 constexpr int kExitButtonX = 400;
 constexpr int kExitButtonY = 476;
 const char kPlayerName[] = "\u0410\u043d\u044f";  // typed as UTF-8
-const char kPlayerNameCp1251[] = "\xC0\xED\xFF";  // held and saved as Windows-1251
+const std::string kPlayerNameCp1251 = Utf8ToCp1251("Аня");  // held and saved as Windows-1251
 
 int PlayerPlace(const GameState& state) {
   for (int row = 1; row <= kFinishRowCount; ++row) {

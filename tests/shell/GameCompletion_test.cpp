@@ -3,6 +3,7 @@
 // track selection.
 #include <gtest/gtest.h>
 
+#include "platform/Cp1251.h"
 #include "race/Unlocks.h"
 #include "shell/GameCompletedScreen.h"
 #include "shell/GameOverScreen.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-const std::string kIvan = "\xC8\xE2\xE0\xED";  // "Иван" in the game's 8-bit text
+const std::string kIvan = Utf8ToCp1251("Иван");  // in the game's 8-bit text
 
 }  // namespace
 
@@ -53,7 +54,7 @@ TEST(GameCompletion, TheLastUnlockLeadsThroughTheCompletedAndGameOverScreensToTh
   scenario.SaveScene("game-over.png");
   scenario.Game().PressKey(vk::Enter);
   scenario.Game().StepFrame();
-  EXPECT_EQ(state.PlayerName, kIvan + "\xC6");
+  EXPECT_EQ(state.PlayerName, kIvan + Utf8ToCp1251("Ж"));
   ASSERT_NE(scenario.VisibleButton("b_no1"), nullptr);
   scenario.ClickButton("b_no1");
 

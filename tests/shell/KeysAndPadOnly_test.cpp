@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "platform/Cp1251.h"
 #include "platform/GamePaths.h"
 #include "race/Autopilot.h"
 #include "race/Player.h"
@@ -82,7 +83,7 @@ class PadHands : public Hands {
 };
 
 // The name the player goes by: typed on the keyboard, offered from an earlier game on the pad.
-const std::string kName = "\xC0\xED\xFF";  // "Аня"
+const std::string kName = Utf8ToCp1251("Аня");
 
 TKaltoButton* KeyFocus(TForm1& form) {
   return form.KaltoGUI1.KeysHaveFocus() ? form.KaltoGUI1.FocusedButton() : nullptr;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "core/GameTexts.h"
 #include "engine/gui/KaltoGUIComponent.h"
 #include "platform/Cp1251.h"
 #include "shell/CarScreen.h"
@@ -188,23 +189,24 @@ TEST(MenuLayout, EveryTextFallsInsideItsPlate) {
   TForm1& form = game.Form();
   ReachMainMenu(game);
   // The headings of options and help (the fonts are the main menu's).
-  EXPECT_TRUE(
-      Inside(CentredTextBox(form.KaltoFont3, 418, 60, "\xCE\xCF\xD6\xC8\xC8"), kHeadingPlate));
-  EXPECT_TRUE(
-      Inside(CentredTextBox(form.KaltoFont3, 418, 60, "\xCF\xCE\xCC\xCE\xD9\xDC"), kHeadingPlate));
+  EXPECT_TRUE(Inside(CentredTextBox(form.KaltoFont3, 418, 60, TextOf(GameText::OptionsHeading)),
+                     kHeadingPlate));
+  EXPECT_TRUE(Inside(CentredTextBox(form.KaltoFont3, 418, 60, TextOf(GameText::HelpHeading)),
+                     kHeadingPlate));
 
   // Track screen: every name, locked or not, and the data rows with the longest values.
   ClickButton(game, "b_stgame");
   const int32_t rows[4] = {385, 425, 463, 501};
-  const char* const labels[4] = {"\xD0\xE5\xEA\xEE\xF0\xE4: ", "\xC4\xEB\xE8\xED\xE0:",
-                                 "\xCA\xF0\xF3\xE3\xE8:", "\xD1\xEE\xEF\xE5\xF0\xED\xE8\xEA\xE8:"};
+  const std::string labels[4] = {TextOf(GameText::Record) + std::string(" "),
+                                 TextOf(GameText::Length), TextOf(GameText::Laps),
+                                 TextOf(GameText::Opponents)};
   for (size_t index = 0; index < form.Race.Tracks.Tracks.size(); ++index) {
     const TrackInfo& track = form.Race.Tracks.Tracks[index];
     SCOPED_TRACE(track.Name);
     EXPECT_TRUE(Inside(CentredTextBox(form.KaltoFont3, 419, 68, track.Name), kNamePlate));
-    EXPECT_TRUE(Inside(
-        CentredTextBox(form.KaltoFont3, 419, 68, "\xD2\xF0\xE5\xEA " + std::to_string(index + 1)),
-        kNamePlate));
+    EXPECT_TRUE(Inside(CentredTextBox(form.KaltoFont3, 419, 68,
+                                      TextOf(GameText::Track) + (" " + std::to_string(index + 1))),
+                       kNamePlate));
     const std::string values[4] = {"999:59:99", track.LengthText, std::to_string(track.Laps),
                                    std::to_string(track.Opponents)};
     for (size_t row = 0; row < 4; ++row) {
@@ -229,8 +231,7 @@ TEST(MenuLayout, EveryTextFallsInsideItsPlate) {
     EXPECT_TRUE(Inside(CentredTextBox(form.KaltoFont3, 419, 68, car.Name), kNamePlate)) << car.Name;
   }
   EXPECT_TRUE(
-      Inside(CentredTextBox(form.KaltoFont3, 419, 68, "\xCD\xE5\xE4\xEE\xF1\xF2\xF3\xEF\xED\xEE"),
-             kNamePlate));
+      Inside(CentredTextBox(form.KaltoFont3, 419, 68, TextOf(GameText::Unavailable)), kNamePlate));
 
   // Records: the widest rows the table can hold, columns apart.
   form.GoTo(ScrRecords);
@@ -238,8 +239,7 @@ TEST(MenuLayout, EveryTextFallsInsideItsPlate) {
   for (int32_t row = 0; row < 10; ++row) {
     const int32_t y = 271 + 20 * row;
     const Box place = CentredTextBox(form.KaltoFont1, 300, y, "10");
-    const Box name =
-        CentredTextBox(form.KaltoFont1, 480, y, "\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6\xC6");
+    const Box name = CentredTextBox(form.KaltoFont1, 480, y, Utf8ToCp1251("ЖЖЖЖЖЖЖЖЖЖЖЖ"));
     const Box score = CentredTextBox(form.KaltoFont1, 680, y, "99999999");
     for (const Box& box : {place, name, score}) EXPECT_TRUE(Inside(box, kRecordsWell)) << row;
     EXPECT_LT(place.X + place.W, name.X);

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "online/ScoreServerAddress.h"
+#include "platform/Cp1251.h"
 #include "platform/HttpClient.h"
 #include "tests/shell/RaceScenario.h"
 #include "tests/support/HostileServers.h"
@@ -55,7 +56,7 @@ TEST(ScoreReport, YesAfterTheRaceSendsTheScoreAndTheWorldPageListsThePlayer) {
     LoopbackScoreServer server(config);
     RaceScenario scenario;
     GameState& state = scenario.State();
-    state.PlayerName = "\xC8\xE2\xE0\xED";  // "Иван"
+    state.PlayerName = Utf8ToCp1251("Иван");
     state.Score = 4321;
     AnswerYesToSending(scenario, server.Address());
     FramesUntilTrackSelection(scenario, Seconds(10));

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/Cp1251.h"
 #include "shell/Settings.h"
 #include "tests/harness/GameHarness.h"
 
@@ -40,7 +41,7 @@ TEST(SettingsAtStart, TheGameStartsWithWhatTheFilesHold) {
   GameState saved;
   saved.FullScreenWanted = true;
   saved.MusicOn = false;
-  saved.PlayerName = "\xC2\xE0\xF1\xFF";
+  saved.PlayerName = Utf8ToCp1251("Вася");
   saved.Records[9] = {"", "Ann", "150"};
   saved.Score = 2500;
   saved.TracksAvailable = 7;
@@ -54,7 +55,7 @@ TEST(SettingsAtStart, TheGameStartsWithWhatTheFilesHold) {
   EXPECT_TRUE(game.State().FullScreenActive);
   EXPECT_TRUE(game.Form().KaltoScreen1.FullScreen);
   EXPECT_FALSE(game.State().MusicOn);
-  EXPECT_EQ(game.State().PlayerName, "\xC2\xE0\xF1\xFF");
+  EXPECT_EQ(game.State().PlayerName, Utf8ToCp1251("Вася"));
   EXPECT_EQ(game.State().Records[9].Name, "Ann");
   EXPECT_EQ(game.State().Records[9].Place, "10");  // not stored: from the default table
   EXPECT_EQ(game.State().Records[0].ScoreText, "1000");

@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/Cp1251.h"
+
 namespace {
 
-const std::string kCyrillicName = "\xC2\xE0\xF1\xFF";  // "Вася"
+const std::string kCyrillicName = Utf8ToCp1251("Вася");
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/GameTexts.h"
+#include "platform/Cp1251.h"
 #include "platform/GamePaths.h"
 #include "shell/RecordsTable.h"
 
@@ -63,7 +65,7 @@ TEST(ResetRecords, GivesTheDefaultTable) {
   ResetRecords(state);
   for (int n = 1; n <= 10; ++n) {
     EXPECT_EQ(state.Records[n - 1].Place, std::to_string(n));
-    EXPECT_EQ(state.Records[n - 1].Name, "\xCF\xE8\xEB\xEE\xF2");
+    EXPECT_EQ(state.Records[n - 1].Name, TextOf(GameText::DefaultRecordName));
     EXPECT_EQ(state.Records[n - 1].ScoreText, std::to_string(1100 - 100 * n));
   }
 }
@@ -81,7 +83,7 @@ TEST_F(SettingsTest, BothFilesSurviveSaveAndLoad) {
   saved.MusicOn = false;
   saved.FullScreenWanted = true;
   saved.PlayerName = "Ann%%";
-  saved.Records[0].Name = "\xC2\xE0\xF1\xFF";
+  saved.Records[0].Name = Utf8ToCp1251("Вася");
   saved.Score = 1234;
   saved.TracksAvailable = 5;
   TrackSlotTimes times{};
@@ -100,7 +102,7 @@ TEST_F(SettingsTest, BothFilesSurviveSaveAndLoad) {
   EXPECT_FALSE(loaded.MusicOn);
   EXPECT_TRUE(loaded.FullScreenActive);
   EXPECT_EQ(loaded.PlayerName, "Ann");
-  EXPECT_EQ(loaded.Records[0].Name, "\xC2\xE0\xF1\xFF");
+  EXPECT_EQ(loaded.Records[0].Name, Utf8ToCp1251("Вася"));
   EXPECT_EQ(loaded.Score, 1234);
   EXPECT_EQ(loaded.TracksAvailable, 5);
   EXPECT_EQ(loadedTimes, times);

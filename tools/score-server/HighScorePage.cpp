@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "online/ScoreProtocol.h"
 #include "tools/score-server/UtcText.h"
 
 namespace {
@@ -60,9 +61,8 @@ const char* PodiumClass(int64_t place) {
 }
 
 std::string PageLink(int64_t number, const char* text, const char* rel) {
-  return std::string("<a rel=\"") + rel +
-         "\" href=\"?prg=Brindle&amp;show&amp;type=0&amp;page=" + std::to_string(number) + "\">" +
-         text + "</a>";
+  return std::string("<a rel=\"") + rel + "\" href=\"" +
+         HtmlEscaped("?" + HighScoreTableQuery(number)) + "\">" + text + "</a>";
 }
 
 // The weight ("q") a language range carries in an Accept-Language header, 0 when absent.

@@ -42,16 +42,16 @@ std::string UtcTimestamp(int64_t seconds) {
 // What the request asked for, in one word.
 std::string KindOf(const httplib::Request& request) {
   if (request.path == "/health") return "health";
-  if (request.path != "/cgi/version.pl") return "other";
-  if (request.has_param("version")) return "version";
-  if (request.has_param("hs")) return "report";
-  if (request.has_param("show")) return "page";
+  if (request.path != kScriptPath) return "other";
+  if (request.has_param(kVersionRequest)) return "version";
+  if (request.has_param(kReportRequest)) return "report";
+  if (request.has_param(kTableRequest)) return "page";
   return "other";
 }
 
 void Refuse(httplib::Response& response, int status, const std::string& reason) {
   response.status = status;
-  response.set_content("ERROR|" + reason + "|", "text/plain");
+  response.set_content(ShortReply(kRefused, reason), "text/plain");
 }
 
 // The session id of the request's cookie, or "" when it has none that we could have issued.
@@ -87,8 +87,9 @@ ScoreServer::ScoreServer(ScoreServerConfig config)
   if (!config_.Log) config_.Log = LogToStandardError;
   http_->set_keep_alive_timeout(config_.RequestReadMilliseconds / 1000 + 1);
   http_->set_payload_max_length(4096);
-  http_->Get("/cgi/version.pl", [this](const httplib::Request& request,
-                                       httplib::Response& response) { Handle(request, response); });
+  http_->Get(kScriptPath, [this](const httplib::Request& request, httplib::Response& response) {
+    Handle(request, response);
+  });
   http_->Get("/health", [this](const httplib::Request&, httplib::Response& response) {
     HandleHealth(response);
   });
@@ -128,7 +129,7 @@ void ScoreServer::Stop() {
 
 void ScoreServer::LogRequest(const httplib::Request& request, const httplib::Response& response) {
   std::string verdict = std::to_string(response.status);
-  const std::string refusal = "ERROR|";
+  const std::string refusal = std::string(kRefused) + "|";
   if (response.body.compare(0, refusal.size(), refusal) == 0) {
     verdict += " " + response.body.substr(refusal.size(),
                                           response.body.find('|', refusal.size()) - refusal.size());
@@ -140,7 +141,7 @@ void ScoreServer::LogRequest(const httplib::Request& request, const httplib::Res
 
 void ScoreServer::HandleHealth(httplib::Response& response) {
   if (!store_->Healthy()) return Refuse(response, 503, "database unavailable");
-  response.set_content("OK|healthy|", "text/plain");
+  response.set_content(ShortReply(kAccepted, "healthy"), "text/plain");
 }
 
 void ScoreServer::Handle(const httplib::Request& request, httplib::Response& response) {
@@ -148,12 +149,12 @@ void ScoreServer::Handle(const httplib::Request& request, httplib::Response& res
       !store_->AllowRequest(request.remote_addr, config_.NowSeconds(), config_.RequestsPerMinute)) {
     return Refuse(response, 429, "too many requests, try again in a minute");
   }
-  if (request.get_param_value("prg") != "Brindle") {
+  if (request.get_param_value(kProgramParam) != kProgramName) {
     return Refuse(response, 400, "unknown program");
   }
-  if (request.has_param("version")) return HandleVersion(request, response);
-  if (request.has_param("hs")) return HandleReport(request, response);
-  if (request.has_param("show")) return HandlePage(request, response);
+  if (request.has_param(kVersionRequest)) return HandleVersion(request, response);
+  if (request.has_param(kReportRequest)) return HandleReport(request, response);
+  if (request.has_param(kTableRequest)) return HandlePage(request, response);
   Refuse(response, 400, "unknown request");
 }
 
@@ -174,13 +175,13 @@ void ScoreServer::HandleReport(const httplib::Request& request, httplib::Respons
   const std::string session = SessionOf(request);
   if (session.empty()) return Refuse(response, 403, "no session: ask for the version first");
   const ReportDecodeResult decoded =
-      DecodeScoreReport(request.get_param_value("inf"), config_.MaxReportSymbols);
+      DecodeScoreReport(request.get_param_value(kReportParam), config_.MaxReportSymbols);
   if (!decoded.Ok) return Refuse(response, 400, decoded.Error);
   const int64_t now = config_.NowSeconds();
   switch (store_->StoreReport(session, decoded.Fields, request.remote_addr, now,
                               now - config_.TokenLifetimeSeconds)) {
     case StoreOutcome::Stored:
-      response.set_content("OK|stored|", "text/plain");
+      response.set_content(ShortReply(kAccepted, "stored"), "text/plain");
       return;
     case StoreOutcome::TokenAlreadyUsed:
       return Refuse(response, 409, "this report was already received");
@@ -192,10 +193,12 @@ void ScoreServer::HandleReport(const httplib::Request& request, httplib::Respons
 }
 
 void ScoreServer::HandlePage(const httplib::Request& request, httplib::Response& response) {
-  if (request.get_param_value("type") != "0") return Refuse(response, 400, "unknown table type");
+  if (request.get_param_value(kTableTypeParam) != kTableType) {
+    return Refuse(response, 400, "unknown table type");
+  }
   PagePlace place;
   place.RowsPerPage = kPageRows;
-  place.Number = std::max<int64_t>(1, std::atoll(request.get_param_value("page").c_str()));
+  place.Number = std::max<int64_t>(1, std::atoll(request.get_param_value(kTablePageParam).c_str()));
   BestScoresPage rows = store_->BestScores((place.Number - 1) * kPageRows, kPageRows);
   place.Count = std::max<int64_t>(1, (rows.Names + kPageRows - 1) / kPageRows);
   if (place.Number > place.Count) {

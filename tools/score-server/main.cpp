@@ -15,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "online/ScoreProtocol.h"
 #include "tools/score-server/ScoreServer.h"
 
 namespace {
@@ -77,7 +78,7 @@ int main(int argc, char** argv) {
       server.Stop();
     });
     std::cout << "brindle-score-server: serving http://" << options.Host << ":" << port
-              << "/cgi/version.pl?prg=Brindle&show&type=0" << std::endl;
+              << kScriptPath << "?" << HighScoreTableQuery() << std::endl;
     server.Run();
     // Run also returns when listening fails; wake the waiting thread either way.
     pthread_kill(stopper.native_handle(), SIGTERM);

@@ -348,3 +348,12 @@ void drawCar(cairo_t* cr, CarKind kind, double steer) {
   rimLight(cr, body, -40, -80, 40, 80, 3, 0.55);
   outline(cr, body, kInk, 2);
 }
+
+void drawCarPlaced(cairo_t* cr, double x, double y, double scale, CarKind kind, double angle) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_rotate(cr, angle);
+  cairo_scale(cr, scale, scale);
+  drawCar(cr, kind, 0);
+  cairo_restore(cr);
+}

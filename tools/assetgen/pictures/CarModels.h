@@ -12,3 +12,5 @@ inline constexpr double kCarUnitLength = 160;
 
 // steer: front wheel angle in radians; negative turns the wheels' fronts toward +x.
 void drawCar(cairo_t* cr, CarKind kind, double steer);
+// The car with straight wheels, its centre at (x, y), scaled and turned by angle radians.
+void drawCarPlaced(cairo_t* cr, double x, double y, double scale, CarKind kind, double angle);

@@ -8,6 +8,7 @@
 
 #include "online/ExitPageFile.h"
 #include "online/GoToLink.h"
+#include "platform/GamePaths.h"
 #include "tools/assetgen/pictures/Canvas.h"
 #include "tools/assetgen/pictures/CarModels.h"
 #include "tools/assetgen/pictures/Effects.h"
@@ -31,15 +32,6 @@ constexpr int kCountdownSeconds = 3;
 constexpr int kCountdownFontSize = 30;
 // The shortcut the records button opens, next to the game.
 constexpr const char* kRecordsShortcut = "website.url";
-
-void drawKart(cairo_t* cr, double x, double y, double scale, CarKind kind, double angle) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_rotate(cr, angle);
-  cairo_scale(cr, scale, scale);
-  drawCar(cr, kind, 0);
-  cairo_restore(cr);
-}
 
 void paintBackground(Canvas& canvas) {
   cairo_t* cr = canvas.cr();
@@ -65,10 +57,10 @@ void paintBackground(Canvas& canvas) {
   invite.bold = true;
   drawText(cr, "Сравните свои результаты\nс гонщиками всего мира!", invite, 400, 306, Align::Centre,
            Align::Centre);
-  drawKart(cr, 92, 470, 0.62, CarKind::Roadster, -2.6);
-  drawKart(cr, 708, 470, 0.62, CarKind::Turbo, 2.6);
-  drawKart(cr, 92, 160, 0.62, CarKind::Hawk, -0.5);
-  drawKart(cr, 708, 160, 0.62, CarKind::Volcano, 0.5);
+  drawCarPlaced(cr, 92, 470, 0.62, CarKind::Roadster, -2.6);
+  drawCarPlaced(cr, 708, 470, 0.62, CarKind::Turbo, 2.6);
+  drawCarPlaced(cr, 92, 160, 0.62, CarKind::Hawk, -0.5);
+  drawCarPlaced(cr, 708, 160, 0.62, CarKind::Volcano, 0.5);
 }
 
 // The exit button while it does not work yet: a dim plate; the game writes the seconds
@@ -118,10 +110,11 @@ ExitPage Page() {
   page.Background = "wdata\\exit_back.png";
   page.Links.push_back(Button(kRecordsY, "wdata\\records.png", "wdata\\records_hover.png"));
   page.Links.back().FileToOpen = kRecordsShortcut;
-  page.Exit.Button = Button(kExitY, "wdata\\exit.png", "wdata\\exit_hover.png");
-  page.Exit.WaitX = kButtonX;
-  page.Exit.WaitY = kExitY;
-  page.Exit.WaitPicture = "wdata\\exit_wait.png";
+  ExitPageExitButton& exit = page.Exit.emplace();
+  exit.Button = Button(kExitY, "wdata\\exit.png", "wdata\\exit_hover.png");
+  exit.WaitX = kButtonX;
+  exit.WaitY = kExitY;
+  exit.WaitPicture = "wdata\\exit_wait.png";
   page.CountdownX = kScreenWidth / 2;
   page.CountdownY = kExitY + kButtonHeight / 2;
   page.CountdownSeconds = kCountdownSeconds;
@@ -144,5 +137,6 @@ void writeExitPage(const std::string& gameDir, const std::string& recordsAddress
 
   writeText(std::filesystem::path(gameDir) / kRecordsShortcut,
             InternetShortcutText(recordsAddress));
-  writeText(wdata / "config.ini", ExitPageFileText(Page()));
+  writeText(std::filesystem::path(gameDir) / NativeRelative(kExitPageFile),
+            ExitPageFileText(Page()));
 }

@@ -205,10 +205,15 @@ void paintControlsPage(cairo_t* cr, const TileRequest& t) {
   }
   TextStyle heading = panelLabelStyle(13, kGold);
   drawText(cr, "геймпад", heading, padX, rows[0].y - kPageY - 26, Align::Centre, Align::Centre);
-  // Below the column, clear of the key icons on the left.
-  const char* noteText = "R или Y — машину назад на трассу; крестовина — как стрелки, A — Enter";
+  // Below the column, clear of the key icons on the left: the keys that have no icon.
+  const char* noteLines[] = {"R или Y — назад на трассу, T — заезд на время",
+                             "крестовина — как стрелки, A — Enter"};
   const TextStyle note = panelLabelStyle(13, kCream);
-  drawText(cr, noteText, note, padX + kPadBadgeWidth / 2, t.height - 22, Align::End, Align::Centre);
+  double noteY = t.height - 32;
+  for (const char* line : noteLines) {
+    drawText(cr, line, note, padX + kPadBadgeWidth / 2, noteY, Align::End, Align::Centre);
+    noteY += 16;
+  }
 }
 
 void paintScorePage(cairo_t* cr, const TileRequest& t) {

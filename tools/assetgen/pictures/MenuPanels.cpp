@@ -22,16 +22,6 @@ void paintMainMenuPlate(cairo_t* cr, const TileRequest& t) {
   drawHeadingRibbon(cr, w / 2 - 4, 2, w - 16, 40, "ГЛАВНОЕ МЕНЮ");
 }
 
-// A kart from behind the panel's heading, as a friendly mascot.
-void drawMascotCar(cairo_t* cr, double x, double y, double scale, CarKind kind, double angle) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_rotate(cr, angle);
-  cairo_scale(cr, scale, scale);
-  drawCar(cr, kind, 0);
-  cairo_restore(cr);
-}
-
 void paintEnterName(cairo_t* cr, const TileRequest& t) {
   const double w = t.width;
   const double top = drawHeadedPanel(cr, w, t.height, "ВВЕДИТЕ ВАШЕ ИМЯ");
@@ -39,8 +29,8 @@ void paintEnterName(cairo_t* cr, const TileRequest& t) {
            Align::Centre);
   drawText(cr, "Под этим именем вас запомнит\nтаблица рекордов.", panelBodyStyle(18), w / 2 - 4,
            top + 110, Align::Centre, Align::Centre);
-  drawMascotCar(cr, 70, top + 80, 0.55, CarKind::Roadster, -0.5);
-  drawMascotCar(cr, w - 78, top + 80, 0.55, CarKind::Turbo, 0.5);
+  drawCarPlaced(cr, 70, top + 80, 0.55, CarKind::Roadster, -0.5);
+  drawCarPlaced(cr, w - 78, top + 80, 0.55, CarKind::Turbo, 0.5);
 }
 
 void paintExitQuestion(cairo_t* cr, const TileRequest& t) {
@@ -50,8 +40,8 @@ void paintExitQuestion(cairo_t* cr, const TileRequest& t) {
            Align::Centre);
   drawText(cr, "Трассы будут ждать вас.\nВозвращайтесь скорее!", panelBodyStyle(19), w / 2 - 4,
            top + 130, Align::Centre, Align::Centre);
-  drawMascotCar(cr, 80, top + 150, 0.55, CarKind::Hawk, 0.3);
-  drawMascotCar(cr, w - 88, top + 150, 0.55, CarKind::Beast, -0.3);
+  drawCarPlaced(cr, 80, top + 150, 0.55, CarKind::Hawk, 0.3);
+  drawCarPlaced(cr, w - 88, top + 150, 0.55, CarKind::Beast, -0.3);
 }
 
 // Options: five rows, labels on the left; the switches (x 600), the text field (553,399)
