@@ -38,7 +38,7 @@ constexpr int kStuckFrames = 30000;
 // The exit page's own exit button spans 250..550 x 448..504.
 constexpr int kExitButtonX = 400;
 constexpr int kExitButtonY = 476;
-const char kPlayerName[] = "\u0410\u043d\u044f";  // typed as UTF-8
+const char kPlayerName[] = "\u0410\u043d\u044f";            // typed as UTF-8
 const std::string kPlayerNameCp1251 = Utf8ToCp1251("Аня");  // held and saved as Windows-1251
 
 int PlayerPlace(const GameState& state) {
