@@ -208,11 +208,12 @@ void paintControlsPage(cairo_t* cr, const TileRequest& t) {
   // Below the column, clear of the key icons on the left: the keys that have no icon.
   const char* noteLines[] = {"R или Y — назад на трассу, T — заезд на время",
                              "крестовина — как стрелки, A — Enter"};
-  const TextStyle note = panelLabelStyle(13, kCream);
-  double noteY = t.height - 32;
+  // Two lines between the last badge and the page's frame, where one line used to sit.
+  const TextStyle note = panelLabelStyle(12, kCream);
+  double noteY = t.height - 34;
   for (const char* line : noteLines) {
     drawText(cr, line, note, padX + kPadBadgeWidth / 2, noteY, Align::End, Align::Centre);
-    noteY += 16;
+    noteY += 13;
   }
 }
 
