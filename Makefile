@@ -77,7 +77,8 @@ windows: configure
 # The Windows tests and the installed game, run under wine64 in an Xvfb of their own.
 test-windows: windows
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows_tests
-	@scripts/test-windows $(WINDOWS_BUILD)
+	@cmake --build $(BUILD) -j $(JOBS) --target wine_game_tests
+	@scripts/test-windows $(WINDOWS_BUILD) $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

@@ -18,11 +18,11 @@
 #include "platform/Cp1251.h"
 #include "platform/GamePaths.h"
 #include "shell/Settings.h"
-#include "tests/display/ChildProcess.h"
-#include "tests/display/CommandOutput.h"
-#include "tests/display/FileText.h"
-#include "tests/display/GameWindow.h"
-#include "tests/display/WindowPicture.h"
+#include "tests/xwindow/ChildProcess.h"
+#include "tests/xwindow/FileText.h"
+#include "tests/xwindow/GameWindow.h"
+#include "tests/xwindow/RussianKeyboard.h"
+#include "tests/xwindow/WindowPicture.h"
 #include "tools/score-server/ScoreStore.h"
 
 namespace {
@@ -35,36 +35,6 @@ const std::string kNameUtf8 = "Ёжик Юля";
 const std::string kNameCp1251 = Utf8ToCp1251(kNameUtf8);
 const char* const kNameKeys =
     "Cyrillic_IO Cyrillic_zhe Cyrillic_i Cyrillic_ka space Cyrillic_YU Cyrillic_el Cyrillic_ya";
-
-// The X keyboard on the Russian layout while this lives, so xdotool finds the Cyrillic
-// keysyms on keys of their own and presses them without remapping a key for each (which
-// loses letters when the game reads an event after the temporary mapping is gone). The
-// display's own rules, model, layout, variant and options come back afterwards.
-class RussianKeyboard {
- public:
-  RussianKeyboard() {
-    const std::string query = CommandOutput("setxkbmap -query");
-    restore_ = "setxkbmap -option ''";
-    for (const char* field : {"rules", "model", "layout", "variant", "options"}) {
-      const std::string label = std::string("\n") + field + ":";
-      const size_t at = ("\n" + query).find(label);
-      if (at == std::string::npos) continue;
-      const size_t start = query.find_first_not_of(' ', at + label.size() - 1);
-      const std::string value = query.substr(start, query.find('\n', start) - start);
-      restore_ += std::string(" -") + (field == std::string("options") ? "option" : field) + " '" +
-                  value + "'";
-    }
-    switched_ = query.find("layout:") != std::string::npos && RunCommand("setxkbmap -layout ru");
-  }
-  ~RussianKeyboard() {
-    if (switched_) RunCommand(restore_);
-  }
-  bool Switched() const { return switched_; }
-
- private:
-  std::string restore_;
-  bool switched_ = false;
-};
 
 class FirstRun : public ::testing::Test {
  protected:
@@ -155,7 +125,7 @@ TEST_F(FirstRun, FromAFreshFolderThroughARaceAndTheScoreServerToTheExitPageAndBa
   const auto carNext = PlacedButton(menus_, "bc_next", 685, 123);
   const auto continueButton = PlacedButton(race_, "bro_next", 472, 411);
   const auto sendYes = PlacedButton(race_, "b_yes1", 375, 409);
-  const ShownExitButton exitButton = ShippedExitButton();
+  const ShownExitButton exitButton = ShippedExitButton(BK_GAME_DIR);
   ASSERT_FALSE(exitButton.Usable.empty());
   const std::vector<PlacedPicture> nameEntry = {{menus_.Pattern("scr_entername"), 107, 104}};
 

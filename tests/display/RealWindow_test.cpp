@@ -16,9 +16,9 @@
 
 #include "platform/Clock.h"
 #include "shell/Unit_pr.h"
-#include "tests/display/ChildProcess.h"
-#include "tests/display/CommandOutput.h"
-#include "tests/display/GameWindow.h"
+#include "tests/xwindow/ChildProcess.h"
+#include "tests/xwindow/CommandOutput.h"
+#include "tests/xwindow/GameWindow.h"
 
 namespace {
 

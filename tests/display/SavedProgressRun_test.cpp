@@ -17,12 +17,12 @@
 #include "race/RunningString.h"
 #include "shell/Settings.h"
 #include "shell/TrackScreen.h"
-#include "tests/display/ChildProcess.h"
-#include "tests/display/FileText.h"
-#include "tests/display/GameWindow.h"
-#include "tests/display/WindowPicture.h"
 #include "tests/harness/GameHarness.h"
 #include "tests/harness/ScreenParts.h"
+#include "tests/xwindow/ChildProcess.h"
+#include "tests/xwindow/FileText.h"
+#include "tests/xwindow/GameWindow.h"
+#include "tests/xwindow/WindowPicture.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ TEST_F(SavedProgress, TheGameLeftThroughTheExitQuestionWritesBackWhatItRead) {
 
   const ShippedPictures menus(fs::path(BK_GAME_DIR) / "Data" / "data1.oil");
   const auto startGame = PlacedButton(menus, "b_stgame", 320, 250);
-  const ShownExitButton exitButton = ShippedExitButton();
+  const ShownExitButton exitButton = ShippedExitButton(BK_GAME_DIR);
   ASSERT_TRUE(ScreenShows(id, {{menus.Pattern("scr_entername"), 107, 104}}, "name entry", 60s));
   ASSERT_TRUE(PressKeys("Return"));  // the saved name, confirmed
   ASSERT_TRUE(ScreenShows(id, startGame, "main menu"));

@@ -1,4 +1,4 @@
-#include "tests/display/WindowPicture.h"
+#include "tests/xwindow/WindowPicture.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -13,7 +13,7 @@
 #include "online/ExitPageFile.h"
 #include "platform/GamePaths.h"
 #include "platform/SafeFile.h"
-#include "tests/display/GameWindow.h"
+#include "tests/xwindow/GameWindow.h"
 
 namespace {
 
@@ -22,10 +22,6 @@ constexpr int kPictureHeight = 600;
 constexpr int kBlock = 8;
 constexpr int kColourTolerance = 16;  // of a block's mean colour, per channel
 constexpr double kShownShare = 0.9;
-
-std::filesystem::path DataFile(const std::string& gameName) {
-  return std::filesystem::path(BK_GAME_DIR) / NativeRelative(gameName);
-}
 
 }  // namespace
 
@@ -174,7 +170,10 @@ bool ScreenShows(const std::string& window, const std::vector<PlacedPicture>& an
   return false;
 }
 
-ShownExitButton ShippedExitButton() {
+ShownExitButton ShippedExitButton(const std::filesystem::path& gameFolder) {
+  const auto DataFile = [&](const std::string& gameName) {
+    return gameFolder / NativeRelative(gameName);
+  };
   ShownExitButton exit;
   const FileReadResult file = ReadWholeFile(DataFile(kExitPageFile));
   const ExitPageReadResult read = ReadExitPage(file.Contents);

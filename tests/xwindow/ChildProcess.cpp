@@ -1,4 +1,4 @@
-#include "tests/display/ChildProcess.h"
+#include "tests/xwindow/ChildProcess.h"
 
 #include <fcntl.h>
 #include <signal.h>

@@ -56,7 +56,7 @@ double ShownShare(const PixelImage& screen, const PlacedPicture& placed);
 bool ScreenShows(const std::string& window, const std::vector<PlacedPicture>& anyOf,
                  const std::string& screen, std::chrono::seconds limit = std::chrono::seconds(20));
 
-// The exit page's exit button as the shipped wdata/config.ini places it: its normal and
+// The exit page's exit button as the game folder's wdata/config.ini places it: its normal and
 // hover pictures (either means the countdown is over), the middle of its clickable box, and
 // the page's background.
 struct ShownExitButton {
@@ -64,4 +64,4 @@ struct ShownExitButton {
   PicturePoint Middle;
   PixelImage Background;
 };
-ShownExitButton ShippedExitButton();
+ShownExitButton ShippedExitButton(const std::filesystem::path& gameFolder);

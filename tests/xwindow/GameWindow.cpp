@@ -1,4 +1,4 @@
-#include "tests/display/GameWindow.h"
+#include "tests/xwindow/GameWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "tests/display/CommandOutput.h"
+#include "tests/xwindow/CommandOutput.h"
 
 namespace {
 
