@@ -20,8 +20,8 @@
 #include "shell/Settings.h"
 #include "tests/xwindow/ChildProcess.h"
 #include "tests/xwindow/FileText.h"
+#include "tests/xwindow/GameScreens.h"
 #include "tests/xwindow/GameWindow.h"
-#include "tests/xwindow/RussianKeyboard.h"
 #include "tests/xwindow/WindowPicture.h"
 #include "tools/score-server/ScoreStore.h"
 
@@ -30,11 +30,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-// "Ёжик Юля": Ё and ё lie outside the rest of the alphabet in both encodings, я is byte 255.
-const std::string kNameUtf8 = "Ёжик Юля";
-const std::string kNameCp1251 = Utf8ToCp1251(kNameUtf8);
-const char* const kNameKeys =
-    "Cyrillic_IO Cyrillic_zhe Cyrillic_i Cyrillic_ka space Cyrillic_YU Cyrillic_el Cyrillic_ya";
+const std::string kNameCp1251 = Utf8ToCp1251(kRussianNameUtf8);
 
 class FirstRun : public ::testing::Test {
  protected:
@@ -87,8 +83,7 @@ class FirstRun : public ::testing::Test {
 
   fs::path folder_;
   std::string window_;
-  ShippedPictures menus_{fs::path(BK_GAME_DIR) / "Data" / "data1.oil"};
-  ShippedPictures race_{fs::path(BK_GAME_DIR) / "Data" / "data2.oil"};
+  GameScreens screens_{BK_GAME_DIR};
 };
 
 TEST_F(FirstRun, FromAFreshFolderThroughARaceAndTheScoreServerToTheExitPageAndBack) {
@@ -113,38 +108,21 @@ TEST_F(FirstRun, FromAFreshFolderThroughARaceAndTheScoreServerToTheExitPageAndBa
   ASSERT_FALSE(port.empty()) << "the score server did not say where it serves";
   std::ofstream(folder_ / "Server.cfg") << "http://127.0.0.1:" << port << "\n";
 
-  const auto race = PlacedButton(menus_, "bc_race", 642, 524);
-  const auto startGame = PlacedButton(menus_, "b_stgame", 320, 250);
-  const auto options = PlacedButton(menus_, "b_opt", 320, 300);
-  const auto fullScreenOff = std::vector<PlacedPicture>{{menus_.Pattern("b_off", 1), 600, 220}};
-  const auto fullScreenOn = std::vector<PlacedPicture>{{menus_.Pattern("b_on", 1), 600, 220}};
-  const auto apply = PlacedButton(menus_, "b_apply", 180, 525);
-  const auto yesExit = PlacedButton(menus_, "b_yes", 420, 434);
-  // The browse buttons rest at different places on the two screens.
-  const auto trackNext = PlacedButton(menus_, "bc_next", 580, 131);
-  const auto carNext = PlacedButton(menus_, "bc_next", 685, 123);
-  const auto continueButton = PlacedButton(race_, "bro_next", 472, 411);
-  const auto sendYes = PlacedButton(race_, "b_yes1", 375, 409);
-  const ShownExitButton exitButton = ShippedExitButton(BK_GAME_DIR);
-  ASSERT_FALSE(exitButton.Usable.empty());
-  const std::vector<PlacedPicture> nameEntry = {{menus_.Pattern("scr_entername"), 107, 104}};
+  const auto options = PlacedButton(screens_.Menus, "b_opt", 320, 300);
+  const auto fullScreenOff =
+      std::vector<PlacedPicture>{{screens_.Menus.Pattern("b_off", 1), 600, 220}};
+  const auto fullScreenOn =
+      std::vector<PlacedPicture>{{screens_.Menus.Pattern("b_on", 1), 600, 220}};
+  const auto apply = PlacedButton(screens_.Menus, "b_apply", 180, 525);
+  ASSERT_FALSE(screens_.Exit.Usable.empty());
 
   const auto firstStart = std::chrono::steady_clock::now();
   ChildProcess game(folder_, {BK_AUTOPILOT_GAME});
   window_ = StartGame(game);
   ASSERT_FALSE(window_.empty()) << "no game window";
   EXPECT_TRUE(HasSize({0, 0, 800, 600}));
-  ASSERT_TRUE(Shows(nameEntry, "name entry", 60s));  // after the splash
-  {
-    RussianKeyboard russian;
-    ASSERT_TRUE(russian.Switched());
-    ASSERT_TRUE(PressKeys(kNameKeys));
-    std::this_thread::sleep_for(500ms);
-    Shot(window_, "first-run-01-name-entry");
-    // The layout stays until the game has stored the name, so no letter is read late.
-    ASSERT_TRUE(PressKeys("Return"));
-    ASSERT_TRUE(Shows(startGame, "main menu"));
-  }
+  ASSERT_TRUE(Shows(screens_.NameEntry, "name entry", 60s));  // after the splash
+  ASSERT_TRUE(EnterRussianName(window_, "first-run-01-name-entry", screens_.StartGame));
   Shot(window_, "first-run-02-main-menu");
   {
     TrackSlotTimes times{};
@@ -152,75 +130,75 @@ TEST_F(FirstRun, FromAFreshFolderThroughARaceAndTheScoreServerToTheExitPageAndBa
   }
 
   // Full screen on through the options, the window covering the screen, and off again.
-  ASSERT_TRUE(ClickPicturePoint(window_, MiddleOf(options).X, MiddleOf(options).Y));
+  ASSERT_TRUE(ClickMiddleOf(window_, options));
   ASSERT_TRUE(Shows(fullScreenOff, "options screen"));
   Shot(window_, "first-run-03-options");
-  ASSERT_TRUE(ClickPicturePoint(window_, MiddleOf(fullScreenOff).X, MiddleOf(fullScreenOff).Y));
+  ASSERT_TRUE(ClickMiddleOf(window_, fullScreenOff));
   ASSERT_TRUE(Shows(fullScreenOn, "options screen with full screen on"));
-  ASSERT_TRUE(ClickPicturePoint(window_, MiddleOf(apply).X, MiddleOf(apply).Y));
+  ASSERT_TRUE(ClickMiddleOf(window_, apply));
   const WindowBox screen = ScreenGeometry();
   ASSERT_TRUE(HasSize(screen)) << "full screen";
   const WindowBox covering = WindowGeometry(window_);
   EXPECT_EQ(covering.X, screen.X);
   EXPECT_EQ(covering.Y, screen.Y);
   // The same screens and buttons, found through the stretched picture.
-  ASSERT_TRUE(Shows(PlacedButton(menus_, "b_exit", 320, 450), "main menu in full screen"));
+  ASSERT_TRUE(Shows(PlacedButton(screens_.Menus, "b_exit", 320, 450), "main menu in full screen"));
   Shot(window_, "first-run-04-full-screen");
-  ASSERT_TRUE(ClickPicturePoint(window_, MiddleOf(options).X, MiddleOf(options).Y));
+  ASSERT_TRUE(ClickMiddleOf(window_, options));
   ASSERT_TRUE(Shows(fullScreenOn, "options screen in full screen"));
-  ASSERT_TRUE(ClickPicturePoint(window_, MiddleOf(fullScreenOn).X, MiddleOf(fullScreenOn).Y));
+  ASSERT_TRUE(ClickMiddleOf(window_, fullScreenOn));
   ASSERT_TRUE(Shows(fullScreenOff, "options screen with full screen off again"));
-  ASSERT_TRUE(ClickPicturePoint(window_, MiddleOf(apply).X, MiddleOf(apply).Y));
+  ASSERT_TRUE(ClickMiddleOf(window_, apply));
   ASSERT_TRUE(HasSize({0, 0, 800, 600})) << "back in the window";
-  ASSERT_TRUE(Shows(startGame, "main menu after full screen"));
+  ASSERT_TRUE(Shows(screens_.StartGame, "main menu after full screen"));
 
   // Track and car by mouse and keys, then the race.
-  ASSERT_TRUE(ClickPicturePoint(window_, MiddleOf(startGame).X, MiddleOf(startGame).Y));
-  ASSERT_TRUE(Shows(trackNext, "track screen") && Shows(race, "track screen"));
+  ASSERT_TRUE(ClickMiddleOf(window_, screens_.StartGame));
+  ASSERT_TRUE(Shows(screens_.TrackNext, "track screen") &&
+              Shows(screens_.RaceButton, "track screen"));
   Shot(window_, "first-run-05-track");
   ASSERT_TRUE(PressKeys("Return"));
-  ASSERT_TRUE(Shows(carNext, "car screen") && Shows(race, "car screen"));
+  ASSERT_TRUE(Shows(screens_.CarNext, "car screen") && Shows(screens_.RaceButton, "car screen"));
   Shot(window_, "first-run-06-car");
-  ASSERT_TRUE(ClickPicturePoint(window_, MiddleOf(race).X, MiddleOf(race).Y));
+  ASSERT_TRUE(ClickMiddleOf(window_, screens_.RaceButton));
   // Red lights up for a second, then yellow beside it for another, before the start.
-  ASSERT_TRUE(Shows({{race_.Pattern("redlight"), 265, 18}, {race_.Pattern("yellowlight"), 335, 18}},
-                    "race start lights", 30s));
+  ASSERT_TRUE(Shows(screens_.StartLights, "race start lights", 30s));
   Shot(window_, "first-run-07-race-start");
   std::this_thread::sleep_for(8s);  // under way
   Shot(window_, "first-run-08-race");
-  ASSERT_TRUE(Shows({{race_.Pattern("scr_raceover"), 146, 129}}, "race-over screen", 240s));
-  ASSERT_TRUE(Shows(continueButton, "race-over screen, counted up", 60s));
+  ASSERT_TRUE(Shows(screens_.RaceOver, "race-over screen", 240s));
+  ASSERT_TRUE(Shows(screens_.Continue, "race-over screen, counted up", 60s));
   Shot(window_, "first-run-09-race-over");
-  ASSERT_TRUE(ClickPicturePoint(window_, MiddleOf(continueButton).X, MiddleOf(continueButton).Y));
-  ASSERT_TRUE(Shows({{race_.Pattern("scr_send"), 146, 129}}, "send question"));
+  ASSERT_TRUE(ClickMiddleOf(window_, screens_.Continue));
+  ASSERT_TRUE(Shows(screens_.SendQuestion, "send question"));
   Shot(window_, "first-run-10-send-question");
   TrackSlotTimes raced{};
   const GameState afterRace = SavedState(raced);
   EXPECT_FALSE(raced[0] == RaceTime::None()) << "the race time is track 1's record";
-  ASSERT_TRUE(ClickPicturePoint(window_, MiddleOf(sendYes).X, MiddleOf(sendYes).Y));
+  ASSERT_TRUE(ClickMiddleOf(window_, screens_.SendYes));
   // The score goes out before the track screen's first frame.
-  ASSERT_TRUE(Shows(trackNext, "track screen after sending"));
+  ASSERT_TRUE(Shows(screens_.TrackNext, "track screen after sending"));
   const int serverStatus = server.Stop();
   EXPECT_TRUE(WIFEXITED(serverStatus) && WEXITSTATUS(serverStatus) == 0);
   {
     ScoreStore scores((folder_ / "server" / "scores.sqlite").string());
     const std::vector<BestScore> table = scores.BestScores(0, 10).Rows;
     ASSERT_EQ(table.size(), 1u);
-    EXPECT_EQ(table[0].Name, kNameUtf8);
+    EXPECT_EQ(table[0].Name, kRussianNameUtf8);
     EXPECT_EQ(table[0].Score, afterRace.Score);
   }
 
   // Back to the main menu by keys, out through the exit question and the exit page.
   ASSERT_TRUE(PressKeys("Escape"));
-  ASSERT_TRUE(Shows(startGame, "main menu after the race"));
+  ASSERT_TRUE(Shows(screens_.StartGame, "main menu after the race"));
   ASSERT_TRUE(PressKeys("Escape"));
-  ASSERT_TRUE(Shows({{menus_.Pattern("scr_ExitTheGame"), 107, 104}}, "exit question"));
+  ASSERT_TRUE(Shows(screens_.ExitQuestion, "exit question"));
   Shot(window_, "first-run-11-exit-question");
-  ASSERT_TRUE(ClickPicturePoint(window_, MiddleOf(yesExit).X, MiddleOf(yesExit).Y));
-  ASSERT_TRUE(Shows({{exitButton.Background, 0, 0}}, "exit page"));
+  ASSERT_TRUE(ClickMiddleOf(window_, screens_.YesExit));
+  ASSERT_TRUE(Shows({{screens_.Exit.Background, 0, 0}}, "exit page"));
   Shot(window_, "first-run-12-exit-page");
-  ASSERT_TRUE(Shows(exitButton.Usable, "exit page, countdown over"));
-  ASSERT_TRUE(ClickPicturePoint(window_, exitButton.Middle.X, exitButton.Middle.Y));
+  ASSERT_TRUE(Shows(screens_.Exit.Usable, "exit page, countdown over"));
+  ASSERT_TRUE(ClickPicturePoint(window_, screens_.Exit.Middle.X, screens_.Exit.Middle.Y));
   const std::optional<int> ended = game.WaitExit(30s);
   ASSERT_TRUE(ended) << "the game did not close through its exit page";
   EXPECT_TRUE(WIFEXITED(*ended) && WEXITSTATUS(*ended) == 0);
@@ -237,10 +215,10 @@ TEST_F(FirstRun, FromAFreshFolderThroughARaceAndTheScoreServerToTheExitPageAndBa
   window_ = StartGame(again);
   ASSERT_FALSE(window_.empty()) << "no game window on the second start";
   EXPECT_TRUE(HasSize({0, 0, 800, 600})) << "full screen was left off";
-  ASSERT_TRUE(Shows(nameEntry, "name entry of the second start", 60s));
+  ASSERT_TRUE(Shows(screens_.NameEntry, "name entry of the second start", 60s));
   Shot(window_, "first-run-13-after-restart");
   ASSERT_TRUE(PressKeys("Return"));  // nothing typed: only a name offered lets this through
-  ASSERT_TRUE(Shows(startGame, "main menu of the second start"));
+  ASSERT_TRUE(Shows(screens_.StartGame, "main menu of the second start"));
   Shot(window_, "first-run-14-main-menu-again");
   TrackSlotTimes kept{};
   const GameState restarted = SavedState(kept);

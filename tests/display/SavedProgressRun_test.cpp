@@ -108,7 +108,7 @@ TEST_F(SavedProgress, TheGameLeftThroughTheExitQuestionWritesBackWhatItRead) {
   ASSERT_TRUE(ScreenShows(id, {{menus.Pattern("scr_entername"), 107, 104}}, "name entry", 60s));
   ASSERT_TRUE(PressKeys("Return"));  // the saved name, confirmed
   ASSERT_TRUE(ScreenShows(id, startGame, "main menu"));
-  ASSERT_TRUE(ClickPicturePoint(id, MiddleOf(startGame).X, MiddleOf(startGame).Y));
+  ASSERT_TRUE(ClickMiddleOf(id, startGame));
   ASSERT_TRUE(ScreenShows(id, PlacedButton(menus, "bc_race", 642, 524), "track screen"));
   Shot(id, "real-track-screen");
   ASSERT_TRUE(PressKeys("Escape"));  // back to the main menu

@@ -22,8 +22,8 @@
 #include "platform/GamePaths.h"
 #include "shell/Settings.h"
 #include "tests/xwindow/ChildProcess.h"
+#include "tests/xwindow/GameScreens.h"
 #include "tests/xwindow/GameWindow.h"
-#include "tests/xwindow/RussianKeyboard.h"
 #include "tests/xwindow/WindowPicture.h"
 
 namespace {
@@ -31,9 +31,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-const std::string kNameUtf8 = "Ёжик Юля";
-const char* const kNameKeys =
-    "Cyrillic_IO Cyrillic_zhe Cyrillic_i Cyrillic_ka space Cyrillic_YU Cyrillic_el Cyrillic_ya";
 const char* const kAutopilotGame = "brindle-karts-autopilot.exe";
 
 fs::path EnvironmentPath(const char* name) {
@@ -61,18 +58,8 @@ TEST(InstalledWindowsGame, NameRaceContinueAndExitPageInARealWindow) {
       << "no " << kAutopilotGame << " in BK_INSTALLED_GAME (" << installed << ")";
   ASSERT_TRUE(SaveFolder(installed).empty()) << "the game must start with no saves";
 
-  const ShippedPictures menus(installed / "Data" / "data1.oil");
-  const ShippedPictures race(installed / "Data" / "data2.oil");
-  const std::vector<PlacedPicture> nameEntry = {{menus.Pattern("scr_entername"), 107, 104}};
-  const auto startGame = PlacedButton(menus, "b_stgame", 320, 250);
-  const auto raceButton = PlacedButton(menus, "bc_race", 642, 524);
-  const auto trackNext = PlacedButton(menus, "bc_next", 580, 131);
-  const auto carNext = PlacedButton(menus, "bc_next", 685, 123);
-  const auto yesExit = PlacedButton(menus, "b_yes", 420, 434);
-  const auto continueButton = PlacedButton(race, "bro_next", 472, 411);
-  const auto sendNo = PlacedButton(race, "b_no1", 511, 409);
-  const ShownExitButton exitButton = ShippedExitButton(installed);
-  ASSERT_FALSE(exitButton.Usable.empty());
+  const GameScreens screens(installed);
+  ASSERT_FALSE(screens.Exit.Usable.empty());
 
   const auto started = std::chrono::steady_clock::now();
   ChildProcess game(installed, {"wine", (installed / kAutopilotGame).string()});
@@ -85,32 +72,24 @@ TEST(InstalledWindowsGame, NameRaceContinueAndExitPageInARealWindow) {
     return ScreenShows(window, anyOf, screen, limit);
   };
 
-  ASSERT_TRUE(shows(nameEntry, "name entry", 90s));  // after the splash
-  {
-    RussianKeyboard russian;
-    ASSERT_TRUE(russian.Switched());
-    ASSERT_TRUE(PressKeys(kNameKeys));
-    std::this_thread::sleep_for(500ms);
-    Shot(window, "windows-01-name-entry");
-    ASSERT_TRUE(PressKeys("Return"));
-    ASSERT_TRUE(shows(startGame, "main menu"));
-  }
+  ASSERT_TRUE(shows(screens.NameEntry, "name entry", 90s));  // after the splash
+  ASSERT_TRUE(EnterRussianName(window, "windows-01-name-entry", screens.StartGame));
 
   // Track 1 and car 1, by mouse and keys.
-  ASSERT_TRUE(ClickPicturePoint(window, MiddleOf(startGame).X, MiddleOf(startGame).Y));
-  ASSERT_TRUE(shows(trackNext, "track screen") && shows(raceButton, "track screen"));
+  ASSERT_TRUE(ClickMiddleOf(window, screens.StartGame));
+  ASSERT_TRUE(shows(screens.TrackNext, "track screen") &&
+              shows(screens.RaceButton, "track screen"));
   ASSERT_TRUE(PressKeys("Return"));
-  ASSERT_TRUE(shows(carNext, "car screen") && shows(raceButton, "car screen"));
-  ASSERT_TRUE(ClickPicturePoint(window, MiddleOf(raceButton).X, MiddleOf(raceButton).Y));
-  ASSERT_TRUE(shows({{race.Pattern("redlight"), 265, 18}, {race.Pattern("yellowlight"), 335, 18}},
-                    "race start lights"));
+  ASSERT_TRUE(shows(screens.CarNext, "car screen") && shows(screens.RaceButton, "car screen"));
+  ASSERT_TRUE(ClickMiddleOf(window, screens.RaceButton));
+  ASSERT_TRUE(shows(screens.StartLights, "race start lights"));
   std::this_thread::sleep_for(8s);  // under way
   Shot(window, "windows-02-race");
-  ASSERT_TRUE(shows({{race.Pattern("scr_raceover"), 146, 129}}, "race-over screen", 300s));
-  ASSERT_TRUE(shows(continueButton, "race-over screen, counted up", 60s));
+  ASSERT_TRUE(shows(screens.RaceOver, "race-over screen", 300s));
+  ASSERT_TRUE(shows(screens.Continue, "race-over screen, counted up", 60s));
   Shot(window, "windows-03-race-over");
-  ASSERT_TRUE(ClickPicturePoint(window, MiddleOf(continueButton).X, MiddleOf(continueButton).Y));
-  ASSERT_TRUE(shows({{race.Pattern("scr_send"), 146, 129}}, "send question"));
+  ASSERT_TRUE(ClickMiddleOf(window, screens.Continue));
+  ASSERT_TRUE(shows(screens.SendQuestion, "send question"));
 
   // Continue has saved the name as typed and the race time as track 1's record (the place,
   // and so the score, depends on the computer cars' random start).
@@ -125,22 +104,22 @@ TEST(InstalledWindowsGame, NameRaceContinueAndExitPageInARealWindow) {
     EXPECT_FALSE(LoadConfig(state));
     EXPECT_FALSE(LoadProgress(state, times));
     SetGameRoots(previous);
-    EXPECT_EQ(state.PlayerName, Utf8ToCp1251(kNameUtf8));
+    EXPECT_EQ(state.PlayerName, Utf8ToCp1251(kRussianNameUtf8));
     EXPECT_FALSE(times[0] == RaceTime::None()) << "the race time is track 1's record";
   }
 
   // No score is sent; back to the main menu by keys, out through the exit question and page.
-  ASSERT_TRUE(ClickPicturePoint(window, MiddleOf(sendNo).X, MiddleOf(sendNo).Y));
-  ASSERT_TRUE(shows(trackNext, "track screen after the race"));
+  ASSERT_TRUE(ClickMiddleOf(window, screens.SendNo));
+  ASSERT_TRUE(shows(screens.TrackNext, "track screen after the race"));
   ASSERT_TRUE(PressKeys("Escape"));
-  ASSERT_TRUE(shows(startGame, "main menu after the race"));
+  ASSERT_TRUE(shows(screens.StartGame, "main menu after the race"));
   ASSERT_TRUE(PressKeys("Escape"));
-  ASSERT_TRUE(shows({{menus.Pattern("scr_ExitTheGame"), 107, 104}}, "exit question"));
-  ASSERT_TRUE(ClickPicturePoint(window, MiddleOf(yesExit).X, MiddleOf(yesExit).Y));
-  ASSERT_TRUE(shows({{exitButton.Background, 0, 0}}, "exit page"));
+  ASSERT_TRUE(shows(screens.ExitQuestion, "exit question"));
+  ASSERT_TRUE(ClickMiddleOf(window, screens.YesExit));
+  ASSERT_TRUE(shows({{screens.Exit.Background, 0, 0}}, "exit page"));
   Shot(window, "windows-04-exit-page");
-  ASSERT_TRUE(shows(exitButton.Usable, "exit page, countdown over"));
-  ASSERT_TRUE(ClickPicturePoint(window, exitButton.Middle.X, exitButton.Middle.Y));
+  ASSERT_TRUE(shows(screens.Exit.Usable, "exit page, countdown over"));
+  ASSERT_TRUE(ClickPicturePoint(window, screens.Exit.Middle.X, screens.Exit.Middle.Y));
   const std::optional<int> ended = game.WaitExit(60s);
   ASSERT_TRUE(ended) << "the game did not close through its exit page";
   EXPECT_TRUE(WIFEXITED(*ended) && WEXITSTATUS(*ended) == 0) << "wait status " << *ended;

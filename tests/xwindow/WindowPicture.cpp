@@ -81,6 +81,11 @@ PicturePoint MiddleOf(const std::vector<PlacedPicture>& placed) {
   return {first.X + first.Picture.Width / 2, first.Y + first.Picture.Height / 2};
 }
 
+bool ClickMiddleOf(const std::string& window, const std::vector<PlacedPicture>& placed) {
+  const PicturePoint middle = MiddleOf(placed);
+  return ClickPicturePoint(window, middle.X, middle.Y);
+}
+
 PixelImage CaptureGamePicture(const std::string& window) {
   const WindowBox box = WindowGeometry(window);
   if (box.Width <= 0 || box.Height <= 0) return {};

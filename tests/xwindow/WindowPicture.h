@@ -41,6 +41,8 @@ struct PicturePoint {
   int X = 0, Y = 0;
 };
 PicturePoint MiddleOf(const std::vector<PlacedPicture>& placed);
+// Clicks the middle of the first placed picture in the game's window.
+bool ClickMiddleOf(const std::string& window, const std::vector<PlacedPicture>& placed);
 
 // The game's 800 x 600 picture as the window shows it (in a larger window or full screen
 // cut out of the bars and scaled back), read through a PNG file; empty when it fails.
