@@ -34,7 +34,7 @@ std::vector<uint32_t> CyrillicLettersOfTheDefaultString() {
 int OpenTypeWeight(const std::string& file) {
   std::ifstream in(std::filesystem::u8path(file), std::ios::binary);
   const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
+                                   std::istreambuf_iterator<char>());
   const auto u16 = [&bytes](size_t at) {
     return at + 2 <= bytes.size() ? bytes[at] << 8 | bytes[at + 1] : 0;
   };
