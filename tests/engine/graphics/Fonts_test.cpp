@@ -13,8 +13,10 @@
 #include "engine/graphics/KaltoFont.h"
 #include "engine/graphics/KaltoImageList.h"
 #include "platform/Cp1251.h"
+#include "platform/GamePaths.h"
 #include "tests/engine/graphics/PictureFixtures.h"
 #include "tests/support/HeadlessScreen.h"
+#include "tests/support/LinkOrCopy.h"
 
 namespace {
 
@@ -73,6 +75,25 @@ TEST(FontFaces, EveryGameFaceIsARealInstalledFontCoveringTheCyrillicLetters) {
   EXPECT_LE(OpenTypeWeight(FontFileForFace("Arial")), 400);
   TTF_Quit();
 }
+
+#ifdef _WIN32
+// The Windows game's fonts lie in its data folder: a face resolved under one data folder is
+// looked up again under the next one.
+TEST(FontFaces, EachDataFolderGivesItsOwnFontFiles) {
+  const GameRoots before = CurrentGameRoots();
+  const std::filesystem::path other = std::filesystem::temp_directory_path() / "bk-font-folder";
+  std::filesystem::remove_all(other);
+  std::filesystem::create_directories(other);
+  LinkOrCopy(before.Data / "fonts", other / "fonts");
+  const std::string first = FontFileForFace("Verdana");
+  SetGameRoots(GameRoots{other, before.Save});
+  const std::string second = FontFileForFace("Verdana");
+  SetGameRoots(before);
+  std::filesystem::remove_all(other);
+  EXPECT_EQ(std::filesystem::u8path(first), before.Data / "fonts" / "DejaVuSans.ttf");
+  EXPECT_EQ(std::filesystem::u8path(second), other / "fonts" / "DejaVuSans.ttf");
+}
+#endif
 
 class FontDrawing : public ::testing::Test {
  protected:
