@@ -1,6 +1,10 @@
 #include "engine/graphics/FontFaces.h"
 
+#include <filesystem>
 #include <map>
+#include <utility>
+
+#include "platform/GamePaths.h"
 
 namespace {
 
@@ -25,9 +29,11 @@ const FontFace& FallbackFontFace() {
 }
 
 std::string FontFileForFace(const std::string& gameFace) {
-  // Resolved once per face: fonts are made again at every device reset and SetFont.
-  static std::map<std::string, std::string> resolved;
-  auto it = resolved.find(gameFace);
-  if (it == resolved.end()) it = resolved.emplace(gameFace, LookUpFontFile(gameFace)).first;
+  // Resolved once per face and data folder (on Windows the fonts lie in it): fonts are made
+  // again at every device reset and SetFont.
+  static std::map<std::pair<std::filesystem::path, std::string>, std::string> resolved;
+  const auto key = std::make_pair(CurrentGameRoots().Data, gameFace);
+  auto it = resolved.find(key);
+  if (it == resolved.end()) it = resolved.emplace(key, LookUpFontFile(gameFace)).first;
   return it->second;
 }

@@ -1,12 +1,17 @@
-// The code page and the game's text table: the mapping agrees with the system's iconv for
+// The code page and the game's text table: the mapping agrees with the system's converter for
 // every byte, the compile-time conversion gives the known bytes of characteristic texts, every
 // text of the table reads back as its UTF-8 source, and a text that cannot be Windows-1251
 // is refused loudly.
 #include "core/GameTexts.h"
 
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -15,9 +20,29 @@
 
 namespace {
 
-// The system's conversion, an oracle independent of our table; none when it refuses.
-std::optional<std::string> Iconv(const std::string& text, const char* to, const char* from) {
-  iconv_t converter = iconv_open(to, from);
+// The system's conversion of Windows-1251 bytes to UTF-8, an oracle independent of our table
+// (iconv; on Windows the system's own code page); none when it refuses.
+#ifdef _WIN32
+std::optional<std::string> SystemUtf8Of1251(const std::string& text) {
+  if (text.empty()) return text;
+  const int size = static_cast<int>(text.size());
+  const int wide = MultiByteToWideChar(1251, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+  if (wide == 0) return std::nullopt;
+  std::wstring utf16(static_cast<size_t>(wide), L'\0');
+  MultiByteToWideChar(1251, MB_ERR_INVALID_CHARS, text.data(), size, utf16.data(), wide);
+  // Windows passes the code page's one unassigned byte (0x98) through as a C1 control,
+  // which no assigned byte stands for.
+  if (std::any_of(utf16.begin(), utf16.end(), [](wchar_t c) { return c >= 0x80 && c <= 0x9F; })) {
+    return std::nullopt;
+  }
+  std::string out(static_cast<size_t>(wide) * 3, '\0');
+  out.resize(static_cast<size_t>(WideCharToMultiByte(
+      CP_UTF8, 0, utf16.data(), wide, out.data(), static_cast<int>(out.size()), nullptr, nullptr)));
+  return out;
+}
+#else
+std::optional<std::string> SystemUtf8Of1251(const std::string& text) {
+  iconv_t converter = iconv_open("UTF-8", "WINDOWS-1251");
   if (converter == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no iconv");
   std::string in = text;
   std::string out(text.size() * 4 + 4, '\0');
@@ -31,6 +56,7 @@ std::optional<std::string> Iconv(const std::string& text, const char* to, const 
   out.resize(out.size() - outLeft);
   return out;
 }
+#endif
 
 std::string Utf8Of(char32_t c) {
   std::string out;
@@ -62,7 +88,7 @@ TEST(Windows1251, EveryByteMeansWhatTheSystemConverterSays) {
   for (int b = 0; b < 256; ++b) {
     SCOPED_TRACE(b);
     const std::optional<std::string> system =
-        Iconv(std::string(1, static_cast<char>(b)), "UTF-8", "WINDOWS-1251");
+        SystemUtf8Of1251(std::string(1, static_cast<char>(b)));
     const char32_t ours = cp1251::CharacterOf(static_cast<unsigned char>(b));
     if (!system) {
       EXPECT_EQ(ours, cp1251::kNoCharacter);
@@ -88,7 +114,7 @@ TEST(GameTexts, EveryTextIsItsSourceInWindows1251) {
   for (int i = 0; i < static_cast<int>(GameText::Count); ++i) {
     const auto text = static_cast<GameText>(i);
     SCOPED_TRACE(SourceTextOf(text));
-    EXPECT_EQ(Iconv(TextOf(text), "UTF-8", "WINDOWS-1251"), std::string(SourceTextOf(text)));
+    EXPECT_EQ(SystemUtf8Of1251(TextOf(text)), std::string(SourceTextOf(text)));
   }
   // A few as the game has always drawn them, byte for byte.
   EXPECT_STREQ(TextOf(GameText::DifficultyEasy), "\xCB\xB8\xE3\xEA\xE0\xFF");

@@ -7,6 +7,7 @@
 
 #include "race/TrackFile.h"
 #include "tests/race/SquareCourse.h"
+#include "tests/support/LinkOrCopy.h"
 
 namespace fs = std::filesystem;
 
@@ -57,13 +58,15 @@ RaceDataRoot::RaceDataRoot(Track track) : root_(FreshFolder()) {
   fs::create_directories(root_ / "Data");
   const fs::path game = fs::current_path();
   for (const fs::directory_entry& entry : fs::directory_iterator(game)) {
-    if (entry.path().filename() != "Data") {
-      fs::create_symlink(entry.path(), root_ / entry.path().filename());
+    // The Windows game's libraries are loaded from the game folder by this very process:
+    // where links are hard links or copies, those could not be removed while it runs.
+    if (entry.path().filename() != "Data" && entry.path().extension() != ".dll") {
+      LinkOrCopy(entry.path(), root_ / entry.path().filename());
     }
   }
   for (const fs::directory_entry& entry : fs::directory_iterator(game / "Data")) {
     if (entry.path().extension() != ".prd") {
-      fs::create_symlink(entry.path(), root_ / "Data" / entry.path().filename());
+      LinkOrCopy(entry.path(), root_ / "Data" / entry.path().filename());
     }
   }
   std::vector<uint8_t> bytes;

@@ -12,6 +12,7 @@
 #include "online/GoToLink.h"
 #include "online/ScoreServerAddress.h"
 #include "tests/harness/GameHarness.h"
+#include "tests/support/LinkOrCopy.h"
 
 namespace fs = std::filesystem;
 
@@ -38,7 +39,7 @@ class BareDataFolder {
     fs::remove_all(Root);
     fs::create_directories(Root);
     for (const char* folder : {"Data", "Sounds"}) {
-      fs::create_directory_symlink(fs::current_path() / folder, Root / folder);
+      LinkOrCopy(fs::current_path() / folder, Root / folder);
     }
   }
   ~BareDataFolder() { fs::remove_all(Root); }

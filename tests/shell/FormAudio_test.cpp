@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "shell/Unit_pr.h"
 #include "tests/harness/GameHarness.h"
+#include "tests/support/ScopedEnvironment.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ TEST(FormAudio, TheMenuMusicStartsWithTheGameAndStopsAtOnceWhenMusicIsOff) {
 }
 
 TEST(FormAudio, WithoutAnAudioDeviceTheGameRunsItsFramesSilently) {
-  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  const ScopedEnvironmentVariable noDevice("SDL_AUDIODRIVER", "no-such-driver");
   testing::internal::CaptureStderr();
   {
     GameHarness game;
@@ -37,5 +36,4 @@ TEST(FormAudio, WithoutAnAudioDeviceTheGameRunsItsFramesSilently) {
     EXPECT_TRUE(Playing(game.Form(), "menumusic"));  // streams on, heard by nobody
   }
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
 }

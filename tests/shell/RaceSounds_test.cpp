@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -20,6 +19,7 @@
 #include "shell/RaceScreen.h"
 #include "shell/RaceSoundLevels.h"
 #include "tests/shell/RaceScenario.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/SoundAnalysis.h"
 
 namespace {
@@ -31,7 +31,6 @@ constexpr int kFramesPerStep = kRate / 90;
 class RaceListener {
  public:
   explicit RaceListener(int opponents = 0) {
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     scenario_ = std::make_unique<RaceScenario>();
     TForm1& form = scenario_->Form();
     form.State.MusicOn = false;
@@ -40,8 +39,6 @@ class RaceListener {
     // The splash's sound waited for a listener; this test listens to the race only.
     form.Sound3D.FindSound("begin")->Stop();
   }
-  ~RaceListener() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
-
   TForm1& Form() { return scenario_->Form(); }
   GameHarness& Game() { return scenario_->Game(); }
   TPlayer& Player() { return *Form().Race.Player; }
@@ -72,6 +69,8 @@ class RaceListener {
   float Peak = 0;
 
  private:
+  // The mix is pulled by the test, not by a device; set before the scenario opens audio.
+  ScopedEnvironmentVariable noDevice_{"SDL_AUDIODRIVER", "no-such-driver"};
   std::unique_ptr<RaceScenario> scenario_;
 };
 

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "AudioTestSupport.h"
 #include "engine/audio/Decibels.h"
 #include "engine/audio/GameAudio.h"
+#include "tests/support/ScopedEnvironment.h"
 
 namespace {
 
@@ -191,7 +191,7 @@ TEST(Sound3DWithoutDevice, ItsMillisecondsHoldAfterMonthsOfUptime) {
     int64_t Frequency() const override { return 1'000'000'000; }
     int64_t Now() const override { return 200LL * 86400 * 1'000'000'000 + 123'456'789; }
   } clock;
-  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  const ScopedEnvironmentVariable noDevice("SDL_AUDIODRIVER", "no-such-driver");
   testing::internal::CaptureStderr();
   const TKaltoSound3D sound(clock);
   testing::internal::GetCapturedStderr();
@@ -199,7 +199,7 @@ TEST(Sound3DWithoutDevice, ItsMillisecondsHoldAfterMonthsOfUptime) {
 }
 
 TEST(Sound3DWithoutDevice, EverythingPlaysSilentlyWithoutComplaint) {
-  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  const ScopedEnvironmentVariable noDevice("SDL_AUDIODRIVER", "no-such-driver");
   VirtualClock clock;
   UseGeneratedSounds();
   testing::internal::CaptureStderr();
@@ -217,5 +217,4 @@ TEST(Sound3DWithoutDevice, EverythingPlaysSilentlyWithoutComplaint) {
     }
   }
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
 }

@@ -1,8 +1,11 @@
 // The typefaces standing in for the game's faces, and text drawn with them.
 #include <SDL_ttf.h>
-#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include "engine/graphics/FontFaces.h"
@@ -10,8 +13,10 @@
 #include "engine/graphics/KaltoFont.h"
 #include "engine/graphics/KaltoImageList.h"
 #include "platform/Cp1251.h"
+#include "platform/GamePaths.h"
 #include "tests/engine/graphics/PictureFixtures.h"
 #include "tests/support/HeadlessScreen.h"
+#include "tests/support/LinkOrCopy.h"
 
 namespace {
 
@@ -27,14 +32,24 @@ std::vector<uint32_t> CyrillicLettersOfTheDefaultString() {
   return letters;
 }
 
+// The weight class (100 thin .. 900 black) in the font file's OS/2 table; 0 without one.
 int OpenTypeWeight(const std::string& file) {
-  int count = 0;
-  FcPattern* pattern =
-      FcFreeTypeQuery(reinterpret_cast<const FcChar8*>(file.c_str()), 0, nullptr, &count);
-  int weight = 0;
-  if (pattern) FcPatternGetInteger(pattern, FC_WEIGHT, 0, &weight);
-  if (pattern) FcPatternDestroy(pattern);
-  return FcWeightToOpenType(weight);
+  std::ifstream in(std::filesystem::u8path(file), std::ios::binary);
+  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                   std::istreambuf_iterator<char>());
+  const auto u16 = [&bytes](size_t at) {
+    return at + 2 <= bytes.size() ? bytes[at] << 8 | bytes[at + 1] : 0;
+  };
+  const int tables = u16(4);
+  for (int i = 0; i < tables; ++i) {
+    const size_t entry = 12 + 16 * static_cast<size_t>(i);  // tag, checksum, offset, length
+    if (entry + 16 > bytes.size()) break;
+    if (std::equal(bytes.begin() + entry, bytes.begin() + entry + 4, "OS/2")) {
+      const size_t table = static_cast<size_t>(u16(entry + 8)) << 16 | u16(entry + 10);
+      return u16(table + 4);
+    }
+  }
+  return 0;
 }
 
 TEST(FontFaces, EveryGameFaceIsARealInstalledFontCoveringTheCyrillicLetters) {
@@ -60,6 +75,25 @@ TEST(FontFaces, EveryGameFaceIsARealInstalledFontCoveringTheCyrillicLetters) {
   EXPECT_LE(OpenTypeWeight(FontFileForFace("Arial")), 400);
   TTF_Quit();
 }
+
+#ifdef _WIN32
+// The Windows game's fonts lie in its data folder: a face resolved under one data folder is
+// looked up again under the next one.
+TEST(FontFaces, EachDataFolderGivesItsOwnFontFiles) {
+  const GameRoots before = CurrentGameRoots();
+  const std::filesystem::path other = std::filesystem::temp_directory_path() / "bk-font-folder";
+  std::filesystem::remove_all(other);
+  std::filesystem::create_directories(other);
+  LinkOrCopy(before.Data / "fonts", other / "fonts");
+  const std::string first = FontFileForFace("Verdana");
+  SetGameRoots(GameRoots{other, before.Save});
+  const std::string second = FontFileForFace("Verdana");
+  SetGameRoots(before);
+  std::filesystem::remove_all(other);
+  EXPECT_EQ(std::filesystem::u8path(first), before.Data / "fonts" / "DejaVuSans.ttf");
+  EXPECT_EQ(std::filesystem::u8path(second), other / "fonts" / "DejaVuSans.ttf");
+}
+#endif
 
 class FontDrawing : public ::testing::Test {
  protected:

@@ -49,7 +49,7 @@ TEST(ImageListLoading, EachFailureShowsItsMessageAndKeepsWhatItShould) {
   b.Name = "b";
   const std::vector<uint8_t> good = WriteOil({a, b});
   std::vector<uint8_t> wrongSignature = good;
-  wrongSignature[0] = 'P';
+  wrongSignature.at(0) = 'P';
   std::vector<uint8_t> corrupted = good;
   corrupted[good.size() - 6] = 0x55;  // a value code in the last item that does not exist
   const std::vector<uint8_t> truncated(good.begin(), good.end() - 2);

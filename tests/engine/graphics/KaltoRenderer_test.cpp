@@ -94,8 +94,9 @@ TEST_F(RendererTest, FlipsMirrorThePicture) {
                            {255, 255, 0, 255}};  // top-left, top-right, bottom-left, bottom-right
   std::vector<uint8_t> px;
   for (const Rgba& c : corners) {
-    px.insert(px.end(), {static_cast<uint8_t>(c.R), static_cast<uint8_t>(c.G),
-                         static_cast<uint8_t>(c.B), static_cast<uint8_t>(c.A)});
+    for (const int channel : {c.R, c.G, c.B, c.A}) {
+      px.push_back(static_cast<uint8_t>(channel));
+    }
   }
   auto tex = screen.Device()->CreateTexture(2, 2, px.data());
   r.SetTexture(tex.get());

@@ -108,9 +108,9 @@ TEST(OilFormat, DamagedFilesKeepTheItemsBeforeTheDamage) {
     size_t ItemsKept;
   };
   std::vector<uint8_t> wrongSignature = good;
-  wrongSignature[0] = 0xFE;
+  wrongSignature.at(0) = 0xFE;
   std::vector<uint8_t> wrongType = good;
-  wrongType[1] = 11;
+  wrongType.at(1) = 11;
   std::vector<uint8_t> truncated(good.begin(), good.begin() + thirdItemStart + 10);
   std::vector<uint8_t> corrupted = good;
   corrupted[thirdItemStart + 1] = 'X';  // item 3's first property name runs long
