@@ -1,6 +1,9 @@
 // The typefaces standing in for the game's faces, and text drawn with them.
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <process.h>
+#endif
 
 #include <algorithm>
 #include <filesystem>
@@ -16,7 +19,6 @@
 #include "platform/GamePaths.h"
 #include "tests/engine/graphics/PictureFixtures.h"
 #include "tests/support/HeadlessScreen.h"
-#include "tests/support/LinkOrCopy.h"
 
 namespace {
 
@@ -81,10 +83,14 @@ TEST(FontFaces, EveryGameFaceIsARealInstalledFontCoveringTheCyrillicLetters) {
 // looked up again under the next one.
 TEST(FontFaces, EachDataFolderGivesItsOwnFontFiles) {
   const GameRoots before = CurrentGameRoots();
-  const std::filesystem::path other = std::filesystem::temp_directory_path() / "bk-font-folder";
+  const std::filesystem::path other = std::filesystem::temp_directory_path() /
+                                      ("bk-font-folder-" + std::to_string(::_getpid()));
   std::filesystem::remove_all(other);
   std::filesystem::create_directories(other);
-  LinkOrCopy(before.Data / "fonts", other / "fonts");
+  // Copies, not links: another test process may hold the shipped fonts open, and Windows
+  // refuses to remove a hard link to an open file.
+  std::filesystem::copy(before.Data / "fonts", other / "fonts",
+                        std::filesystem::copy_options::recursive);
   const std::string first = FontFileForFace("Verdana");
   SetGameRoots(GameRoots{other, before.Save});
   const std::string second = FontFileForFace("Verdana");
