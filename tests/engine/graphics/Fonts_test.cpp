@@ -83,8 +83,8 @@ TEST(FontFaces, EveryGameFaceIsARealInstalledFontCoveringTheCyrillicLetters) {
 // looked up again under the next one.
 TEST(FontFaces, EachDataFolderGivesItsOwnFontFiles) {
   const GameRoots before = CurrentGameRoots();
-  const std::filesystem::path other = std::filesystem::temp_directory_path() /
-                                      ("bk-font-folder-" + std::to_string(::_getpid()));
+  const std::filesystem::path other =
+      std::filesystem::temp_directory_path() / ("bk-font-folder-" + std::to_string(::_getpid()));
   std::filesystem::remove_all(other);
   std::filesystem::create_directories(other);
   // Copies, not links: another test process may hold the shipped fonts open, and Windows
